@@ -1,0 +1,24 @@
+#include "die.h"
+
+#include <SDL2/SDL.h>
+#include <cstdlib>
+
+std::ofstream TRACE_FILE;
+
+void die_init(const std::string& TraceFile)
+{
+    if (TRACE_FILE.is_open()) TRACE_FILE.close();
+    TRACE_FILE.open(TraceFile.c_str(), std::ios::out | std::ios::trunc);
+    if (TRACE_FILE.is_open())
+        TRACE_FILE.clear();
+    else
+        TRACE_FILE.setstate(std::ios::failbit);
+}
+
+void die_exit()
+{
+    std::cout.flush();
+    TRACE_FILE.flush();
+    SDL_Quit();
+    std::exit(1);
+}

@@ -1,0 +1,212 @@
+#include "quorvel.h"
+
+#include "clamp.h"
+#include "die.h"
+#include "level.h"
+#include "ref.h"
+#include "title.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cassert>
+
+rloc mouseloc;
+
+SDL_Window* screen_window = nullptr;
+int screen_w = 0, screen_h = 0;
+int screen_offset_x = 0, screen_offset_y = 0;
+bool is_fullscreen = false;
+SDL_GLContext gl_context = nullptr;
+
+int screen_open(int ScreenW, int ScreenH, bool IsFullscreen, bool IsResizable)
+{
+    assert(0 == screen_window);
+
+    trace('-', "screen open: want BPP is ", 32);
+    trace('-', "screen open: setting GL color sizes attributes");
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+
+    trace('-', "screen open: setting video mode");
+    Uint32 Flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+    if (IsResizable) Flags |= SDL_WINDOW_RESIZABLE;
+
+    int W = ScreenW, H = ScreenH;
+    int Pos;
+    if (IsFullscreen)
+    {
+        Pos = SDL_WINDOWPOS_UNDEFINED;
+        if (W == 0 || H == 0)
+        {
+            trace('-', "screen open: setting to fullscreen desktop resolution");
+            Flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+            W = 800;
+            H = 600;
+        }
+        else
+        {
+            trace('-', "screen open: setting to fullscreen ", W, "x", H);
+            Flags |= SDL_WINDOW_FULLSCREEN;
+        }
+    }
+    else
+    {
+        Pos = SDL_WINDOWPOS_CENTERED;
+        if (W == 0 || H == 0)
+        {
+            trace('-', "screen open: 0 for screen w or h, setting to default windowed resolution ", 800, "x", 600);
+            W = 800;
+            H = 600;
+        }
+        else
+            trace('-', "screen open: setting to windowed ", W, "x", H);
+    }
+
+    screen_window = SDL_CreateWindow("Loading...", Pos, Pos, W, H, Flags);
+    if (!screen_window)
+    {
+        trace('*', "screen open: couldn't set GL mode; ", SDL_GetError());
+        return -1;
+    }
+    is_fullscreen = IsFullscreen;
+    gl_context = SDL_GL_CreateContext(screen_window);
+
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(-400, 400, -300, 300);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glShadeModel(GL_SMOOTH);
+    // Fully transparent texels must not write depth, or they would hide what is drawn after them.
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0);
+
+    refresh_gl_viewport_from_window_size();
+    return 0;
+}
+
+void fit_viewport(int WindowW, int WindowH, int& ViewW, int& ViewH, int& OffsetX, int& OffsetY)
+{
+    // The truncated quotient counts a window as wider than 4:3 only from 5:3 on; between the two the
+    // picture fills the width and is cut equally at top and bottom.
+    if (WindowH > 0 && 3 * WindowW / WindowH > 4)
+    {
+        ViewW = 4 * WindowH / 3;
+        ViewH = WindowH;
+        OffsetX = (WindowW - ViewW) / 2;
+        OffsetY = 0;
+    }
+    else
+    {
+        ViewW = WindowW;
+        ViewH = 3 * WindowW / 4;
+        OffsetX = 0;
+        OffsetY = (WindowH - ViewH) / 2;
+    }
+}
+
+void refresh_gl_viewport_from_window_size()
+{
+    SDL_GetWindowSize(screen_window, &screen_w, &screen_h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0.0, 13.333333333333334, 10.0, 0.0);
+    glMatrixMode(GL_MODELVIEW);
+
+    int ViewW, ViewH;
+    fit_viewport(screen_w, screen_h, ViewW, ViewH, screen_offset_x, screen_offset_y);
+    glViewport(screen_offset_x, screen_offset_y, ViewW, ViewH);
+    trace('-', "refresh screen viewport: now ", screen_w, "x", screen_h, ", viewport ", ViewW, "x", ViewH);
+}
+
+void toggle_fullscreen()
+{
+    is_fullscreen = !is_fullscreen;
+    SDL_SetWindowFullscreen(screen_window, is_fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
+    trace('-', "toggle fullscreen: now ", is_fullscreen ? "fullscreen" : "windowed");
+    refresh_gl_viewport_from_window_size();
+}
+
+rloc mouse_to_picture(int MouseX, int MouseY, int OffsetX, int OffsetY, int WindowH)
+{
+    // Both axes are measured in window heights, so x runs 0..4/3 across the picture.
+    double H = WindowH > 0 ? (double)WindowH : 1.0;
+    rloc Loc;
+    Loc[0] = clamp((MouseX - OffsetX) / H, 0.0, 1.3333333333333333);
+    Loc[1] = clamp((MouseY - OffsetY) / H, 0.0, 1.0);
+    return Loc;
+}
+
+void dispatch_event(title& Title, SDL_Event& E)
+{
+    if (E.type == SDL_QUIT)
+        Title.quit_flag = true;
+    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F12)
+        Title.quit_flag = true;
+    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
+        toggle_fullscreen();
+    else
+        Title.notice(E);
+}
+
+int run_game(int, char**)
+{
+    trace('-', "WELCOME TO QUORVEL BEES!!!");
+    trace('-', "- quorvel bees can do anything");
+    trace('-', "- they are awesome");
+    trace('-', "- how are you today");
+    trace('-', "main: initializing SDL");
+
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
+    {
+        trace('*', "main fatal: can't initialize SDL: ", SDL_GetError());
+        return -1;
+    }
+    if (screen_open(800, 600, false, false) != 0)
+    {
+        trace('*', "main fatal: can't open screen!");
+        return -1;
+    }
+
+    scan_all_levels();
+
+    ref<title> Title = mkref(new title);
+    Title->init();
+
+    Uint32 PrevTicks = SDL_GetTicks();
+    while (!Title->quit_flag)
+    {
+        int MouseX, MouseY;
+        SDL_GetMouseState(&MouseX, &MouseY);
+        mouseloc = mouse_to_picture(MouseX, MouseY, screen_offset_x, screen_offset_y, screen_h);
+
+        SDL_Event E;
+        while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), E);
+
+        Uint32 Now = SDL_GetTicks();
+        Sint32 Elapsed = (Sint32)(Now - PrevTicks);
+        if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
+
+        // The delay just taken belongs to the next frame's step.
+        Title->update(Elapsed / 1000.0);
+        Title->render();
+        SDL_GL_SwapWindow(screen_window);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+        PrevTicks = Now;
+    }
+
+    save_all_levels();
+    SDL_Quit();
+    Title.clear();
+    return 0;
+}

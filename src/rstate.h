@@ -1,0 +1,18 @@
+// Render state a screen hands to every render call: where the view looks in the world. The world point
+// view_center is drawn at the picture's top-left corner.
+#pragma once
+
+#include "vecco.h"
+
+class rstate
+{
+public:
+    rpos view_center;
+    rpos view_corners[2]; // culling box: view_center -/+ the view size
+
+    rstate() {}
+    virtual ~rstate() {}
+
+    // Replaces (never accumulates onto) the modelview matrix.
+    void set_view(const rpos& Center);
+};

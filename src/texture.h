@@ -1,0 +1,20 @@
+// Cached OpenGL textures with hit masks. texture_load reads and uploads a picture once per run; the
+// records it hands out stay valid until the program ends and are never freed by callers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class texture
+{
+public:
+    int id;
+    std::vector<bool> mask; // one bit per pixel: alpha != 0, row-major, row 0 = first stored row
+    int w;
+    int h;
+
+    bool check_mask(int X, int Y);
+};
+
+// Needs a current GL context. Never returns null: a picture that cannot be read ends the program.
+texture* texture_load(const std::string& Name, bool NoInterp);

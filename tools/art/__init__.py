@@ -1,0 +1,1 @@
+"""Helpers of tools/make_art.py: the game's TGA layout, hue bands, maps and pictures."""

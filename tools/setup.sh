@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game and its tests need, only those that are missing.
+set -euo pipefail
+packages=(build-essential cmake pkg-config libsdl2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
+          libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps imagemagick
+          clang libclang-rt-14-dev valgrind)
+if [ "${1:-}" = "--play" ]; then
+  packages=(build-essential cmake pkg-config libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
