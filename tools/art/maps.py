@@ -341,22 +341,30 @@ def ponds(hive=(24, 36)):
 
 
 def final(hive=(15, 2)):
-    """Everything at once: a river, a lake with islands, cliffs and ponds."""
+    """Everything at once: a ridge, a river into a lake with islands, ponds."""
     m = Terrain("final", 72, 54, hive, seed=10)
     m.patches("l", 0.2, 0.58)
     m.patches("G", 0.16, 0.62, salt=1)
-    river = [(73, 8), (58, 12), (46, 20), (40, 30), (28, 38), (16, 44), (-1, 46)]
-    m.path(river, [2.0, 2.4, 2.8, 3.0, 2.6, 2.4, 2.2], "w", rough=0.15, salt=2)
-    m.blob(54, 38, 11, 8, "W", rough=0.25, salt=3)                     # lake
-    m.blob(52, 37, 3.2, 2.4, "g", rough=0.3, only="wW", salt=4)        # its island
-    m.blob(60, 42, 2.0, 1.6, "g", rough=0.3, only="wW", salt=5)
-    m.path([(2, 14), (12, 18), (24, 17), (32, 10)], 2.6, "R", rough=0.3, only="glG", salt=6)
-    m.path([(2, 14), (12, 18), (24, 17), (32, 10)], 1.0, "r", rough=0.3, only="R", salt=7)
+    ridge = [(-1, 15), (12, 19), (26, 16), (35, 9), (41, 5)]
+    m.path(ridge, 4.6, "R", rough=0.3, salt=6)
+    m.path(ridge, 1.8, "r", rough=0.35, only="R", salt=7)
+    river = [(73, 5), (62, 10), (52, 17), (47, 26), (50, 33)]
+    m.path(river, [2.2, 2.6, 3.0, 3.2, 3.6], "w", rough=0.15, salt=2)
+    m.blob(54, 41, 13, 8.5, "w", rough=0.25, salt=3)                   # lake
+    m.path([(42, 44), (30, 47), (16, 46), (-1, 50)], [3.2, 2.8, 2.6, 2.4], "w",
+           rough=0.15, salt=4)                                        # its outflow
+    m.blob(50, 42, 4.4, 3.2, "g", rough=0.3, only="wW", salt=5)        # islands
+    m.blob(61, 38, 2.2, 1.8, "g", rough=0.3, only="wW", salt=9)
+    m.shore("s", land="glG", width=1)
     rng = random.Random(1010)
-    for i in range(7):
-        cx, cy = rng.uniform(6, 66), rng.uniform(22, 51)
-        m.blob(cx, cy, rng.uniform(1.5, 2.6), rng.uniform(1.2, 2.0), "w", rough=0.2,
-               only="glG", salt=20 + i)
+    placed = 0
+    while placed < 8:
+        cx, cy = rng.uniform(4, 40), rng.uniform(22, 42)
+        if m.kind[int(cy)][int(cx)] not in "glG":
+            continue
+        m.blob(cx, cy, rng.uniform(2.2, 3.4), rng.uniform(1.8, 2.6), "w", rough=0.2,
+               only="glG", salt=20 + placed)
+        placed += 1
     m.boulders(12, salt=8)
     m.clearing(2.6)
     return m

@@ -1,0 +1,183 @@
+#!/usr/bin/python3
+"""Draws every picture and level map of Quorvel Bees from code.
+
+Run from the repository root with Debian's Python and Pillow:
+
+    /usr/bin/python3 tools/make_art.py
+
+It rewrites data/gfx/*.tga, data/maps/*.tga and docs/contact_sheet.png.
+The output is the same, byte for byte, on every run. With --screen DIR it
+also writes PNGs of every picture at the sizes the game shows them, for
+looking at.
+"""
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from PIL import Image, ImageDraw  # noqa: E402
+
+from art import maps, pictures, paint  # noqa: E402
+from art.hue import GRASS, WATER  # noqa: E402
+from art.tga import write_tga  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# Hive positions and counts of the level table, in its order; the maps are
+# built around them and checked against them.
+LEVEL_TABLE = [
+    # name, hive, flowers, horseflies, bees
+    ("tutorial", (6, 9), 4, 0, 5),
+    ("ravine", (14, 14), 6, 0, 8),
+    ("tongue", (13, 11), 10, 0, 14),
+    ("coast", (4, 8), 12, 4, 20),
+    ("island", (13, 11), 20, 26, 25),
+    ("cliff", (20, 21), 6, 34, 1),
+    ("streams", (1, 21), 30, 30, 60),
+    ("map", (13, 6), 15, 20, 100),
+    ("ponds", (24, 36), 50, 35, 150),
+    ("final", (15, 2), 40, 50, 300),
+]
+VIEW_W, VIEW_H = 40 / 3, 10.0
+
+
+def check_map(m, hive, flowers, flies):
+    w, h = m.w, m.h
+    assert w >= 14 and h >= 10, (m.name, "smaller than the picture")
+    assert w * h < 80 * 60, (m.name, "too large to draw every frame")
+    hx, hy = hive
+    assert 0 <= hx < w and 0 <= hy < h, (m.name, "hive off the map")
+    # The hive stands on a corner point: all four tiles around it are grass.
+    for x in (int(hx) - 1, int(hx)):
+        for y in (int(hy) - 1, int(hy)):
+            if 0 <= x < w and 0 <= y < h:
+                assert m.terrain_at(x, y) == GRASS, (m.name, "hive not on grass", x, y)
+    grass = sum(m.terrain_at(x, y) == GRASS for y in range(h) for x in range(w))
+    water = sum(m.terrain_at(x, y) == WATER for y in range(h) for x in range(w))
+    assert grass >= max(flowers, 20), (m.name, grass)
+    assert water >= (flies if flies else 0), (m.name, water)
+    return grass, water
+
+
+def build():
+    """Every file as (path relative to the root, image)."""
+    out = []
+    out.append(("data/gfx/title2.tga", pictures.title()))
+    out.append(("data/gfx/rules1.tga", pictures.rules()))
+    out.append(("data/gfx/go1.tga", pictures.go()))
+    out.append(("data/gfx/closed1.tga", pictures.closed()))
+    for n, name in enumerate(("lose1", "won_daisy1", "won_violet1", "won_tulip1")):
+        out.append(("data/gfx/%s.tga" % name, pictures.result(n)))
+    for kind in ("daisy", "violet", "tulip"):
+        out.append(("data/gfx/%s1.tga" % kind, pictures.medal(kind)))
+    levels = []
+    for make, (name, hive, flowers, flies, bees) in zip(maps.LEVELS, LEVEL_TABLE):
+        m = make(hive)
+        assert m.name == name
+        img = m.image()
+        grass, water = check_map(m, hive, flowers, flies)
+        print("%-9s %2dx%2d  grass %4d  water %4d  screens %.1f" %
+              (name, m.w, m.h, grass, water, (m.w * m.h) / (VIEW_W * VIEW_H)))
+        out.append(("data/maps/%s1.tga" % name, img))
+        out.append(("data/maps/%s1_preview.tga" % name, maps.preview(m, img)))
+        levels.append((m, img))
+    return out, levels
+
+
+def as_drawn(img, background=(102, 255, 102)):
+    """A picture blended over the title screen's brightest panel colour."""
+    under = Image.new("RGBA", img.size, background + (255,))
+    return Image.alpha_composite(under, img.convert("RGBA")).convert("RGB")
+
+
+def terrain_as_drawn(img, k):
+    """Map tiles as the game draws them: alpha 192/255 over black."""
+    big = img.convert("RGB").resize((img.width * k, img.height * k), Image.NEAREST)
+    return Image.blend(Image.new("RGB", big.size, (0, 0, 0)), big, 192 / 255)
+
+
+def contact_sheet(files, levels):
+    font = paint.font(paint.BOLD, 14)
+    pics = dict(files)
+    W = 1400
+    sheet = Image.new("RGB", (W, 1660), (34, 60, 34))
+    d = ImageDraw.Draw(sheet)
+
+    def label(x, y, s):
+        d.text((x, y), s, font=font, fill=(235, 235, 220))
+
+    # Pictures at their 800x600 sizes over the panel green.
+    x, y = 16, 16
+    for path, px in (("data/gfx/title2.tga", 300), ("data/gfx/rules1.tga", 255),
+                     ("data/gfx/lose1.tga", 300), ("data/gfx/won_daisy1.tga", 300)):
+        im = pics[path].resize((px, px), Image.LANCZOS)
+        sheet.paste(as_drawn(im), (x, y + 20))
+        label(x, y, os.path.basename(path))
+        x += px + 40
+    x, y = 16, 360
+    for path in ("data/gfx/won_violet1.tga", "data/gfx/won_tulip1.tga"):
+        im = pics[path].resize((300, 300), Image.LANCZOS)
+        sheet.paste(as_drawn(im), (x, y + 20))
+        label(x, y, os.path.basename(path))
+        x += 340
+    for path, px, nearest in (("data/gfx/go1.tga", 72, False), ("data/gfx/closed1.tga", 60, True),
+                              ("data/gfx/daisy1.tga", 24, False), ("data/gfx/violet1.tga", 24, False),
+                              ("data/gfx/tulip1.tga", 24, False)):
+        im = pics[path].resize((px, px), Image.NEAREST if nearest else Image.LANCZOS)
+        sheet.paste(as_drawn(im), (x, y + 20))
+        big = pics[path].resize((px * 2, px * 2), Image.NEAREST if nearest else Image.LANCZOS)
+        sheet.paste(as_drawn(big), (x, y + 40 + px))
+        label(x, y, os.path.basename(path).replace(".tga", ""))
+        x += max(px * 2, 90) + 20
+    # Maps as the game draws them, each beside its preview.
+    x, y, row_h = 16, 700, 0
+    for m, img in levels:
+        k = max(1, min(6, 300 // max(m.w, m.h)))
+        terr = terrain_as_drawn(img, k)
+        prev = maps.preview(m, img).resize((128, 128), Image.NEAREST)
+        need = terr.width + 140
+        if x + need > W:
+            x, y, row_h = 16, y + row_h + 30, 0
+        label(x, y, "%s1 (%dx%d) and preview" % (m.name, m.w, m.h))
+        sheet.paste(terr, (x, y + 20))
+        sheet.paste(as_drawn(prev), (x + terr.width + 8, y + 20))
+        x += need + 20
+        row_h = max(row_h, terr.height, 128)
+    return sheet.crop((0, 0, W, y + row_h + 40))
+
+
+def screen_sizes(files, folder):
+    """PNGs at the sizes the game shows each picture, 800x600 and fullscreen."""
+    os.makedirs(folder, exist_ok=True)
+    sizes = {"title2": (300, 540), "rules1": (255, 459), "go1": (72, 130), "closed1": (60, 108),
+             "lose1": (300, 540), "won_daisy1": (300, 540), "won_violet1": (300, 540),
+             "won_tulip1": (300, 540), "daisy1": (24, 43), "violet1": (24, 43), "tulip1": (24, 43)}
+    for path, img in files:
+        base = os.path.basename(path)[:-4]
+        if base not in sizes:
+            continue
+        nearest = base == "closed1"
+        for px in sizes[base]:
+            im = img.resize((px, px), Image.NEAREST if nearest else Image.LANCZOS)
+            as_drawn(im).save(os.path.join(folder, "%s_%d.png" % (base, px)))
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--screen", metavar="DIR", help="also write on-screen sized PNGs to DIR")
+    args = ap.parse_args()
+    files, levels = build()
+    for path, img in files:
+        full = os.path.join(ROOT, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        write_tga(full, img)
+    os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
+    contact_sheet(files, levels).save(os.path.join(ROOT, "docs/contact_sheet.png"), optimize=True)
+    if args.screen:
+        screen_sizes(files, args.screen)
+    print("wrote %d files" % len(files))
+
+
+if __name__ == "__main__":
+    main()
