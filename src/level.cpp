@@ -1,5 +1,18 @@
 #include "level.h"
 
+#include "clamp.h"
+#include "die.h"
+#include "texture.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
 namespace {
 level mklevel(int Id, const char* Preview, const char* Map, double HiveX, double HiveY, int Flowers, int Flies,
               int Bees, int Medal1, int Medal2, int Medal3)
@@ -49,16 +62,124 @@ int medals_for(int RescuedBees, const int MedalBees[3])
     return 0;
 }
 
-// Placeholders until progress is stored: count the table, keep nothing.
 void scan_all_levels()
 {
     int Count = 0;
-    while (all_levels[Count].map_texture_file) Count++;
+    for (level* L = all_levels; L->map_texture_file; L++)
+    {
+        L->map_texture = texture_load(L->map_texture_file, true);
+        Count++;
+        L->medals = 0;
+        L->is_open = false;
+    }
     num_levels = Count;
+    load_all_levels();
 }
 
-void load_all_levels() {}
-void save_all_levels() {}
+namespace {
+const char* const SAVE_FILE = "savegame.dat";
+
+bool read_int32(std::istream& In, int& Value)
+{
+    unsigned char B[4];
+    if (!In.read(reinterpret_cast<char*>(B), 4)) return false;
+    uint32_t U = (uint32_t)B[0] | ((uint32_t)B[1] << 8) | ((uint32_t)B[2] << 16) | ((uint32_t)B[3] << 24);
+    Value = (int32_t)U;
+    return true;
+}
+
+void write_int32(std::ostream& Out, int Value)
+{
+    uint32_t U = (uint32_t)Value;
+    char B[4] = {(char)(U & 0xff), (char)((U >> 8) & 0xff), (char)((U >> 16) & 0xff), (char)((U >> 24) & 0xff)};
+    Out.write(B, 4);
+}
+} // namespace
+
+std::map<int, int> read_save_records(std::istream& In)
+{
+    std::map<int, int> Records;
+    int Count;
+    if (!read_int32(In, Count)) return Records;
+    // The count is only an upper bound: a hostile one must not outlast the bytes that are there.
+    for (int i = 0; i < Count; i++)
+    {
+        int Id, Medals;
+        if (!read_int32(In, Id) || !read_int32(In, Medals)) break;
+        Records[Id] = Medals;
+    }
+    return Records;
+}
+
+void load_levels_from(std::istream& In)
+{
+    std::map<int, int> Records = read_save_records(In);
+    for (int a = 0; a < num_levels; a++)
+    {
+        std::map<int, int>::const_iterator Found = Records.find(all_levels[a].level_id);
+        // The title draws one of three icons per medal, so nothing outside 0 to 3 may reach the table.
+        if (Found != Records.end()) all_levels[a].medals = clamp(Found->second, 0, 3);
+    }
+    check_open_levels();
+}
+
+void load_all_levels()
+{
+    std::ifstream File(SAVE_FILE, std::ios::in | std::ios::binary);
+    if (!File.good()) return;
+    load_levels_from(File);
+}
+
+void save_levels_to(std::ostream& Out)
+{
+    write_int32(Out, num_levels);
+    for (int a = 0; a < num_levels; a++)
+    {
+        write_int32(Out, all_levels[a].level_id);
+        write_int32(Out, all_levels[a].medals);
+    }
+}
+
+bool save_levels_file(const std::string& Path)
+{
+    std::ostringstream Buffer;
+    save_levels_to(Buffer);
+    const std::string Bytes = Buffer.str();
+
+    // The old file stays until the new one is complete on disk, so a crash or a full disk in the middle
+    // of a save can never cost the player the progress already stored.
+    const std::string Temp = Path + ".tmp";
+    int Fd = ::open(Temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (Fd < 0)
+    {
+        trace('!', "save all levels: can't write ", Path, ": ", std::strerror(errno));
+        return false;
+    }
+    size_t Done = 0;
+    bool Ok = true;
+    while (Ok && Done < Bytes.size())
+    {
+        ssize_t N = ::write(Fd, Bytes.data() + Done, Bytes.size() - Done);
+        if (N < 0 && errno == EINTR) continue;
+        if (N <= 0) Ok = false;
+        else Done += (size_t)N;
+    }
+    int Problem = Ok ? 0 : errno;
+    if (Ok && ::fsync(Fd) != 0) { Ok = false; Problem = errno; }
+    if (::close(Fd) != 0 && Ok) { Ok = false; Problem = errno; }
+    if (Ok && std::rename(Temp.c_str(), Path.c_str()) != 0) { Ok = false; Problem = errno; }
+    if (!Ok)
+    {
+        ::unlink(Temp.c_str());
+        trace('!', "save all levels: can't write ", Path, ": ", std::strerror(Problem));
+    }
+    return Ok;
+}
+
+void save_all_levels()
+{
+    save_levels_file(SAVE_FILE);
+}
 
 void check_open_levels()
 {

@@ -4,6 +4,11 @@
 
 #include "vecco.h"
 
+#include <istream>
+#include <map>
+#include <ostream>
+#include <string>
+
 class texture;
 
 class level
@@ -30,7 +35,21 @@ extern int last_open_level;
 // Medals earned by rescuing RescuedBees against three thresholds; the best threshold met wins.
 int medals_for(int RescuedBees, const int MedalBees[3]);
 
+// Start-up: loads the previews (needs a GL context), counts the table, reads "savegame.dat".
 void scan_all_levels();
+// Reads "savegame.dat" in the working directory into the table; a missing file changes nothing.
 void load_all_levels();
+// Writes the table's progress to "savegame.dat" without ever leaving a half-written file in its place.
 void save_all_levels();
+// Opens every level up to and including the first one without a medal.
 void check_open_levels();
+
+// The save file is a count, then pairs of (level id, medals), each a 32-bit little-endian integer.
+// Reads every complete record the stream holds, up to the count; a later record for an id replaces an
+// earlier one. A stream cut short ends the reading: a value that was not read is never used.
+std::map<int, int> read_save_records(std::istream& In);
+// Applies a save file's records to the table by level id, medals kept within 0 to 3, then reopens levels.
+void load_levels_from(std::istream& In);
+void save_levels_to(std::ostream& Out);
+// Writes the progress to Path through a temporary file beside it; false, after a warning, on failure.
+bool save_levels_file(const std::string& Path);
