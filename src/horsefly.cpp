@@ -1,0 +1,137 @@
+#include "horsefly.h"
+
+#include "bee.h"
+#include "clamp.h"
+#include "smellgrid.h"
+#include "world.h"
+
+#include <GL/gl.h>
+
+horsefly::horsefly()
+    : state(s_waiting), waiting_counter(0.0), waiting_tracking(), waiting_frames(0), flying_source(), flying_dest(),
+      flying_alpha(0.0), attacking_counter(0.0), attacking_position()
+{
+    sprite_type = st_horsefly;
+}
+
+horsefly::~horsefly() {}
+
+void horsefly::init(const rpos& Position, rngen& RN1)
+{
+    position = Position;
+    radius = 0.15;
+    state = s_waiting;
+    waiting_frames = 0;
+    waiting_counter = 4.0 * RN1.get();
+    RN.seed(RN1.get_seed());
+}
+
+void horsefly::update(double T)
+{
+    smellgrid* BeeGrid = cur_world->smells[smell_bee].ptr();
+    smellgrid* PollenGrid = cur_world->smells[smell_pollen].ptr();
+
+    if (state == s_waiting)
+    {
+        double B1 = RN.balance();
+        double B2 = RN.balance();
+        position += mkrpos(B2, B1, 0.0) * 0.25 * T;
+        waiting_tracking += smell_tracking(BeeGrid, 25, 5.0, RN) * 0.75;
+        waiting_tracking -= smell_tracking(PollenGrid, 10, 3.0, RN) * 0.25;
+        waiting_frames += 1;
+        waiting_counter -= T;
+        if (waiting_counter <= 0.0)
+        {
+            waiting_tracking /= (double)waiting_frames;
+            flying_source = position;
+            flying_dest = position + waiting_tracking;
+            state = s_flying;
+            flying_alpha = 0.0;
+        }
+        else if (PollenGrid->sniff(position) < 0.5)
+        {
+            int N = (int)cur_world->sprites.size();
+            int NumChecks = (int)(N * 0.5 * T);
+            if (NumChecks < 1) NumChecks = 1;
+            for (int a = 0; a < NumChecks; a++)
+            {
+                int SpriteID = RN.get_index(N);
+                sprite* S = cur_world->sprites[SpriteID].ptr();
+                if (S->sprite_type != st_bee) continue;
+                bee* B = static_cast<bee*>(S);
+                // A bee another horsefly killed this frame is still listed until the next sweep.
+                if (length(B->position - position) < 1.0 && !B->rescued_flag && !B->dead)
+                {
+                    B->kill();
+                    state = s_attacking;
+                    attacking_counter = 0.25;
+                    attacking_position = B->position;
+                    break;
+                }
+            }
+        }
+    }
+    else if (state == s_flying)
+    {
+        flying_alpha += 2.0 * T;
+        if (flying_alpha >= 1.0)
+        {
+            position = flying_dest;
+            state = s_waiting;
+            waiting_counter = 3.0 * RN.get() + 1.0;
+            waiting_tracking = rpos();
+            waiting_frames = 0;
+        }
+        else
+        {
+            // Starts slowly and speeds up.
+            double A2 = flying_alpha * flying_alpha;
+            position = flying_source * (1.0 - A2) + flying_dest * A2;
+        }
+    }
+    else if (state == s_attacking)
+    {
+        position = position * 0.5 + attacking_position * 0.5;
+        attacking_counter -= T;
+        if (attacking_counter < 0.0)
+        {
+            state = s_waiting;
+            waiting_counter = RN.get() + 3.0;
+            waiting_tracking = rpos();
+            waiting_frames = 0;
+        }
+    }
+
+    rpos PollenTracking = smell_tracking(PollenGrid, 10, 0.5, RN);
+    position -= PollenTracking * 2.5 * T;
+    position[0] = clamp(position[0], 0.0, cur_world->size[0]);
+    position[1] = clamp(position[1], 0.0, cur_world->size[1]);
+}
+
+void horsefly::render(rstate&)
+{
+    // The wings flicker from the horsefly's own generator: the one draw a render may make.
+    double WingHeight0 = 0.075 * RN.get();
+    double WingHeight1 = 0.075 * RN.get();
+    glPointSize(15);
+    glEnable(GL_BLEND);
+    glBegin(GL_POINTS);
+    glColor4f(0.2f, 0.2f, 0.4f, 0.8f);
+    glVertex3dv(position);
+    glColor4f(0.5f, 0.5f, (float)(0.5 * RN.get() + 0.5), 0.6f);
+    glVertex3dv(position + mkrpos(0.15, WingHeight0, 0.0));
+    glColor4f(0.5f, 0.5f, (float)(0.5 * RN.get() + 0.5), 0.6f);
+    glVertex3dv(position + mkrpos(-0.15, WingHeight1, 0.0));
+    if (state == s_attacking)
+    {
+        glColor4f(0.7f, 0.7f, 0.7f, 0.4f);
+        for (int a = 0; a < 5; a++)
+        {
+            double B1 = RN.balance();
+            double B2 = RN.balance();
+            glVertex3dv(position + mkrpos(B2, B1, 0.0) * 0.2);
+        }
+    }
+    glEnd();
+    glDisable(GL_BLEND);
+}

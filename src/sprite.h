@@ -1,0 +1,38 @@
+// Base of everything that lives on the map (hive, flowers, horseflies, bees). The world owns sprites
+// through ref<sprite> and tells the kinds apart by sprite_type; a sprite flagged dead leaves the
+// world's list at the start of the next world update.
+#pragma once
+
+#include "rngen.h"
+#include "rstate.h"
+#include "vecco.h"
+
+class smellgrid;
+
+class sprite
+{
+public:
+    enum sprite_types
+    {
+        st_none = 0,
+        st_bee = 1,
+        st_flower = 2,
+        st_horsefly = 3,
+        st_hive = 4,
+        SRITE_SIZE = 5
+    };
+
+    bool dead;
+    double radius;
+    rpos position;
+    sprite_types sprite_type;
+
+    sprite();
+    virtual ~sprite();
+    virtual void render(rstate& R);
+    virtual void update(double T);
+
+    // Scent-weighted mean of CheckPoints random offsets about position, each at most CheckRadius
+    // long. Three draws of RN per sample, even where nothing smells.
+    rpos smell_tracking(smellgrid* Smells, int CheckPoints, double CheckRadius, rngen& RN);
+};
