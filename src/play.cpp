@@ -1,0 +1,110 @@
+#include "play.h"
+
+#include "clamp.h"
+#include "quorvel.h"
+#include "smellgrid.h"
+
+#include <algorithm>
+
+namespace {
+const double DRAIN_PER_SECOND = 0.25;
+const double SCENT_PER_POLLEN = 400.0;
+const double SCENT_RADIUS = 2.0;
+const double SCROLL_SPEED = 7.0; // world units per second for each unit the cursor is inside an edge band
+// The view's width as the culling box has it, a hair under 40/3: the view may show that sliver past the
+// map's right edge.
+const double VIEW_W = 13.333;
+const double VIEW_H = 10.0;
+} // namespace
+
+play::play() : quit_flag(false), mode(m_none) {}
+
+play::~play() {}
+
+void play::init_level(ref<world> LinkWorld)
+{
+    mode = m_none;
+    R.set_view(mkrpos(0, 0, 0));
+    link_world = LinkWorld;
+    quit_flag = false;
+}
+
+void play::notice(SDL_Event& E)
+{
+    if (E.type == SDL_KEYDOWN)
+    {
+        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+    }
+    else if (E.type == SDL_MOUSEBUTTONDOWN)
+    {
+        // The flowers under the cursor at the last world update are the ones picked.
+        if (!link_world->active_flowers.empty())
+        {
+            mode = m_drag_pollen;
+            drag_pollen_flowers = link_world->active_flowers;
+        }
+    }
+    else if (E.type == SDL_MOUSEBUTTONUP)
+        mode = m_none;
+}
+
+void play::update(double T)
+{
+    world& W = *link_world.ptr();
+
+    if (W.total_bees == W.rescued_bees + W.killed_bees) quit_flag = true;
+
+    if (mode == m_drag_pollen)
+    {
+        double Pollen = 0.0;
+        for (flower* F : drag_pollen_flowers) Pollen += F->pollen;
+        double Amount = std::min(DRAIN_PER_SECOND * T, Pollen);
+        if (Amount == 0.0)
+            mode = m_none;
+        else
+        {
+            // Equal shares whatever each holds: a nearly empty flower wilts first.
+            double Share = Amount / drag_pollen_flowers.size();
+            for (flower* F : drag_pollen_flowers) F->drain(Share);
+            // Still last frame's cursor: the scent trails the mouse by one frame.
+            W.smells[smell_pollen]->scent(W.cursor, SCENT_RADIUS, SCENT_PER_POLLEN * Amount);
+        }
+    }
+
+    clamp_view_center();
+
+    rloc Cursor;
+    Cursor[0] = R.view_center[0] + 10.0 * mouseloc[0];
+    Cursor[1] = R.view_center[1] + 10.0 * mouseloc[1];
+    W.set_cursor(Cursor);
+
+    rpos D = W.cursor - R.view_center;
+    rpos Center = R.view_center;
+    if (D[0] > 11.0)
+        Center[0] += (D[0] - 11.0) * SCROLL_SPEED * T;
+    else if (D[0] < 2.0)
+        Center[0] -= (2.0 - D[0]) * SCROLL_SPEED * T;
+    if (D[1] > 8.0)
+        Center[1] += (D[1] - 8.0) * SCROLL_SPEED * T;
+    else if (D[1] < 2.0)
+        Center[1] -= (2.0 - D[1]) * SCROLL_SPEED * T;
+    R.set_view(Center);
+
+    clamp_view_center();
+
+    W.update(T);
+}
+
+void play::clamp_view_center()
+{
+    rpos Center = R.view_center;
+    // The upper bound goes first, so a map smaller than the picture pins the view at 0.
+    Center[0] = clamp(Center[0], 0.0, link_world->size[0] - VIEW_W);
+    Center[1] = clamp(Center[1], 0.0, link_world->size[1] - VIEW_H);
+    R.set_view(Center);
+}
+
+void play::render()
+{
+    link_world->render(R);
+}
