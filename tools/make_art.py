@@ -101,7 +101,7 @@ def contact_sheet(files, levels):
     font = paint.font(paint.BOLD, 14)
     pics = dict(files)
     W = 1400
-    sheet = Image.new("RGB", (W, 1660), (34, 60, 34))
+    sheet = Image.new("RGB", (W, 2400), (34, 60, 34))
     d = ImageDraw.Draw(sheet)
 
     def label(x, y, s):
@@ -133,7 +133,7 @@ def contact_sheet(files, levels):
     # Maps as the game draws them, each beside its preview.
     x, y, row_h = 16, 700, 0
     for m, img in levels:
-        k = max(1, min(6, 300 // max(m.w, m.h)))
+        k = max(1, min(16, 300 // max(m.w, m.h)))
         terr = terrain_as_drawn(img, k)
         prev = maps.preview(m, img).resize((128, 128), Image.NEAREST)
         need = terr.width + 140

@@ -120,7 +120,7 @@ def rules(size=512):
         if i:
             ImageDraw.Draw(img).line([(24 * S, y - step / 2), (482 * S, y - step / 2)],
                                      fill=(214, 190, 140, 255), width=2 * S)
-        P.paste(img, icon(74 * S), 58 * S, y)
+        P.paste(img, icon(68 * S), 56 * S, y)
         lines = [t for t in (a, b) if t]
         lh = f.size * 1.18
         for j, t in enumerate(lines):
@@ -302,5 +302,5 @@ def result(medals, size=512):
             P.paste(img, P.text_sprite("?", q, (200, 182, 150, 255)), x * S, y * S)
     if medals == 0:
         # A lost bee drifting away.
-        P.paste(img, P.bee(50 * S, -25, flip=True), 448 * S, 290 * S)
+        P.paste(img, P.bee(44 * S, 30), 462 * S, 38 * S)
     return P.finish(img, size)
