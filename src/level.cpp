@@ -21,7 +21,7 @@ level mklevel(int Id, const char* Preview, const char* Map, double HiveX, double
     L.level_id = Id;
     L.map_texture_file = Preview;
     L.map_file = Map;
-    L.seed = 2;
+    L.seed = Id ? 2 : 0; // the terminator is zero throughout
     L.hive_pos = mkrpos(HiveX, HiveY, 0.0);
     L.num_flowers = Flowers;
     L.num_flies = Flies;
