@@ -55,11 +55,7 @@ public:
         if (!hub) return;
         hub_struct* Old = hub;
         hub = nullptr;
-        if (--Old->count == 0)
-        {
-            if (!Old->placeholder && Old->object) delete Old->object;
-            delete Old;
-        }
+        if (--Old->count == 0) release(Old);
     }
 
     T* ptr() const { return hub ? hub->object : nullptr; }
@@ -72,6 +68,15 @@ public:
     bool is_placeholder() const { return hub && hub->placeholder; }
     bool operator==(const ref& P) const { return ptr() == P.ptr(); }
     bool operator<(const ref& P) const { return ptr() < P.ptr(); }
+
+private:
+    // Kept out of line: inlined next to a second handle's clear, GCC cannot see that the count guards
+    // the hub and warns of a use after free that cannot happen.
+    [[gnu::noinline]] static void release(hub_struct* Old)
+    {
+        if (!Old->placeholder && Old->object) delete Old->object;
+        delete Old;
+    }
 };
 
 template <class T>
