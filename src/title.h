@@ -1,20 +1,64 @@
-// Top-level screen driven by the frame loop. Placeholder until the level row lands: draws the
-// background and quits on Escape.
+// The top-level screen, the only one the frame loop knows: title and rules pictures, the scrolling row
+// of level tiles, the go button, the results picture, and the program's quit request. It owns the play
+// screen and the world of the current or last level.
 #pragma once
 
+#include "play.h"
+#include "ref.h"
 #include "rstate.h"
+#include "vecco.h"
+#include "world.h"
 
 #include <SDL2/SDL.h>
+
+class texture;
 
 class title
 {
 public:
+    enum modes
+    {
+        m_slide_in,
+        m_title,
+        m_slide_out,
+        m_scores_in,
+        m_scores,
+        m_scores_out,
+        m_play
+    };
+
     bool quit_flag;
+    int hover_level; // -1 for none; may lie past the table
+    int cur_level;
+    double cur_scroll;
+    double slide_in_alpha; // 0: every quad waits off screen, 1: every quad in place
+    bool slide_out_quit;
+    bool go_hover_flag;
+    int go_level;
+    int score_medals;
     double animation_counter;
     rstate R;
+    modes mode;
+    ref<play> play_mode;
+    ref<world> play_world; // shared with the play screen; lives on until the next level starts
+    texture* title_texture;
+    texture* rules_texture;
+    texture* go_texture;
+    texture* closed_texture;
+    texture* winning_textures[4]; // by medals scored
+    texture* medal_textures[3];
 
+    title();
+    ~title();
+
+    // Needs a GL context and the level table counted (scan_all_levels).
     void init();
     void update(double T);
     void notice(SDL_Event& E);
     void render();
+    void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
+    void draw_background();
 };
+
+// Whether the cursor (10 × mouseloc) lies strictly inside Center ± Size.
+bool mouse_cursor_box(const rpos& Center, const rpos& Size);
