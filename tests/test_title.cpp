@@ -1,0 +1,381 @@
+// The title screen: slides, the gliding level row, hover and selection, the go button, scoring and
+// recording medals, and the way out. It loads pictures, so the whole program runs against an offscreen
+// GL context in a scratch directory whose data/ points at the repository's.
+#include "title.h"
+
+#include "level.h"
+#include "quorvel.h"
+#include "texture.h"
+#include "world.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class offscreen_game : public ::testing::Environment
+{
+public:
+    std::filesystem::path old_dir;
+    std::filesystem::path dir;
+
+    void SetUp() override
+    {
+        old_dir = std::filesystem::current_path();
+        std::string Pattern = (std::filesystem::temp_directory_path() / "quorvel-title-XXXXXX").string();
+        std::vector<char> Buffer(Pattern.begin(), Pattern.end());
+        Buffer.push_back('\0');
+        ASSERT_NE(mkdtemp(Buffer.data()), nullptr);
+        dir = Buffer.data();
+        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", dir / "data");
+        std::filesystem::current_path(dir);
+
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_EQ(screen_open(800, 600, false, false), 0);
+        scan_all_levels();
+    }
+    void TearDown() override
+    {
+        SDL_Quit();
+        std::filesystem::current_path(old_dir);
+        std::error_code Ignored;
+        std::filesystem::remove_all(dir, Ignored);
+    }
+};
+
+::testing::Environment* const Game = ::testing::AddGlobalTestEnvironment(new offscreen_game);
+
+SDL_Event key_event(SDL_Keycode Key)
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.type = SDL_KEYDOWN;
+    E.key.keysym.sym = Key;
+    return E;
+}
+
+SDL_Event click_event()
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.type = SDL_MOUSEBUTTONDOWN;
+    E.button.button = SDL_BUTTON_LEFT;
+    return E;
+}
+
+// The cursor in picture units.
+void cursor_at(double X, double Y)
+{
+    mouseloc = mkrloc(X / 10.0, Y / 10.0);
+}
+
+void set_medals(std::initializer_list<int> Medals)
+{
+    int a = 0;
+    for (int M : Medals) all_levels[a++].medals = M;
+    for (; a < 11; a++) all_levels[a].medals = 0;
+    for (int b = 0; b < 11; b++) all_levels[b].is_open = false;
+    check_open_levels();
+}
+
+std::string read_file(const std::string& Name)
+{
+    std::ifstream In(Name, std::ios::binary);
+    std::ostringstream S;
+    S << In.rdbuf();
+    return S.str();
+}
+
+class TitleScreen : public ::testing::Test
+{
+protected:
+    title Title;
+
+    void SetUp() override
+    {
+        std::remove("savegame.dat");
+        set_medals({});
+        cursor_at(0.5, 0.5); // over nothing
+        Title.init();
+    }
+
+    void slide_in()
+    {
+        while (Title.mode == title::m_slide_in) Title.update(0.1);
+    }
+
+    // A world of the given level with its bee counters set by hand.
+    void finished(int Level, int Rescued)
+    {
+        Title.go_level = Level;
+        Title.play_world = mkref(new world);
+        Title.play_world->init(all_levels[Level], 1);
+        Title.play_mode->init_level(Title.play_world);
+        Title.play_world->rescued_bees = Rescued;
+        Title.mode = title::m_play;
+        SDL_Event Escape = key_event(SDLK_ESCAPE);
+        Title.notice(Escape);
+        Title.update(0.01);
+        ASSERT_EQ(Title.mode, title::m_scores_in);
+        Title.update(0.01);
+    }
+};
+
+} // namespace
+
+TEST_F(TitleScreen, SlidesInForHalfASecond)
+{
+    EXPECT_EQ(Title.mode, title::m_slide_in);
+    Title.update(0.2);
+    EXPECT_DOUBLE_EQ(Title.slide_in_alpha, 0.4);
+    Title.update(0.2);
+    EXPECT_EQ(Title.mode, title::m_slide_in);
+    Title.update(0.2);
+    EXPECT_EQ(Title.mode, title::m_title);
+    EXPECT_EQ(Title.slide_in_alpha, 1.0);
+}
+
+TEST_F(TitleScreen, RowGlidesOneStepPerFrameWhateverTheFrameTime)
+{
+    set_medals({1, 1, 1, 1});
+    ASSERT_EQ(last_open_level, 4);
+    Title.init();
+    EXPECT_EQ(Title.cur_level, 4);
+    slide_in();
+    EXPECT_EQ(Title.cur_scroll, 0.0);
+    Title.update(0.01);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 1.2);
+    Title.update(0.5);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 2.28);
+    for (int f = 0; f < 400; f++) Title.update(0.01);
+    EXPECT_NEAR(Title.cur_scroll, 12.0, 1e-9);
+}
+
+TEST_F(TitleScreen, HoverBandIsOpenAtBothEnds)
+{
+    slide_in();
+    struct
+    {
+        double x, y;
+        int hover;
+    } Cases[] = {{6.666, 7.5, 0}, {9.666, 7.5, 1}, {3.0, 7.5, 0},  {1.0, 7.5, -1},
+                 {6.666, 6.5, -1}, {6.666, 8.5, -1}, {6.666, 6.51, 0}, {6.666, 8.49, 0}};
+    for (auto& C : Cases)
+    {
+        cursor_at(C.x, C.y);
+        Title.update(0.01);
+        ASSERT_EQ(Title.cur_scroll, 0.0);
+        EXPECT_EQ(Title.hover_level, C.hover) << C.x << ", " << C.y;
+    }
+}
+
+TEST_F(TitleScreen, ClickSelectsAnyTileEvenAClosedOne)
+{
+    slide_in();
+    cursor_at(6.666 + 3.0 * 3, 7.5);
+    Title.update(0.01);
+    ASSERT_EQ(Title.hover_level, 3);
+    SDL_Event Click = click_event();
+    Title.notice(Click);
+    EXPECT_EQ(Title.cur_level, 3);
+    EXPECT_EQ(Title.mode, title::m_title);
+
+    // Past the last tile nothing is selected.
+    Title.cur_level = 9;
+    Title.cur_scroll = 27.0;
+    cursor_at(13.3, 7.5);
+    Title.update(0.01);
+    ASSERT_GE(Title.hover_level, num_levels);
+    Title.notice(Click);
+    EXPECT_EQ(Title.cur_level, 9);
+}
+
+TEST_F(TitleScreen, GoButtonStartsOnlyAnOpenLevel)
+{
+    slide_in();
+    cursor_at(6.666, 5.05);
+    Title.update(0.01);
+    ASSERT_TRUE(Title.go_hover_flag);
+    cursor_at(7.3, 5.05);
+    Title.update(0.01);
+    EXPECT_FALSE(Title.go_hover_flag);
+    cursor_at(6.666, 5.05);
+    Title.update(0.01);
+
+    Title.cur_level = 2; // closed
+    SDL_Event Click = click_event();
+    Title.notice(Click);
+    EXPECT_EQ(Title.mode, title::m_title);
+
+    Title.cur_level = 0;
+    Title.notice(Click);
+    EXPECT_EQ(Title.mode, title::m_slide_out);
+    EXPECT_EQ(Title.go_level, 0);
+    EXPECT_FALSE(Title.slide_out_quit);
+
+    for (int f = 0; f < 10 && Title.mode == title::m_slide_out; f++) Title.update(0.1);
+    ASSERT_EQ(Title.mode, title::m_play);
+    EXPECT_FALSE(Title.quit_flag);
+    ASSERT_FALSE(Title.play_world.null());
+    EXPECT_EQ(Title.play_mode->link_world.ptr(), Title.play_world.ptr());
+    EXPECT_EQ(Title.play_world->total_bees, all_levels[0].num_bees);
+    EXPECT_EQ(Title.play_world->medal_bees[0], all_levels[0].medal_bees[0]);
+}
+
+TEST_F(TitleScreen, EscapeSlidesOutAndThenQuits)
+{
+    slide_in();
+    SDL_Event Escape = key_event(SDLK_ESCAPE);
+    Title.notice(Escape);
+    EXPECT_EQ(Title.mode, title::m_slide_out);
+    Title.update(0.3);
+    EXPECT_FALSE(Title.quit_flag);
+    Title.update(0.3);
+    EXPECT_TRUE(Title.quit_flag);
+    EXPECT_EQ(Title.mode, title::m_slide_out);
+    EXPECT_TRUE(Title.play_world.null()) << "no level is started on the way out";
+}
+
+TEST_F(TitleScreen, ScoresAtTheThresholds)
+{
+    // Level 7 (index 6) has thresholds 30, 40 and 55.
+    const int Rescued[] = {29, 30, 39, 40, 54, 55};
+    const int Medals[] = {0, 1, 1, 2, 2, 3};
+    for (int c = 0; c < 6; c++)
+    {
+        set_medals({});
+        finished(6, Rescued[c]);
+        EXPECT_EQ(Title.score_medals, Medals[c]) << Rescued[c];
+        EXPECT_EQ(all_levels[6].medals, Medals[c]) << Rescued[c];
+    }
+}
+
+TEST_F(TitleScreen, WorseResultKeepsTheRecordAndBetterOneIsSavedAtOnce)
+{
+    // Level 5 (index 4): thresholds 15 and 20, so 20 rescued is the violet.
+    finished(4, 20);
+    EXPECT_EQ(Title.score_medals, 2);
+    EXPECT_EQ(all_levels[4].medals, 2);
+    std::string Saved = read_file("savegame.dat");
+    ASSERT_EQ(Saved.size(), 84u) << "a raised record is written before the program ends";
+    EXPECT_EQ(Saved.substr(4 + 8 * 4, 8), std::string("\x05\0\0\0\x02\0\0\0", 8));
+    while (Title.mode == title::m_scores_in) Title.update(0.1);
+    EXPECT_EQ(Title.mode, title::m_scores);
+
+    // The results picture is the violet one.
+    EXPECT_EQ(Title.winning_textures[Title.score_medals], texture_load("data/gfx/won_violet1.tga", false));
+
+    std::remove("savegame.dat");
+    finished(4, 15);
+    EXPECT_EQ(Title.score_medals, 1);
+    EXPECT_EQ(all_levels[4].medals, 2);
+    EXPECT_NE(access("savegame.dat", F_OK), 0) << "nothing new to store";
+}
+
+TEST_F(TitleScreen, ResultsLeaveOnEscapeOrGoAndTheRowSlidesBackIn)
+{
+    finished(0, 5);
+    while (Title.mode == title::m_scores_in) Title.update(0.1);
+    ASSERT_EQ(Title.mode, title::m_scores);
+
+    cursor_at(1.0, 1.0);
+    Title.update(0.01);
+    SDL_Event Click = click_event();
+    Title.notice(Click);
+    EXPECT_EQ(Title.mode, title::m_scores) << "a click away from the go button";
+
+    SDL_Event Escape = key_event(SDLK_ESCAPE);
+    Title.notice(Escape);
+    EXPECT_EQ(Title.mode, title::m_scores_out);
+    for (int f = 0; f < 10 && Title.mode == title::m_scores_out; f++) Title.update(0.1);
+    EXPECT_EQ(Title.mode, title::m_slide_in);
+    EXPECT_EQ(Title.slide_in_alpha, 0.0);
+    EXPECT_FALSE(Title.quit_flag);
+
+    // The medal opened the second level.
+    check_open_levels();
+    EXPECT_TRUE(all_levels[1].is_open);
+}
+
+TEST_F(TitleScreen, LevelEndingByItselfShowsTheResults)
+{
+    Title.go_level = 0;
+    Title.play_world = mkref(new world);
+    Title.play_world->init(all_levels[0], 1);
+    Title.play_mode->init_level(Title.play_world);
+    Title.mode = title::m_play;
+    Title.update(0.01);
+    EXPECT_EQ(Title.mode, title::m_play);
+    Title.play_world->rescued_bees = 3;
+    Title.play_world->killed_bees = 2;
+    Title.update(0.01);
+    EXPECT_EQ(Title.mode, title::m_scores_in);
+    EXPECT_EQ(Title.slide_in_alpha, 0.0);
+    Title.update(0.01);
+    EXPECT_EQ(Title.score_medals, 0);
+}
+
+TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
+{
+    set_medals({1, 2, 3, 1, 2, 3, 1, 2, 3, 1});
+    ASSERT_EQ(last_open_level, 10);
+    Title.init();
+    EXPECT_EQ(Title.cur_level, 10);
+    slide_in();
+    cursor_at(6.666, 5.05);
+    Title.update(0.01);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 3.0);
+    ASSERT_TRUE(Title.go_hover_flag);
+    SDL_Event Click = click_event();
+    Title.notice(Click);
+    EXPECT_EQ(Title.mode, title::m_title) << "the terminator record is no level";
+
+    Title.render(); // draws no tile as selected, and must not touch past the table
+    for (int f = 0; f < 400; f++) Title.update(0.01);
+    ASSERT_NEAR(Title.cur_scroll, 30.0, 1e-9);
+    cursor_at(3.666, 7.5); // the last tile, one step left of the middle
+    Title.update(0.01);
+    ASSERT_EQ(Title.hover_level, 9);
+    Title.notice(Click);
+    EXPECT_EQ(Title.cur_level, 9);
+}
+
+// What the screen draws at the ends of a slide, read back from the frame buffer.
+TEST_F(TitleScreen, EverythingWaitsOffScreenBeforeTheSlide)
+{
+    auto centre_pixel = [] {
+        unsigned char P[4] = {0, 0, 0, 0};
+        glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, P);
+        return std::vector<int>{P[0], P[1], P[2]};
+    };
+    auto clear = [] {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    };
+
+    clear();
+    Title.render();
+    EXPECT_EQ(centre_pixel(), (std::vector<int>{0, 0, 0}));
+    // The corners stay black too: every panel lies beyond the nearer edges.
+    unsigned char Corner[4];
+    glReadPixels(2, 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Corner);
+    EXPECT_EQ(Corner[1], 0);
+
+    slide_in();
+    clear();
+    cursor_at(1.0, 1.0);
+    Title.update(0.01);
+    Title.render();
+    glReadPixels(2, 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Corner);
+    EXPECT_GT(Corner[1], 100) << "the green background is in place";
+    EXPECT_GT(Corner[1], Corner[0]);
+}
