@@ -1,0 +1,80 @@
+// The headless player on the first level: with the game's own play screen, mouse and drags, it must
+// bring every bee home, and doing nothing must not.
+#include "../tools/player/bot.h"
+#include "helpers.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A scratch working directory whose data/ is the repository's, so nothing real is written to.
+class Player : public ::testing::Test
+{
+protected:
+    std::filesystem::path old_dir;
+    scratch_dir* dir = nullptr;
+
+    void SetUp() override
+    {
+        old_dir = std::filesystem::current_path();
+        dir = new scratch_dir;
+        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data",
+                                                  dir->path / "data");
+        std::filesystem::current_path(dir->path);
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(old_dir);
+        delete dir;
+    }
+};
+
+TEST_F(Player, rescues_every_bee_of_the_first_level)
+{
+    for (unsigned long Seed = 1; Seed <= 3; Seed++)
+    {
+        player::result R = player::play_level(0, Seed, false);
+        EXPECT_EQ(R.total_bees, all_levels[0].num_bees) << "seed " << Seed;
+        EXPECT_EQ(R.rescued_bees, R.total_bees) << "seed " << Seed;
+        EXPECT_EQ(R.killed_bees, 0) << "seed " << Seed;
+        EXPECT_GT(R.end_time, 0.0) << "seed " << Seed;
+        EXPECT_EQ(R.medals, 1) << "seed " << Seed;
+    }
+}
+
+// The same seed without a hand on the mouse: the bees must not all find home on their own in the
+// time the player needed, or the test above would prove nothing about the player.
+TEST_F(Player, idle_mouse_leaves_bees_out)
+{
+    player::result Herded = player::play_level(0, 1, false);
+    ASSERT_GT(Herded.end_time, 0.0);
+    player::result Idle = player::play_level(0, 1, true, Herded.end_time);
+    EXPECT_LT(Idle.rescued_bees, Idle.total_bees);
+    EXPECT_LT(Idle.end_time, 0.0);
+}
+
+// The hand never moves faster than a person's and never leaves the picture, whatever it aims at.
+TEST_F(Player, mouse_keeps_a_human_pace_inside_the_picture)
+{
+    player::session S(0, 1);
+    rloc Last = S.mouse;
+    const rpos Targets[3] = {mkrpos(-50, -50, 0), mkrpos(500, 3, 0), mkrpos(7, 400, 0)};
+    for (int F = 0; F < 300; F++)
+    {
+        S.frame(Targets[F / 100], false);
+        double Moved = std::hypot(S.mouse[0] - Last[0], S.mouse[1] - Last[1]);
+        EXPECT_LE(Moved, player::MOUSE_SPEED * player::STEP + 1e-12);
+        EXPECT_GE(mouseloc[0], 0.0);
+        EXPECT_LE(mouseloc[0], player::PICTURE_W);
+        EXPECT_GE(mouseloc[1], 0.0);
+        EXPECT_LE(mouseloc[1], 1.0);
+        Last = S.mouse;
+    }
+    // Aimed past the bottom, the hand rests on the edge and the view has scrolled as far as the map
+    // allows: the game's own clamp, not the player's.
+    EXPECT_DOUBLE_EQ(mouseloc[1], 1.0);
+    EXPECT_DOUBLE_EQ(S.P.R.view_center[1], std::max(0.0, S.wld().size[1] - 10.0));
+}
+
+} // namespace

@@ -1,0 +1,224 @@
+// The level balance report: every level played over many seeds by the herding player and by a player
+// who never presses, with bees rescued and killed, medals and the time each level took.
+// Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
+// Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
+// global), each playing its share of the games and sending the results back through a pipe.
+#include "player/bot.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct game
+{
+    int level;
+    unsigned long seed;
+    int passive;
+    player::result res;
+};
+
+struct spread
+{
+    int lo, mid, hi;
+};
+
+spread spread_of(std::vector<int> V)
+{
+    std::sort(V.begin(), V.end());
+    return {V.front(), V[V.size() / 2], V.back()};
+}
+
+std::string fmt_spread(const spread& S)
+{
+    char Buf[64];
+    std::snprintf(Buf, sizeof Buf, "%d / %d / %d", S.lo, S.mid, S.hi);
+    return Buf;
+}
+
+void run_games(std::vector<game>& Games, int Jobs, double Limit)
+{
+    std::vector<int> Pipes;
+    std::vector<pid_t> Children;
+    for (int J = 0; J < Jobs; J++)
+    {
+        int Fd[2];
+        if (pipe(Fd) != 0) std::exit(1);
+        pid_t Pid = fork();
+        if (Pid == 0)
+        {
+            close(Fd[0]);
+            // The world's trace lines (texture loads) would mix into the report.
+            int Null = open("/dev/null", O_WRONLY);
+            if (Null >= 0) dup2(Null, 1);
+            FILE* Out = fdopen(Fd[1], "w");
+            for (size_t G = J; G < Games.size(); G += Jobs)
+            {
+                game& Gm = Games[G];
+                Gm.res = player::play_level(Gm.level, Gm.seed, Gm.passive != 0, Limit);
+                std::fprintf(Out, "%zu %d %d %d %.2f\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
+                             Gm.res.medals, Gm.res.end_time);
+                std::fflush(Out);
+                std::fprintf(stderr, "level %d seed %lu %s: rescued %d killed %d end %.1f\n", Gm.level + 1,
+                             Gm.seed, Gm.passive ? "passive" : "herder", Gm.res.rescued_bees,
+                             Gm.res.killed_bees, Gm.res.end_time);
+            }
+            std::fclose(Out);
+            _exit(0);
+        }
+        close(Fd[1]);
+        Pipes.push_back(Fd[0]);
+        Children.push_back(Pid);
+    }
+    for (int Fd : Pipes)
+    {
+        FILE* In = fdopen(Fd, "r");
+        size_t G;
+        int Rescued, Killed, Medals;
+        double End;
+        while (std::fscanf(In, "%zu %d %d %d %lf", &G, &Rescued, &Killed, &Medals, &End) == 5)
+        {
+            player::result& R = Games[G].res;
+            R.total_bees = all_levels[Games[G].level].num_bees;
+            R.rescued_bees = Rescued;
+            R.killed_bees = Killed;
+            R.medals = Medals;
+            R.end_time = End;
+        }
+        std::fclose(In);
+    }
+    for (pid_t Pid : Children) waitpid(Pid, nullptr, 0);
+}
+
+} // namespace
+
+int main(int ArgC, char** ArgV)
+{
+    int First = 1, Last = 10, Seeds = 30, Jobs = 2;
+    unsigned long FirstSeed = 1;
+    double Limit = player::TIME_LIMIT;
+    for (int a = 1; a + 1 < ArgC; a += 2)
+    {
+        std::string Opt = ArgV[a];
+        const char* Val = ArgV[a + 1];
+        if (Opt == "--levels")
+        {
+            if (std::sscanf(Val, "%d-%d", &First, &Last) == 1) Last = First;
+        }
+        else if (Opt == "--seeds")
+            Seeds = std::atoi(Val);
+        else if (Opt == "--first-seed")
+            FirstSeed = std::strtoul(Val, nullptr, 10);
+        else if (Opt == "--jobs")
+            Jobs = std::atoi(Val);
+        else if (Opt == "--seconds")
+            Limit = std::atof(Val);
+        else
+        {
+            std::fprintf(stderr, "unknown option %s\n", Opt.c_str());
+            return 2;
+        }
+    }
+    if (!std::ifstream("data/gfx/daisy1.tga") && chdir(QUORVEL_SOURCE_DIR) != 0)
+    {
+        std::fprintf(stderr, "cannot find the data directory\n");
+        return 2;
+    }
+    int NumLevels = 0;
+    while (all_levels[NumLevels].map_texture_file) NumLevels++;
+    if (First < 1 || Last > NumLevels || First > Last || Seeds < 1 || Jobs < 1)
+    {
+        std::fprintf(stderr, "levels within 1-%d, at least one seed and one job\n", NumLevels);
+        return 2;
+    }
+
+    // The big levels first, so that the jobs finish together.
+    std::vector<game> Games;
+    for (int L = Last; L >= First; L--)
+        for (int P = 0; P < 2; P++)
+            for (int s = 0; s < Seeds; s++) Games.push_back({L - 1, FirstSeed + s, P, {}});
+    run_games(Games, Jobs, Limit);
+
+    std::printf("Seeds %lu to %lu, time limit %.0f s, steps of %.0f ms.\n\n", FirstSeed, FirstSeed + Seeds - 1,
+                Limit, player::STEP * 1000);
+    std::printf("| Level | Bees | Medals at | Player | Rescued min/median/max | Killed min/median/max | "
+                "Seeds with 1 / 2 / 3 medals | Ended | End time median/max (s) |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+    std::vector<std::string> Notes;
+    double LastLoss = -1.0;
+    for (int L = First - 1; L < Last; L++)
+    {
+        level& Lv = all_levels[L];
+        for (int P = 0; P < 2; P++)
+        {
+            std::vector<int> Rescued, Killed;
+            std::vector<double> Ends;
+            int AtLeast[4] = {0, 0, 0, 0};
+            int LossSum = 0;
+            for (game& G : Games)
+            {
+                if (G.level != L || G.passive != P) continue;
+                Rescued.push_back(G.res.rescued_bees);
+                Killed.push_back(G.res.killed_bees);
+                LossSum += G.res.killed_bees;
+                for (int m = 1; m <= 3; m++)
+                    if (G.res.medals >= m) AtLeast[m]++;
+                if (G.res.end_time >= 0.0) Ends.push_back(G.res.end_time);
+            }
+            int N = (int)Rescued.size();
+            std::sort(Ends.begin(), Ends.end());
+            char EndText[64] = "-";
+            if (!Ends.empty()) std::snprintf(EndText, sizeof EndText, "%.0f / %.0f", Ends[Ends.size() / 2], Ends.back());
+            std::printf("| %d | %d | %d, %d, %d | %s | %s | %s | %d / %d / %d | %d of %d | %s |\n", L + 1,
+                        Lv.num_bees, Lv.medal_bees[0], Lv.medal_bees[1], Lv.medal_bees[2],
+                        P ? "passive" : "herder", fmt_spread(spread_of(Rescued)).c_str(),
+                        fmt_spread(spread_of(Killed)).c_str(), AtLeast[1], AtLeast[2], AtLeast[3],
+                        (int)Ends.size(), N, EndText);
+
+            char Note[256];
+            if (P == 0)
+            {
+                for (int m = 1; m <= 3; m++)
+                    if (Lv.medal_bees[m - 1] <= Lv.num_bees && 2 * AtLeast[m] < N)
+                    {
+                        std::snprintf(Note, sizeof Note, "level %d: the herder earns medal %d in only %d of %d seeds",
+                                      L + 1, m, AtLeast[m], N);
+                        Notes.push_back(Note);
+                    }
+                if (2 * (int)Ends.size() < N)
+                {
+                    std::snprintf(Note, sizeof Note, "level %d: the herder's game ends in time in only %d of %d seeds",
+                                  L + 1, (int)Ends.size(), N);
+                    Notes.push_back(Note);
+                }
+                double Loss = (double)LossSum / (N * Lv.num_bees);
+                if (LastLoss > 0.0 && Loss < LastLoss * 0.5 && LastLoss - Loss > 0.05)
+                {
+                    std::snprintf(Note, sizeof Note, "level %d: the herder loses %.0f%% of the bees against %.0f%% on the level before",
+                                  L + 1, 100 * Loss, 100 * LastLoss);
+                    Notes.push_back(Note);
+                }
+                LastLoss = Loss;
+            }
+            else if (L >= 3 && 2 * (N - AtLeast[2]) <= N)
+            {
+                std::snprintf(Note, sizeof Note, "level %d: the passive player earns a second medal in %d of %d seeds",
+                              L + 1, AtLeast[2], N);
+                Notes.push_back(Note);
+            }
+        }
+    }
+    std::printf("\n");
+    if (Notes.empty())
+        std::printf("Every target is met.\n");
+    for (const std::string& Note : Notes) std::printf("- %s\n", Note.c_str());
+    return 0;
+}

@@ -1,0 +1,330 @@
+// A headless player: builds a level's world from a seed and plays it through the real play screen,
+// the way a person does, by moving the mouse at human speed and pressing and releasing its button.
+// Shared by the balance report (tools/play_report.cpp) and the player test.
+//
+// Needs the working directory to hold data/ (the maps), and no GL context: texture uploads without
+// one are no-ops, so the world loads as in the game.
+#pragma once
+
+#include "bee.h"
+#include "flower.h"
+#include "horsefly.h"
+#include "level.h"
+#include "play.h"
+#include "quorvel.h"
+#include "world.h"
+
+#include <SDL2/SDL.h>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace player {
+
+const double STEP = 0.01;          // the game's frame at its pace of 100 frames a second
+const double TIME_LIMIT = 600.0;   // ten minutes of play
+const double MOUSE_SPEED = 3.0;    // picture heights a second: 30 world units, a quick hand
+const double PICTURE_W = 4.0 / 3.0; // mouseloc's range across
+const double LEAD_SPEED = 0.45;    // slower than a bee (0.5 on each axis), so the swarm keeps up
+const double SWARM_RADIUS = 2.5;   // the drag's scent reaches about this far
+const double HOME_RADIUS = 1.8;    // bees this close to the hive are already drawn in by its own scent
+const double MIN_PRESS_POLLEN = 0.5; // two seconds of drag: less is not worth the trip
+// Let go just before the picked flowers run dry: an emptied flower wilts for 15 seconds, one left
+// with a trace of pollen grows again at once.
+const double KEEP_POLLEN = 0.01;
+
+struct result
+{
+    int total_bees = 0;
+    int rescued_bees = 0;
+    int killed_bees = 0;
+    int medals = 0;
+    double end_time = -1.0; // seconds until every bee was home or dead; -1 if the time ran out
+};
+
+inline double dist2d(const rpos& A, const rpos& B) { return std::hypot(A[0] - B[0], A[1] - B[1]); }
+
+// One level in play, driven frame by frame like the game's own loop: mouse, events, update.
+class session
+{
+public:
+    ref<world> W;
+    play P;
+    rloc mouse;
+    bool button_down = false;
+    double clock = 0.0;
+
+    session(int LevelIndex, unsigned long Seed)
+    {
+        W = mkref(new world);
+        W->init(all_levels[LevelIndex], Seed);
+        P.init_level(W);
+        mouse = mkrloc(PICTURE_W / 2, 0.5); // where the pointer rests when the level opens
+    }
+
+    world& wld() { return *W.ptr(); }
+    bool over() const { return P.quit_flag; }
+
+    rpos cursor() const { return mkrpos(W.ptr()->cursor[0], W.ptr()->cursor[1], 0.0); }
+
+    // One frame: the mouse moves toward the picture point that shows Goal (at most a hand's speed,
+    // and never off the picture, which makes the game scroll when Goal is out of view), the button
+    // goes down or up as asked, then the play screen updates.
+    void frame(const rpos& Goal, bool WantDown)
+    {
+        const rpos& View = P.R.view_center;
+        double GoalX = std::clamp((Goal[0] - View[0]) / 10.0, 0.0, PICTURE_W);
+        double GoalY = std::clamp((Goal[1] - View[1]) / 10.0, 0.0, 1.0);
+        double DX = GoalX - mouse[0], DY = GoalY - mouse[1];
+        double D = std::hypot(DX, DY);
+        double Max = MOUSE_SPEED * STEP;
+        if (D > Max)
+        {
+            DX *= Max / D;
+            DY *= Max / D;
+        }
+        mouse[0] = std::clamp(mouse[0] + DX, 0.0, PICTURE_W);
+        mouse[1] = std::clamp(mouse[1] + DY, 0.0, 1.0);
+        mouseloc = mouse;
+
+        if (WantDown != button_down)
+        {
+            SDL_Event E;
+            SDL_zero(E);
+            E.type = WantDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            E.button.button = SDL_BUTTON_LEFT;
+            E.button.state = WantDown ? SDL_PRESSED : SDL_RELEASED;
+            P.notice(E);
+            button_down = WantDown;
+        }
+        P.update(STEP);
+        clock += STEP;
+    }
+
+    result outcome() const
+    {
+        result R;
+        world& V = *W.ptr();
+        R.total_bees = V.total_bees;
+        R.rescued_bees = V.rescued_bees;
+        R.killed_bees = V.killed_bees;
+        R.medals = medals_for(V.rescued_bees, V.medal_bees);
+        if (P.quit_flag) R.end_time = clock;
+        return R;
+    }
+};
+
+inline std::vector<bee*> bees_in_play(world& V)
+{
+    std::vector<bee*> Bees;
+    for (ref<sprite>& S : V.sprites)
+        if (S->sprite_type == sprite::st_bee && !S->dead)
+        {
+            bee* B = static_cast<bee*>(S.ptr());
+            if (!B->rescued_flag) Bees.push_back(B);
+        }
+    return Bees;
+}
+
+inline std::vector<flower*> all_flowers(world& V)
+{
+    std::vector<flower*> Flowers;
+    for (ref<sprite>& S : V.sprites)
+        if (S->sprite_type == sprite::st_flower) Flowers.push_back(static_cast<flower*>(S.ptr()));
+    return Flowers;
+}
+
+// A patient herder: fetch pollen from the flower nearest to the next group of bees, carry the drag
+// to them and walk them home at a bee's pace, then go for more pollen.
+class herder
+{
+public:
+    enum phases
+    {
+        p_fetch, // going to a flower, button up
+        p_reach, // button down, carrying the scent to the bees
+        p_lead   // button down, walking the bees home
+    };
+
+    phases phase = p_fetch;
+    rpos herd;   // where the group to bring home is
+    rpos goal;   // where the cursor is going
+    flower* source = nullptr;
+
+    void choose_herd(world& V, const rpos& Hive, const std::vector<bee*>& Bees)
+    {
+        // Many bees close together and near home first: the cheapest rescues in pollen.
+        double Best = -1.0;
+        for (bee* B : Bees)
+        {
+            double H = dist2d(B->position, Hive);
+            if (H < HOME_RADIUS) continue;
+            int Near = 0;
+            for (bee* C : Bees)
+                if (dist2d(B->position, C->position) < 2.0) Near++;
+            double Score = Near / (4.0 + H);
+            if (Score > Best)
+            {
+                Best = Score;
+                herd = B->position;
+            }
+        }
+        if (Best < 0.0) herd = Hive;
+        (void)V;
+    }
+
+    flower* choose_flower(world& V, const rpos& Near)
+    {
+        flower* Best = nullptr;
+        double BestCost = 1e9;
+        for (flower* F : all_flowers(V))
+        {
+            if (F->wilted_flag || F->pollen < MIN_PRESS_POLLEN) continue;
+            // Full flowers are worth a little detour: each unit of pollen is four seconds of drag.
+            double Cost = dist2d(F->position, Near) - 4.0 * F->pollen;
+            if (Cost < BestCost)
+            {
+                BestCost = Cost;
+                Best = F;
+            }
+        }
+        return Best;
+    }
+
+    // Recentres the herd on the bees near it, so the drag finds them where they have drifted.
+    void follow_herd(const std::vector<bee*>& Bees)
+    {
+        rpos Sum = mkrpos(0, 0, 0);
+        int N = 0;
+        for (bee* B : Bees)
+            if (dist2d(B->position, herd) < SWARM_RADIUS)
+            {
+                Sum += B->position;
+                N++;
+            }
+        if (N > 0) herd = Sum / (double)N;
+    }
+
+    // Decides this frame's cursor goal and button for session S.
+    void think(session& S, rpos& Goal, bool& Down)
+    {
+        world& V = S.wld();
+        rpos Hive = all_levels_hive(V);
+        std::vector<bee*> Bees = bees_in_play(V);
+        rpos Cursor = S.cursor();
+
+        if (phase != p_fetch && S.P.mode != play::m_drag_pollen)
+        {
+            phase = p_fetch; // the picked flowers ran dry, or the press missed
+            source = nullptr;
+        }
+
+        if (phase == p_fetch)
+        {
+            Down = false;
+            if (!source || source->wilted_flag || source->pollen < MIN_PRESS_POLLEN)
+            {
+                choose_herd(V, Hive, Bees);
+                source = choose_flower(V, herd);
+            }
+            if (!source)
+            {
+                // No pollen anywhere: wait by the hive, where bees drift home on their own.
+                Goal = Hive;
+                return;
+            }
+            Goal = source->position;
+            bool OnIt = std::find(V.active_flowers.begin(), V.active_flowers.end(), source) !=
+                        V.active_flowers.end();
+            if (OnIt && dist2d(Cursor, source->position) < 0.5 * source->radius)
+            {
+                Down = true;
+                phase = p_reach;
+            }
+            return;
+        }
+
+        Down = true;
+        double Left = 0.0;
+        for (flower* F : S.P.drag_pollen_flowers) Left += F->pollen;
+        if (Left < KEEP_POLLEN * S.P.drag_pollen_flowers.size())
+        {
+            // The bees keep circling the last of the scent for a while, so they wait where they are.
+            Down = false;
+            phase = p_fetch;
+            source = nullptr;
+            Goal = Cursor;
+            return;
+        }
+        follow_herd(Bees);
+        if (phase == p_reach)
+        {
+            Goal = herd;
+            if (dist2d(Cursor, herd) < 0.6) phase = p_lead;
+            return;
+        }
+
+        // Leading: step toward the hive while the swarm keeps close, wait for it otherwise.
+        rpos Sum = mkrpos(0, 0, 0);
+        int N = 0;
+        for (bee* B : Bees)
+            if (dist2d(B->position, Cursor) < SWARM_RADIUS)
+            {
+                Sum += B->position;
+                N++;
+            }
+        double ToHive = dist2d(Cursor, Hive);
+        if (N == 0 && ToHive > HOME_RADIUS)
+        {
+            // The swarm is lost: look for the next group while the scent lasts.
+            choose_herd(V, Hive, Bees);
+            phase = p_reach;
+            Goal = herd;
+            return;
+        }
+        if (ToHive < 0.2)
+        {
+            Goal = Hive;
+            // Everyone near is home: keep the rest of the pollen for the next group.
+            if (N == 0) Down = false, phase = p_fetch, source = nullptr;
+            return;
+        }
+        rpos Centre = N > 0 ? Sum / (double)N : Cursor;
+        double Lag = dist2d(Centre, Cursor);
+        double Speed = Lag > 0.9 ? 0.0 : LEAD_SPEED;
+        rpos Dir = Hive - Cursor;
+        Dir[2] = 0.0;
+        Goal = Cursor + Dir * (std::min(Speed * STEP, ToHive) / ToHive);
+    }
+
+    static rpos all_levels_hive(world& V)
+    {
+        for (ref<sprite>& S : V.sprites)
+            if (S->sprite_type == sprite::st_hive) return mkrpos(S->position[0], S->position[1], 0.0);
+        return mkrpos(0, 0, 0);
+    }
+};
+
+// Plays a level to its end or the time limit. Passive never presses and never moves the mouse.
+inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT)
+{
+    session S(LevelIndex, Seed);
+    herder H;
+    long Frames = (long)(Limit / STEP + 0.5);
+    for (long F = 0; F < Frames && !S.over(); F++)
+    {
+        rpos Goal = S.cursor();
+        bool Down = false;
+        if (Passive)
+        {
+            S.frame(mkrpos(S.P.R.view_center[0] + 10.0 * S.mouse[0], S.P.R.view_center[1] + 10.0 * S.mouse[1], 0),
+                    false);
+            continue;
+        }
+        H.think(S, Goal, Down);
+        S.frame(Goal, Down);
+    }
+    return S.outcome();
+}
+
+} // namespace player
