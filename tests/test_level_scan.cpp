@@ -1,0 +1,97 @@
+// Start-up of the level table: previews loaded, the table counted to its terminator, the save file
+// applied. Loading previews needs GL, so this runs against an offscreen context in a scratch directory.
+#include "level.h"
+
+#include "quorvel.h"
+#include "texture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class LevelScan : public ::testing::Test
+{
+protected:
+    static std::filesystem::path old_dir;
+    static std::filesystem::path dir;
+
+    static void SetUpTestSuite()
+    {
+        old_dir = std::filesystem::current_path();
+        std::string Pattern = (std::filesystem::temp_directory_path() / "quorvel-scan-XXXXXX").string();
+        std::vector<char> Buffer(Pattern.begin(), Pattern.end());
+        Buffer.push_back('\0');
+        ASSERT_NE(mkdtemp(Buffer.data()), nullptr);
+        dir = Buffer.data();
+        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", dir / "data");
+        std::filesystem::current_path(dir);
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_EQ(screen_open(800, 600, false, false), 0);
+    }
+    static void TearDownTestSuite()
+    {
+        SDL_Quit();
+        std::filesystem::current_path(old_dir);
+        std::error_code Ignored;
+        std::filesystem::remove_all(dir, Ignored);
+    }
+    void SetUp() override { std::filesystem::remove("savegame.dat"); }
+};
+
+std::filesystem::path LevelScan::old_dir;
+std::filesystem::path LevelScan::dir;
+
+void write_le(std::ofstream& Out, int Value)
+{
+    for (int b = 0; b < 4; b++) Out.put((char)(((unsigned)Value >> (8 * b)) & 0xff));
+}
+
+} // namespace
+
+TEST_F(LevelScan, CountsToTheTerminatorAndLoadsEveryPreview)
+{
+    num_levels = 0;
+    all_levels[3].medals = 2; // left over from an earlier run of the table: reset
+    all_levels[3].is_open = true;
+    scan_all_levels();
+    EXPECT_EQ(num_levels, 10);
+    for (int a = 0; a < 10; a++)
+    {
+        ASSERT_NE(all_levels[a].map_texture, nullptr) << a;
+        EXPECT_EQ(all_levels[a].map_texture, texture_load(all_levels[a].map_texture_file, true));
+        EXPECT_GT(all_levels[a].map_texture->w, 0);
+    }
+    EXPECT_EQ(all_levels[10].map_texture, nullptr);
+    EXPECT_EQ(all_levels[3].medals, 0);
+    // Without a save file the rule has not run: nothing is open yet.
+    EXPECT_FALSE(all_levels[3].is_open);
+    EXPECT_FALSE(all_levels[0].is_open);
+}
+
+TEST_F(LevelScan, AppliesTheSaveFileAndOpensLevels)
+{
+    {
+        std::ofstream Out("savegame.dat", std::ios::binary);
+        write_le(Out, 3);
+        write_le(Out, 1);
+        write_le(Out, 2);
+        write_le(Out, 2);
+        write_le(Out, 1);
+        write_le(Out, 3);
+        write_le(Out, 7);
+    }
+    scan_all_levels();
+    EXPECT_EQ(all_levels[0].medals, 2);
+    EXPECT_EQ(all_levels[1].medals, 1);
+    EXPECT_EQ(all_levels[2].medals, 3); // stored as 7
+    EXPECT_EQ(last_open_level, 3);
+    EXPECT_TRUE(all_levels[3].is_open);
+    EXPECT_FALSE(all_levels[4].is_open);
+}
