@@ -1,6 +1,7 @@
 // The level balance report: every level played over many seeds by the herding player and by a player
 // who never presses, with bees rescued and killed, medals and the time each level took.
 // Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
+//                    [--players both|herder|passive]
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
 // global), each playing its share of the games and sending the results back through a pipe.
 #include "player/bot.h"
@@ -103,6 +104,7 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
 int main(int ArgC, char** ArgV)
 {
     int First = 1, Last = 10, Seeds = 30, Jobs = 2;
+    std::string Players = "both";
     unsigned long FirstSeed = 1;
     double Limit = player::TIME_LIMIT;
     for (int a = 1; a + 1 < ArgC; a += 2)
@@ -119,6 +121,8 @@ int main(int ArgC, char** ArgV)
             FirstSeed = std::strtoul(Val, nullptr, 10);
         else if (Opt == "--jobs")
             Jobs = std::atoi(Val);
+        else if (Opt == "--players")
+            Players = Val;
         else if (Opt == "--seconds")
             Limit = std::atof(Val);
         else
@@ -144,7 +148,8 @@ int main(int ArgC, char** ArgV)
     std::vector<game> Games;
     for (int L = Last; L >= First; L--)
         for (int P = 0; P < 2; P++)
-            for (int s = 0; s < Seeds; s++) Games.push_back({L - 1, FirstSeed + s, P, {}});
+            if (Players == "both" || Players == (P ? "passive" : "herder"))
+                for (int s = 0; s < Seeds; s++) Games.push_back({L - 1, FirstSeed + s, P, {}});
     run_games(Games, Jobs, Limit);
 
     std::printf("Seeds %lu to %lu, time limit %.0f s, steps of %.0f ms.\n\n", FirstSeed, FirstSeed + Seeds - 1,
@@ -174,6 +179,7 @@ int main(int ArgC, char** ArgV)
                 if (G.res.end_time >= 0.0) Ends.push_back(G.res.end_time);
             }
             int N = (int)Rescued.size();
+            if (N == 0) continue;
             std::sort(Ends.begin(), Ends.end());
             char EndText[64] = "-";
             if (!Ends.empty()) std::snprintf(EndText, sizeof EndText, "%.0f / %.0f", Ends[Ends.size() / 2], Ends.back());

@@ -231,141 +231,121 @@ def tongue(hive=(13, 11)):
 
 
 def coast(hive=(4, 8)):
-    """Meadows along a sandy coast; a headland and a bay hold horseflies."""
-    m = Terrain("coast", 40, 28, hive, seed=4)
+    """Meadows behind a broad sandy beach; the horseflies keep to the sea."""
+    m = Terrain("coast", 30, 22, hive, seed=4)
     m.fill("W")
-    m.where(lambda px, py: px < 17 + 4 * math.sin(py * 0.22) + m.wobble(px, py, 2.0), "g")
-    m.path([(5, 24), (20, 23), (33, 21)], [9, 7, 4], "g", rough=0.2, salt=1)
-    m.blob(12, 15, 3.5, 2.5, "W", rough=0.2, only="g", salt=2)   # lagoon
-    m.blob(33, 6, 3.0, 2.2, "g", rough=0.3, salt=3)               # offshore islet
+    m.where(lambda px, py: px < 20 + 2.5 * math.sin(py * 0.3) + m.wobble(px, py, 1.5), "g")
     m.patches("l", 0.3, 0.6)
     m.patches("G", 0.22, 0.65, salt=4)
-    m.shore("s")
-    m.blob(1, 1, 4, 3, "R", rough=0.2, salt=5)
-    m.boulders(4, salt=6)
+    # A beach wide enough that a horsefly on the water cannot smell the bees in the meadow.
+    m.shore("s", width=5)
+    m.blob(25, 4, 2.5, 1.8, "r", rough=0.3, only="wW", salt=3)   # rocks off shore
+    m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
+    m.boulders(3, salt=6)
     m.clearing(2.2)
     return m
 
 
 def island(hive=(13, 11)):
-    """An island with the hive, islets around it, horseflies on the sea."""
-    m = Terrain("island", 36, 28, hive, seed=5)
+    """An island with the hive, rocky islets around it, horseflies on the sea."""
+    m = Terrain("island", 32, 24, hive, seed=5)
     m.fill("W")
-    m.blob(14, 13, 9.5, 7.5, "g", rough=0.22)
-    m.blob(29, 6, 3.8, 3.2, "g", rough=0.25, salt=1)
-    m.blob(28, 21.5, 4.5, 3.5, "g", rough=0.25, salt=2)
-    m.blob(5, 23, 3.0, 2.5, "g", rough=0.25, salt=3)
+    m.blob(13.5, 11.5, 10.5, 8.5, "g", rough=0.18)
     m.patches("l", 0.3, 0.6)
     m.patches("G", 0.25, 0.64, salt=4)
-    m.blob(18, 16, 2.2, 1.6, "r", rough=0.3, only="glG", salt=5)
-    m.shore("s")
+    m.blob(17, 15, 1.8, 1.4, "r", rough=0.3, only="glG", salt=5)
+    m.shore("s", width=4)
+    m.blob(28, 4, 2.2, 1.8, "r", rough=0.3, only="wW", salt=1)
+    m.blob(28, 20, 2.5, 1.8, "s", rough=0.3, only="wW", salt=2)
+    m.blob(3, 21, 1.8, 1.5, "r", rough=0.3, only="wW", salt=3)
     m.clearing(2.2)
     return m
 
 
 def cliff(hive=(20, 21)):
-    """A plateau above a cliff and a lake; the hive waits on a ledge below."""
-    m = Terrain("cliff", 44, 32, hive, seed=6)
-    m.fill("W")
-    edge = lambda px: 9 + 2.5 * math.sin(px * 0.18) + 1.2 * math.sin(px * 0.5 + 1)
-    m.where(lambda px, py: py < edge(px) + m.wobble(px, py, 0.8), "g")
-    m.where(lambda px, py: edge(px) - 0.5 <= py < edge(px) + 3.2 + m.wobble(px, py, 0.9, salt=1), "R")
-    m.where(lambda px, py: edge(px) + 2.2 <= py < edge(px) + 4.0 + m.wobble(px, py, 0.9, salt=2),
-            "r", only="W")
-    m.blob(20.5, 21.5, 4.5, 3.2, "g", rough=0.2, salt=3)            # ledge with the hive
-    m.where(lambda px, py: py > 29 + 1.2 * math.sin(px * 0.3) + m.wobble(px, py, 1.0, salt=4), "g")
+    """A plateau above a cliff; the hive waits on a ledge between two lakes."""
+    m = Terrain("cliff", 38, 28, hive, seed=6)
+    edge = lambda px: 8 + 1.5 * math.sin(px * 0.18) + 0.8 * math.sin(px * 0.5 + 1)
+    m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.8), "R")
+    m.where(lambda px, py: py >= edge(px) + 3.0 + m.wobble(px, py, 0.9, salt=1), "r")
+    m.blob(20, 21.5, 4.0, 3.0, "g", rough=0.2, salt=3)            # ledge with the hive
+    m.blob(2, 24, 6.5, 5.5, "W", rough=0.2, only="r", salt=7)     # lakes below the cliff
+    m.blob(37, 23, 6.5, 6.0, "W", rough=0.2, only="r", salt=8)
     m.patches("l", 0.3, 0.62)
     m.patches("G", 0.22, 0.62, salt=5)
-    m.boulders(6, kind="r", salt=6)
-    m.shore("s", width=1)
+    m.boulders(4, kind="r", only="glG", salt=6)
     m.clearing(2.3)
     return m
 
 
 def streams(hive=(1, 21)):
-    """Meadows cut into strips by streams; the hive sits on the left edge."""
-    m = Terrain("streams", 56, 40, hive, seed=7)
+    """Meadows by the hive, streams with stony banks beyond them."""
+    m = Terrain("streams", 46, 32, hive, seed=7)
     m.patches("l", 0.22, 0.58)
     m.patches("G", 0.18, 0.64, salt=1)
     rng = random.Random(77)
-    for i, x0 in enumerate((13, 25, 37, 48)):
-        pts = [(x0 + rng.uniform(-3, 3), y) for y in range(-2, 44, 6)]
-        m.path(pts, [rng.uniform(1.6, 2.6) for _ in pts], "w", rough=0.15, salt=10 + i)
-        pond = pts[rng.randrange(2, len(pts) - 2)]
-        m.blob(pond[0], pond[1], 2.4, 1.8, "w", rough=0.2, salt=20 + i)
-    m.boulders(9, salt=3)
+    for i, x0 in enumerate((36, 43)):
+        pts = [(x0 + rng.uniform(-1.5, 1.5), y) for y in range(-2, 36, 6)]
+        m.path(pts, [rng.uniform(1.4, 2.2) for _ in pts], "w", rough=0.15, salt=10 + i)
+    m.blob(38, 14, 2.2, 1.8, "w", rough=0.2, salt=20)
+    m.shore("r", width=4)
+    m.boulders(7, salt=3)
     m.clearing(2.4)
     return m
 
 
 def world_map(hive=(13, 6)):
-    """Continents on an ocean, like an old map; mountain ridges on land."""
-    m = Terrain("map", 60, 44, hive, seed=8)
+    """A continent on an ocean, like an old map; mountain ridges on land."""
+    m = Terrain("map", 48, 34, hive, seed=8)
     m.fill("W")
-    m.blob(14, 9, 12, 8, "g", rough=0.25)                             # north-west
-    m.blob(45, 17, 12, 13, "g", rough=0.3, salt=1)                    # east
-    m.blob(14, 33, 10, 8, "g", rough=0.3, salt=2)                     # south-west
-    m.path([(22, 14), (31, 19), (36, 20)], 3.2, "g", rough=0.2, salt=3)  # isthmus
-    m.blob(30, 37, 3, 2.2, "g", rough=0.3, salt=4)
-    m.blob(27, 4, 2.2, 1.8, "g", rough=0.3, salt=5)
-    m.blob(52, 38, 3.5, 2.5, "g", rough=0.3, salt=6)
-    m.blob(8, 21, 2.0, 1.6, "g", rough=0.3, salt=7)
+    m.blob(14, 10, 13, 9, "g", rough=0.2)                             # north-west
+    m.blob(31, 15, 10, 8, "g", rough=0.2, salt=1)                     # east
+    m.blob(15, 22, 8, 6, "g", rough=0.2, salt=2)                      # south-west
     m.patches("l", 0.25, 0.6)
     m.patches("G", 0.2, 0.62, salt=8)
-    m.path([(40, 8), (45, 15), (44, 24)], 2.2, "R", rough=0.3, only="glG", salt=9)
-    m.path([(9, 30), (16, 36)], 1.8, "R", rough=0.3, only="glG", salt=10)
-    m.shore("s")
+    m.path([(30, 9), (33, 15), (31, 20)], 2.0, "R", rough=0.3, only="glG", salt=9)
+    m.path([(9, 21), (14, 25)], 1.6, "R", rough=0.3, only="glG", salt=10)
+    m.shore("s", width=4)
     m.clearing(2.4)
     return m
 
 
 def ponds(hive=(24, 36)):
-    """A wide meadow dotted with ponds, each a home for horseflies."""
-    m = Terrain("ponds", 64, 48, hive, seed=9)
+    """A wide meadow dotted with stony ponds, each a home for horseflies."""
+    m = Terrain("ponds", 50, 40, hive, seed=9)
     m.patches("l", 0.2, 0.58)
     m.patches("G", 0.16, 0.63, salt=1)
     rng = random.Random(99)
     placed = []
-    while len(placed) < 16:
-        cx, cy = rng.uniform(3, 61), rng.uniform(3, 45)
-        r = rng.uniform(1.6, 3.6)
-        if math.hypot(cx - hive[0], cy - hive[1]) < r + 4:
+    while len(placed) < 7:
+        cx, cy = rng.uniform(3, 47), rng.uniform(3, 37)
+        r = rng.uniform(1.4, 2.4)
+        if math.hypot(cx - hive[0], cy - hive[1]) < r + 14:
             continue
-        if any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
+        if any(math.hypot(cx - x, cy - y) < r + q + 6 for x, y, q in placed):
             continue
         placed.append((cx, cy, r))
-        m.blob(cx, cy, r * rng.uniform(1.0, 1.4), r, "w", rough=0.2, salt=len(placed))
-    m.boulders(10, salt=2)
+        m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.2, salt=len(placed))
+    m.shore("r", width=4)
+    m.boulders(6, salt=2)
     m.clearing(2.4)
     return m
 
 
 def final(hive=(15, 2)):
-    """Everything at once: a ridge, a river into a lake with islands, ponds."""
-    m = Terrain("final", 72, 54, hive, seed=10)
+    """Everything at once: a ridge, a river into a lake, stony ponds."""
+    m = Terrain("final", 48, 36, hive, seed=10)
     m.patches("l", 0.2, 0.58)
     m.patches("G", 0.16, 0.62, salt=1)
-    ridge = [(-1, 15), (12, 19), (26, 16), (35, 9), (41, 5)]
-    m.path(ridge, 4.6, "R", rough=0.3, salt=6)
-    m.path(ridge, 1.8, "r", rough=0.35, only="R", salt=7)
-    river = [(73, 5), (62, 10), (52, 17), (47, 26), (50, 33)]
-    m.path(river, [2.2, 2.6, 3.0, 3.2, 3.6], "w", rough=0.15, salt=2)
-    m.blob(54, 41, 13, 8.5, "w", rough=0.25, salt=3)                   # lake
-    m.path([(42, 44), (30, 47), (16, 46), (-1, 50)], [3.2, 2.8, 2.6, 2.4], "w",
-           rough=0.15, salt=4)                                        # its outflow
-    m.blob(50, 42, 4.4, 3.2, "g", rough=0.3, only="wW", salt=5)        # islands
-    m.blob(61, 38, 2.2, 1.8, "g", rough=0.3, only="wW", salt=9)
-    m.shore("s", land="glG", width=1)
-    rng = random.Random(1010)
-    placed = 0
-    while placed < 8:
-        cx, cy = rng.uniform(4, 40), rng.uniform(22, 42)
-        if m.kind[int(cy)][int(cx)] not in "glG":
-            continue
-        m.blob(cx, cy, rng.uniform(2.2, 3.4), rng.uniform(1.8, 2.6), "w", rough=0.2,
-               only="glG", salt=20 + placed)
-        placed += 1
-    m.boulders(12, salt=8)
+    ridge = [(-1, 17), (10, 20), (20, 18), (27, 13)]
+    m.path(ridge, 3.0, "R", rough=0.3, salt=6)
+    m.path(ridge, 1.2, "r", rough=0.35, only="R", salt=7)
+    river = [(49, 10), (44, 16), (42, 24), (44, 30)]
+    m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.15, salt=2)
+    m.blob(42, 35, 9, 4, "w", rough=0.25, salt=3)                    # lake
+    m.blob(8, 31, 2.4, 1.8, "w", rough=0.2, only="glG", salt=20)
+    m.shore("s", land="glG", width=4)
+    m.boulders(8, salt=8)
     m.clearing(2.6)
     return m
 
