@@ -43,7 +43,7 @@ export SDL_AUDIODRIVER=dummy
 # Picture units (13.333 by 10) to window pixels of the 800 by 600 window.
 px() { awk -v u="$1" 'BEGIN { printf "%d", u * 60 + 0.5 }'; }
 
-shot() { import -window root "$SHOTS/$1.png"; }
+shot() { import -window root -crop "800x600+$WIN_X+$WIN_Y" +repage "$SHOTS/$1.png"; }
 
 # Mean colour of a square of the given half-size around a pixel, as "r g b" in 0..255.
 colour() {
@@ -78,7 +78,7 @@ key() { xdotool key --window "$WID" "$1"; }
 
 wait_exit() {
   local status=0
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     kill -0 "$GAME_PID" 2>/dev/null || break
     sleep 0.1
   done
@@ -91,6 +91,45 @@ wait_exit() {
 is_green() { # the title's background panels are clearly green
   read -r r g b <<<"$1"
   [ "$g" -gt 150 ] && [ "$g" -gt $((r + 60)) ] && [ "$g" -gt $((b + 60)) ]
+}
+
+# Screenshots until a check passes on one, for at most the given seconds; the last one keeps the name.
+# The machine may be busy, so every wait is a poll, not a fixed sleep.
+wait_until() {
+  local name=$1 secs=$2
+  shift 2
+  local end=$((SECONDS + secs))
+  PREV=""
+  while :; do
+    shot "$name"
+    if "$@" "$name"; then return 0; fi
+    [ "$SECONDS" -lt "$end" ] || return 1
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for $name"
+    sleep 0.2
+  done
+}
+
+# A region whose mean colour is the same as in the previous screenshot: its slide is over.
+settled() {
+  local now
+  now=$(colour "$3" "$1" "$2" 140)
+  if [ "$now" = "$PREV" ]; then return 0; fi
+  PREV=$now
+  return 1
+}
+
+row_in_place() { # the level row's screen: panels green, title picture at rest
+  is_green "$(colour "$1" 20 20 3)" && is_green "$(colour "$1" 440 150 3)" && settled 175 150 "$1"
+}
+
+level_started() { # the bee bar's first point sits at picture (0.666, 0.666), yellow (pale once rescued)
+  local r g b
+  read -r r g b <<<"$(colour "$1" 40 40 2)"
+  [ "$r" -gt 150 ] && [ "$g" -gt 150 ] && [ "$b" -lt $((r - 60)) ]
+}
+
+results_in_place() { # panels green, the results picture covering the middle at rest
+  is_green "$(colour "$1" 20 20 3)" && ! is_green "$(colour "$1" 440 150 3)" && settled 400 150 "$1"
 }
 
 save_bytes() { od -An -v -tx1 "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
@@ -109,37 +148,49 @@ make_save() {
 start_game
 sleep 0.05
 shot title_early
-sleep 1.5
+wait_until title 20 row_in_place || fail "the title did not slide in: $(colour title 440 150 3)"
+[ "$(colour title_early 20 20 3)" != "$(colour title 20 20 3)" ] || fail "the title was in place at once"
 move 60 60
 sleep 0.3
 shot title
-# The title picture has slid in over the green panels, and the panels themselves are in place.
-is_green "$(colour title 440 150 3)" || fail "the title background is not in place: $(colour title 440 150 3)"
-is_green "$(colour title 20 20 3)" || fail "the outer panel is not in place"
-[ "$(colour title_early 20 20 3)" != "$(colour title 20 20 3)" ] || fail "the title did not slide in"
 
 # The go button starts the open first level.
 move "$(px 6.666)" "$(px 5.05)"
 sleep 0.3
 xdotool click --window "$WID" 1
-sleep 1.5
 move "$(px 6.666)" "$(px 5.0)"
+wait_until play_start 20 level_started || fail "no bee bar: the level did not start"
 sleep 0.3
 shot play_start
-# The bee bar: its first point sits at picture (0.666, 0.666), yellow over the map.
-read -r r g b <<<"$(colour play_start 40 40 2)"
-[ "$r" -gt 150 ] && [ "$g" -gt 150 ] && [ "$b" -lt 120 ] || fail "no bee bar: the level did not start ($r $g $b)"
 
-# Flowers draw a red heart; pick one well inside the picture so that the view does not scroll under it.
-convert "$SHOTS/play_start.png" txt:- |
-  awk -F'[ ,:()]+' 'NR > 1 && $3 > 230 && $4 < 100 && $5 < 100 && $1 > 130 && $1 < 650 && $2 > 100 && $2 < 480 { print $1, $2 }' \
-    >"$WORK/red.txt" || true
-[ -s "$WORK/red.txt" ] || fail "no flower found on the map"
-read -r FX FY <<<"$(awk '{ sx += $1; sy += $2; n++ } n == 1 { fx = $1; fy = $2 } END { print fx, fy }' "$WORK/red.txt")"
-# Take the centre of the blob around the first red pixel.
-read -r FX FY <<<"$(awk -v x="$FX" -v y="$FY" '($1 - x) ^ 2 + ($2 - y) ^ 2 < 400 { sx += $1; sy += $2; n++ } END { printf "%d %d\n", sx / n, sy / n }' "$WORK/red.txt")"
+# Flowers draw a red heart. Prints the centre of the first flower found between two columns, if any.
+find_flower() {
+  convert "$SHOTS/$1.png" txt:- |
+    awk -F'[ ,:()]+' -v lo="$2" -v hi="$3" 'NR > 1 && $3 > 230 && $4 < 100 && $5 < 100 && $1 >= lo && $1 <= hi { print $1, $2 }' \
+      >"$WORK/red.txt" || true
+  [ -s "$WORK/red.txt" ] || return 0
+  read -r x y <"$WORK/red.txt"
+  awk -v x="$x" -v y="$y" '($1 - x) ^ 2 + ($2 - y) ^ 2 < 400 { sx += $1; sy += $2; n++ } END { printf "%d %d\n", sx / n, sy / n }' \
+    "$WORK/red.txt"
+}
+# The view starts at the map's left edge, so only the right edge band (past 11 units) scrolls it. A flower
+# in that band is picked with the view pushed right first, where only the left band would move it.
+FLOWER=$(find_flower play_start 0 650)
+if [ -z "$FLOWER" ]; then
+  move 799 300
+  sleep 1
+  move 400 300
+  sleep 0.3
+  shot play_right
+  FLOWER=$(find_flower play_right 130 799)
+fi
+[ -n "$FLOWER" ] || fail "no flower found on the map"
+read -r FX FY <<<"$FLOWER"
+# Every red pixel of that picture is now in red.txt.
+find_flower play_start 0 799 >/dev/null
+[ -f "$SHOTS/play_right.png" ] && find_flower play_right 0 799 >/dev/null
 
-# The probe is the place of the row of candidates farthest from every red pixel and from the hive.
+# The probe is the place in the middle of the picture farthest from every flower and from the hive.
 HIVE_X=$(px 6)
 HIVE_Y=$(px 9)
 read -r PX PY <<<"$(
@@ -181,18 +232,12 @@ read -r r1 g1 b1 <<<"$AFTER"
 
 # Escape ends the level and shows the results.
 key Escape
-sleep 1.2
 move 60 60
-sleep 0.2
-shot result
-is_green "$(colour result 20 20 3)" || fail "no results view"
-is_green "$(colour result 440 150 3)" && fail "the results picture is missing"
+wait_until result 20 results_in_place || fail "no results view"
 
 # Escape leaves the results: the level row slides back.
 key Escape
-sleep 1.5
-shot title_again
-is_green "$(colour title_again 440 150 3)" || fail "the level row did not return"
+wait_until title_again 20 row_in_place || fail "the level row did not return"
 
 # Escape on the level row quits, after the slide-out.
 key Escape
@@ -211,7 +256,7 @@ cmp -s savegame.dat expected.dat || fail "savegame.dat holds $(save_bytes savega
 # ---- Second run reads the file back and writes the same bytes again.
 cp savegame.dat first.dat
 start_game
-sleep 1.5
+wait_until title_second 20 row_in_place || fail "the second start shows no title"
 key Escape
 wait_exit
 cmp -s savegame.dat first.dat || fail "a second start changed the save file: $(save_bytes savegame.dat)"
@@ -220,9 +265,10 @@ cmp -s savegame.dat first.dat || fail "a second start changed the save file: $(s
 make_save won.dat 10 1 1 2 3 3 0 4 0 5 0 6 0 7 0 8 0 9 0 10 0
 cp won.dat savegame.dat
 start_game
-sleep 2.5
 move 60 60
-sleep 0.3
+wait_until title_medals 20 row_in_place || fail "the third start shows no title"
+# The row glides after the slide; give it time to come to rest.
+sleep 1.5
 shot title_medals
 key Escape
 wait_exit
