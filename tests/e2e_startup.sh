@@ -147,6 +147,7 @@ $window_lines"
   check "no fatal line" bash -c "! grep -q '^\* ' '$run.out'"
 else
   check "window appears" false
+  wait_game 1
 fi
 [ $failures -eq 0 ] || show_output "$run"
 
@@ -172,6 +173,7 @@ if win=$(find_window); then
   check "window close quits with status 0 (got $game_status)" test "$game_status" = 0
 else
   check "window appears" false
+  wait_game 1
 fi
 [ $failures -eq $before ] || show_output "$run"
 
