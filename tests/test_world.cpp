@@ -253,7 +253,9 @@ TEST(WorldUpdate, SameSeedSamePlayFrameForFrame)
         B->update(T);
         ASSERT_EQ(snapshot(*A.ptr()), snapshot(*B.ptr())) << Frame;
         if (Frame % 100 == 0)
+        {
             ASSERT_EQ(A->smells[smell_bee]->grid_data, B->smells[smell_bee]->grid_data) << Frame;
+        }
     }
     EXPECT_GT(A->rescued_bees + A->killed_bees, 0); // the run really played
     EXPECT_LE(A->rescued_bees + A->killed_bees, A->total_bees);
