@@ -118,10 +118,11 @@ class Terrain:
                                if 0 <= x + dx < self.w and 0 <= y + dy < self.h)
                     if near:
                         self.kind[y][x] = "*"
-            for y in range(self.h):
-                for x in range(self.w):
-                    if self.kind[y][x] == "*":
-                        self.kind[y][x] = kind
+        # Only now, or each ring would stop the next from growing.
+        for y in range(self.h):
+            for x in range(self.w):
+                if self.kind[y][x] == "*":
+                    self.kind[y][x] = kind
 
     def clearing(self, radius=2.2, kind="g"):
         """Grass around the hive, so that bees can be brought home."""
@@ -234,12 +235,12 @@ def coast(hive=(4, 8)):
     """Meadows behind a broad sandy beach; the horseflies keep to the sea."""
     m = Terrain("coast", 30, 22, hive, seed=4)
     m.fill("W")
-    m.where(lambda px, py: px < 20 + 2.5 * math.sin(py * 0.3) + m.wobble(px, py, 1.5), "g")
+    m.where(lambda px, py: px < 24 + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
     m.patches("l", 0.3, 0.6)
     m.patches("G", 0.22, 0.65, salt=4)
     # A beach wide enough that a horsefly on the water cannot smell the bees in the meadow.
-    m.shore("s", width=5)
-    m.blob(25, 4, 2.5, 1.8, "r", rough=0.3, only="wW", salt=3)   # rocks off shore
+    m.shore("s", width=8)
+    m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="wW", salt=3)   # rocks off shore
     m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
     m.boulders(3, salt=6)
     m.clearing(2.2)
@@ -248,16 +249,16 @@ def coast(hive=(4, 8)):
 
 def island(hive=(13, 11)):
     """An island with the hive, rocky islets around it, horseflies on the sea."""
-    m = Terrain("island", 32, 24, hive, seed=5)
+    m = Terrain("island", 34, 28, hive, seed=5)
     m.fill("W")
-    m.blob(13.5, 11.5, 10.5, 8.5, "g", rough=0.18)
+    m.blob(15.5, 13.5, 12.5, 10.0, "g", rough=0.15)
     m.patches("l", 0.3, 0.6)
     m.patches("G", 0.25, 0.64, salt=4)
-    m.blob(17, 15, 1.8, 1.4, "r", rough=0.3, only="glG", salt=5)
-    m.shore("s", width=4)
-    m.blob(28, 4, 2.2, 1.8, "r", rough=0.3, only="wW", salt=1)
-    m.blob(28, 20, 2.5, 1.8, "s", rough=0.3, only="wW", salt=2)
-    m.blob(3, 21, 1.8, 1.5, "r", rough=0.3, only="wW", salt=3)
+    m.blob(19, 17, 1.8, 1.4, "r", rough=0.3, only="glG", salt=5)
+    m.shore("s", width=5)
+    m.blob(31, 3, 2.0, 1.6, "r", rough=0.3, only="wW", salt=1)
+    m.blob(31, 25, 2.2, 1.6, "s", rough=0.3, only="wW", salt=2)
+    m.blob(2, 26, 1.6, 1.3, "r", rough=0.3, only="wW", salt=3)
     m.clearing(2.2)
     return m
 
@@ -279,73 +280,75 @@ def cliff(hive=(20, 21)):
 
 
 def streams(hive=(1, 21)):
-    """Meadows by the hive, streams with stony banks beyond them."""
-    m = Terrain("streams", 46, 32, hive, seed=7)
-    m.patches("l", 0.22, 0.58)
-    m.patches("G", 0.18, 0.64, salt=1)
+    """A meadow by the hive in a stony valley; streams run far off at its end."""
+    m = Terrain("streams", 34, 28, hive, seed=7)
+    m.fill("r")
+    m.patches("e", 0.25, 0.55, only="r")
+    m.blob(4.5, 20.5, 7.0, 6.0, "g", rough=0.18)
+    m.patches("l", 0.3, 0.58)
+    m.patches("G", 0.25, 0.64, salt=1)
     rng = random.Random(77)
-    for i, x0 in enumerate((36, 43)):
-        pts = [(x0 + rng.uniform(-1.5, 1.5), y) for y in range(-2, 36, 6)]
-        m.path(pts, [rng.uniform(1.4, 2.2) for _ in pts], "w", rough=0.15, salt=10 + i)
-    m.blob(38, 14, 2.2, 1.8, "w", rough=0.2, salt=20)
-    m.shore("r", width=4)
-    m.boulders(7, salt=3)
+    for i, x0 in enumerate((17.5, 29)):
+        pts = [(x0 + rng.uniform(-1.0, 1.0), y) for y in range(-2, 32, 6)]
+        m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.15, salt=10 + i)
+    m.shore("s", land="reR", width=2)
+    m.boulders(6, kind="R", only="re", salt=3)
     m.clearing(2.4)
     return m
 
 
 def world_map(hive=(13, 6)):
-    """A continent on an ocean, like an old map; mountain ridges on land."""
-    m = Terrain("map", 48, 34, hive, seed=8)
+    """A green coast on an old map: meadow round the hive, desert, then the ocean."""
+    m = Terrain("map", 36, 26, hive, seed=8)
     m.fill("W")
-    m.blob(14, 10, 13, 9, "g", rough=0.2)                             # north-west
-    m.blob(31, 15, 10, 8, "g", rough=0.2, salt=1)                     # east
-    m.blob(15, 22, 8, 6, "g", rough=0.2, salt=2)                      # south-west
+    m.where(lambda px, py: py < 17 + 1.5 * math.sin(px * 0.3) + m.wobble(px, py, 1.2)
+            and px < 30 + 1.5 * math.sin(py * 0.4) + m.wobble(px, py, 1.2, salt=1), "s")
+    m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.2)
     m.patches("l", 0.25, 0.6)
     m.patches("G", 0.2, 0.62, salt=8)
-    m.path([(30, 9), (33, 15), (31, 20)], 2.0, "R", rough=0.3, only="glG", salt=9)
-    m.path([(9, 21), (14, 25)], 1.6, "R", rough=0.3, only="glG", salt=10)
-    m.shore("s", width=4)
+    m.path([(24, 3), (27, 9), (25, 14)], 2.0, "R", rough=0.3, only="s", salt=9)
+    m.path([(4, 14), (8, 17)], 1.6, "R", rough=0.3, only="s", salt=10)
     m.clearing(2.4)
     return m
 
 
 def ponds(hive=(24, 36)):
-    """A wide meadow dotted with stony ponds, each a home for horseflies."""
-    m = Terrain("ponds", 50, 40, hive, seed=9)
+    """A meadow at the foot of a stony upland dotted with ponds, each a home for horseflies."""
+    m = Terrain("ponds", 44, 40, hive, seed=9)
+    m.fill("r")
+    m.patches("e", 0.2, 0.55, only="r")
+    m.blob(24, 34.5, 8.5, 6.5, "g", rough=0.18)
     m.patches("l", 0.2, 0.58)
     m.patches("G", 0.16, 0.63, salt=1)
     rng = random.Random(99)
     placed = []
-    while len(placed) < 7:
-        cx, cy = rng.uniform(3, 47), rng.uniform(3, 37)
-        r = rng.uniform(1.4, 2.4)
-        if math.hypot(cx - hive[0], cy - hive[1]) < r + 14:
-            continue
-        if any(math.hypot(cx - x, cy - y) < r + q + 6 for x, y, q in placed):
+    while len(placed) < 6:
+        cx, cy = rng.uniform(3, 41), rng.uniform(16, 23)
+        r = rng.uniform(1.4, 2.2)
+        if any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
             continue
         placed.append((cx, cy, r))
         m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.2, salt=len(placed))
-    m.shore("r", width=4)
-    m.boulders(6, salt=2)
+    m.shore("s", land="re", width=1)
+    m.boulders(8, kind="R", only="re", salt=2)
     m.clearing(2.4)
     return m
 
 
 def final(hive=(15, 2)):
-    """Everything at once: a ridge, a river into a lake, stony ponds."""
-    m = Terrain("final", 48, 36, hive, seed=10)
+    """Everything at once: a meadow under the hive, a ridge, a river into a lake."""
+    m = Terrain("final", 34, 28, hive, seed=10)
+    m.fill("s")
+    m.patches("e", 0.2, 0.55, only="s")
+    m.blob(15, 4.0, 8.5, 6.0, "g", rough=0.18)
     m.patches("l", 0.2, 0.58)
     m.patches("G", 0.16, 0.62, salt=1)
-    ridge = [(-1, 17), (10, 20), (20, 18), (27, 13)]
-    m.path(ridge, 3.0, "R", rough=0.3, salt=6)
-    m.path(ridge, 1.2, "r", rough=0.35, only="R", salt=7)
-    river = [(49, 10), (44, 16), (42, 24), (44, 30)]
+    ridge = [(-1, 15), (10, 16), (20, 14), (35, 16)]
+    m.path(ridge, 2.4, "R", rough=0.3, salt=6, only="se")
+    river = [(35, 12), (28, 15), (20, 16), (12, 20)]
     m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.15, salt=2)
-    m.blob(42, 35, 9, 4, "w", rough=0.25, salt=3)                    # lake
-    m.blob(8, 31, 2.4, 1.8, "w", rough=0.2, only="glG", salt=20)
-    m.shore("s", land="glG", width=4)
-    m.boulders(8, salt=8)
+    m.blob(4, 27, 5, 3, "w", rough=0.25, salt=3)                    # lake
+    m.boulders(6, kind="r", only="se", salt=8)
     m.clearing(2.6)
     return m
 
