@@ -77,4 +77,23 @@ TEST_F(Player, mouse_keeps_a_human_pace_inside_the_picture)
     EXPECT_DOUBLE_EQ(S.P.R.view_center[1], std::max(0.0, S.wld().size[1] - 10.0));
 }
 
+// The report tells kills by the hive from kills in the field; a dead bee is listed for one frame only,
+// so each kill must be counted once, and only when it lies within reach.
+TEST_F(Player, counts_each_kill_by_the_hive_once)
+{
+    player::session S(3, 1); // the coast: horseflies wait on the far sea
+    rpos Hive = player::herder::all_levels_hive(S.wld());
+    std::vector<bee*> Bees = player::bees_in_play(S.wld());
+    ASSERT_GE(Bees.size(), 2u);
+    Bees[0]->position = Hive + mkrpos(0.5, 0.5, 0.5);
+    Bees[1]->position = Hive + mkrpos(6.0, 0.0, 0.5);
+    Bees[0]->kill();
+    Bees[1]->kill();
+    EXPECT_EQ(S.fresh_kills_near(Hive, player::HIVE_REACH), 1);
+    EXPECT_EQ(S.fresh_kills_near(Hive, 10.0), 2);
+    S.frame(S.cursor(), false);
+    EXPECT_EQ(S.fresh_kills_near(Hive, 10.0), 0);
+    EXPECT_EQ(S.wld().killed_bees, 2);
+}
+
 } // namespace

@@ -65,8 +65,8 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             {
                 game& Gm = Games[G];
                 Gm.res = player::play_level(Gm.level, Gm.seed, Gm.passive != 0, Limit);
-                std::fprintf(Out, "%zu %d %d %d %.2f\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
-                             Gm.res.medals, Gm.res.end_time);
+                std::fprintf(Out, "%zu %d %d %d %.2f %d\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
+                             Gm.res.medals, Gm.res.end_time, Gm.res.killed_near_hive);
                 std::fflush(Out);
                 std::fprintf(stderr, "level %d seed %lu %s: rescued %d killed %d end %.1f\n", Gm.level + 1,
                              Gm.seed, Gm.passive ? "passive" : "herder", Gm.res.rescued_bees,
@@ -83,9 +83,9 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
     {
         FILE* In = fdopen(Fd, "r");
         size_t G;
-        int Rescued, Killed, Medals;
+        int Rescued, Killed, Medals, NearHive;
         double End;
-        while (std::fscanf(In, "%zu %d %d %d %lf", &G, &Rescued, &Killed, &Medals, &End) == 5)
+        while (std::fscanf(In, "%zu %d %d %d %lf %d", &G, &Rescued, &Killed, &Medals, &End, &NearHive) == 6)
         {
             player::result& R = Games[G].res;
             R.total_bees = all_levels[Games[G].level].num_bees;
@@ -93,6 +93,7 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             R.killed_bees = Killed;
             R.medals = Medals;
             R.end_time = End;
+            R.killed_near_hive = NearHive;
         }
         std::fclose(In);
     }
@@ -155,8 +156,8 @@ int main(int ArgC, char** ArgV)
     std::printf("Seeds %lu to %lu, time limit %.0f s, steps of %.0f ms.\n\n", FirstSeed, FirstSeed + Seeds - 1,
                 Limit, player::STEP * 1000);
     std::printf("| Level | Bees | Medals at | Player | Rescued min/median/max | Killed min/median/max | "
-                "Seeds with 1 / 2 / 3 medals | Ended | End time median/max (s) |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+                "Seeds with 1 / 2 / 3 medals | Ended | End time median/max (s) | Kills by the hive |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
     std::vector<std::string> Notes;
     double LastLoss = -1.0;
     for (int L = First - 1; L < Last; L++)
@@ -167,13 +168,14 @@ int main(int ArgC, char** ArgV)
             std::vector<int> Rescued, Killed;
             std::vector<double> Ends;
             int AtLeast[4] = {0, 0, 0, 0};
-            int LossSum = 0;
+            int LossSum = 0, NearHiveSum = 0;
             for (game& G : Games)
             {
                 if (G.level != L || G.passive != P) continue;
                 Rescued.push_back(G.res.rescued_bees);
                 Killed.push_back(G.res.killed_bees);
                 LossSum += G.res.killed_bees;
+                NearHiveSum += G.res.killed_near_hive;
                 for (int m = 1; m <= 3; m++)
                     if (G.res.medals >= m) AtLeast[m]++;
                 if (G.res.end_time >= 0.0) Ends.push_back(G.res.end_time);
@@ -183,11 +185,13 @@ int main(int ArgC, char** ArgV)
             std::sort(Ends.begin(), Ends.end());
             char EndText[64] = "-";
             if (!Ends.empty()) std::snprintf(EndText, sizeof EndText, "%.0f / %.0f", Ends[Ends.size() / 2], Ends.back());
-            std::printf("| %d | %d | %d, %d, %d | %s | %s | %s | %d / %d / %d | %d of %d | %s |\n", L + 1,
+            char HiveText[64] = "-";
+            if (LossSum > 0) std::snprintf(HiveText, sizeof HiveText, "%d of %d", NearHiveSum, LossSum);
+            std::printf("| %d | %d | %d, %d, %d | %s | %s | %s | %d / %d / %d | %d of %d | %s | %s |\n", L + 1,
                         Lv.num_bees, Lv.medal_bees[0], Lv.medal_bees[1], Lv.medal_bees[2],
                         P ? "passive" : "herder", fmt_spread(spread_of(Rescued)).c_str(),
                         fmt_spread(spread_of(Killed)).c_str(), AtLeast[1], AtLeast[2], AtLeast[3],
-                        (int)Ends.size(), N, EndText);
+                        (int)Ends.size(), N, EndText, HiveText);
 
             char Note[256];
             if (P == 0)

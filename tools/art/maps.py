@@ -323,7 +323,7 @@ def ponds(hive=(24, 36)):
     rng = random.Random(99)
     placed = []
     while len(placed) < 6:
-        cx, cy = rng.uniform(3, 41), rng.uniform(16, 23)
+        cx, cy = rng.uniform(3, 41), rng.uniform(19, 25)
         r = rng.uniform(1.4, 2.2)
         if any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
             continue
@@ -345,7 +345,7 @@ def final(hive=(15, 2)):
     m.patches("G", 0.16, 0.62, salt=1)
     ridge = [(-1, 15), (10, 16), (20, 14), (35, 16)]
     m.path(ridge, 2.4, "R", rough=0.3, salt=6, only="se")
-    river = [(35, 12), (28, 15), (20, 16), (12, 20)]
+    river = [(35, 9), (28, 12), (20, 12.5), (12, 16)]
     m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.15, salt=2)
     m.blob(4, 27, 5, 3, "w", rough=0.25, salt=3)                    # lake
     m.boulders(6, kind="r", only="se", salt=8)

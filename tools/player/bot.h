@@ -32,6 +32,8 @@ const double MIN_PRESS_POLLEN = 0.5; // two seconds of drag: less is not worth t
 // Let go just before the picked flowers run dry: an emptied flower wilts for 15 seconds, one left
 // with a trace of pollen grows again at once.
 const double KEEP_POLLEN = 0.01;
+// Kills this close to the hive are horseflies that reached home, not bees lost in the field.
+const double HIVE_REACH = 3.0;
 
 struct result
 {
@@ -40,6 +42,7 @@ struct result
     int killed_bees = 0;
     int medals = 0;
     double end_time = -1.0; // seconds until every bee was home or dead; -1 if the time ran out
+    int killed_near_hive = 0; // of killed_bees, those caught within HIVE_REACH of the hive
 };
 
 inline double dist2d(const rpos& A, const rpos& B) { return std::hypot(A[0] - B[0], A[1] - B[1]); }
@@ -99,6 +102,16 @@ public:
         }
         P.update(STEP);
         clock += STEP;
+    }
+
+    // Bees killed in the last frame: the world sweeps the dead at the start of its next update, so
+    // each is listed for exactly one frame.
+    int fresh_kills_near(const rpos& Where, double Reach)
+    {
+        int N = 0;
+        for (ref<sprite>& S : W->sprites)
+            if (S->sprite_type == sprite::st_bee && S->dead && dist2d(S->position, Where) < Reach) N++;
+        return N;
     }
 
     result outcome() const
@@ -310,21 +323,23 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
 {
     session S(LevelIndex, Seed);
     herder H;
+    rpos Hive = herder::all_levels_hive(S.wld());
+    int NearHive = 0;
     long Frames = (long)(Limit / STEP + 0.5);
     for (long F = 0; F < Frames && !S.over(); F++)
     {
         rpos Goal = S.cursor();
         bool Down = false;
         if (Passive)
-        {
-            S.frame(mkrpos(S.P.R.view_center[0] + 10.0 * S.mouse[0], S.P.R.view_center[1] + 10.0 * S.mouse[1], 0),
-                    false);
-            continue;
-        }
-        H.think(S, Goal, Down);
+            Goal = mkrpos(S.P.R.view_center[0] + 10.0 * S.mouse[0], S.P.R.view_center[1] + 10.0 * S.mouse[1], 0);
+        else
+            H.think(S, Goal, Down);
         S.frame(Goal, Down);
+        NearHive += S.fresh_kills_near(Hive, HIVE_REACH);
     }
-    return S.outcome();
+    result R = S.outcome();
+    R.killed_near_hive = NearHive;
+    return R;
 }
 
 } // namespace player
