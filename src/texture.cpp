@@ -7,9 +7,11 @@
 #include <GL/glext.h>
 #include <SDL2/SDL.h>
 #include <map>
+#include <memory>
 
 namespace {
-std::map<std::string, texture*> loaded;
+// Owns every record for the whole run; they are freed only with the map itself at exit.
+std::map<std::string, std::unique_ptr<texture>> loaded;
 }
 
 bool texture::check_mask(int X, int Y)
@@ -20,8 +22,8 @@ bool texture::check_mask(int X, int Y)
 
 texture* texture_load(const std::string& Name, bool NoInterp)
 {
-    std::map<std::string, texture*>::iterator Found = loaded.find(Name);
-    if (Found != loaded.end()) return Found->second;
+    std::map<std::string, std::unique_ptr<texture>>::iterator Found = loaded.find(Name);
+    if (Found != loaded.end()) return Found->second.get();
 
     trace('-', "texture load: loading tga ", Name);
     SDL_Surface* Surface = load_tga(Name);
@@ -81,6 +83,6 @@ texture* texture_load(const std::string& Name, bool NoInterp)
     glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
 
     Tex->id = (int)Id;
-    loaded[Name] = Tex;
+    loaded[Name].reset(Tex);
     return Tex;
 }
