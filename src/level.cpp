@@ -79,6 +79,10 @@ void scan_all_levels()
 namespace {
 const char* const SAVE_FILE = "savegame.dat";
 
+// Set when a save file is there but could not be read: writing this run's progress over it would
+// throw away medals the player may still have in it.
+bool keep_unreadable_save = false;
+
 bool read_int32(std::istream& In, int& Value)
 {
     unsigned char B[4];
@@ -125,8 +129,19 @@ void load_levels_from(std::istream& In)
 
 void load_all_levels()
 {
+    keep_unreadable_save = false;
     std::ifstream File(SAVE_FILE, std::ios::in | std::ios::binary);
-    if (!File.good()) return;
+    if (!File.good())
+    {
+        int Problem = errno;
+        if (::access(SAVE_FILE, F_OK) == 0)
+        {
+            keep_unreadable_save = true;
+            trace('!', "load all levels: can't read ", SAVE_FILE, ": ", std::strerror(Problem),
+                  "; this run's progress will not be saved over it");
+        }
+        return;
+    }
     load_levels_from(File);
 }
 
@@ -178,6 +193,7 @@ bool save_levels_file(const std::string& Path)
 
 void save_all_levels()
 {
+    if (keep_unreadable_save) return; // said once, when it could not be read
     save_levels_file(SAVE_FILE);
 }
 

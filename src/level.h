@@ -39,7 +39,8 @@ int medals_for(int RescuedBees, const int MedalBees[3]);
 void scan_all_levels();
 // Reads "savegame.dat" in the working directory into the table; a missing file changes nothing.
 void load_all_levels();
-// Writes the table's progress to "savegame.dat" without ever leaving a half-written file in its place.
+// Writes the table's progress to "savegame.dat" without ever leaving a half-written file in its place,
+// and never over a save file that was there at start but could not be read.
 void save_all_levels();
 // Opens every level up to and including the first one without a medal.
 void check_open_levels();

@@ -166,17 +166,20 @@ fi
 [ $failures -eq $before ] || show_output "$run"
 
 # 4. As an unprivileged user (root reads and writes everything): a save file it may not read, in a
-#    working directory it may not write; then no save file at all in such a directory.
+#    working directory it may not write; the same save file where it could replace it (it must not:
+#    the medals in it are not lost for being unreadable this once); then no save file at all in a
+#    directory it may not write.
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
   as_nobody=(setpriv --reuid=nobody --regid="$(id -gn nobody)" --clear-groups)
-  for case in unreadable unwritable; do
+  for case in unreadable unreadable_replaceable unwritable; do
     before=$failures
     run=$(new_run_dir "$case")
-    if [ $case = unreadable ]; then
+    if [ $case != unwritable ]; then
       make_save "$run/savegame.dat" 10 1 3 2 2 3 1 4 0 5 0 6 0 7 0 8 0 9 0 10 0
       chmod 000 "$run/savegame.dat"
       cp -p "$run/savegame.dat" "$work/kept"
     fi
+    if [ $case = unreadable_replaceable ]; then chmod 777 "$run"; fi
     start_game "$run" "${as_nobody[@]}"
     if wait_title "$run"; then
       kill -TERM "$game_pid"
@@ -184,7 +187,7 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2
       check "$case: status 0 (got $game_status)" test "$game_status" = 0
       check "$case: one warning, naming the save file" \
         test "$(grep -c '^! .*savegame\.dat' "$run.out")" = 1 -a "$(lines_with "$run" '[!*] ')" = 1
-      if [ $case = unreadable ]; then
+      if [ $case != unwritable ]; then
         check "$case: the save file is untouched" cmp -s "$run/savegame.dat" "$work/kept"
       else
         check "$case: nothing written" test "$(ls -A "$run")" = data
