@@ -2,6 +2,8 @@
 // built byte by byte, and capturing what the trace log prints.
 #pragma once
 
+#include "quorvel.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -42,6 +44,30 @@ public:
         return Names;
     }
 };
+
+// A scratch working directory with the game's data/ linked in, entered while it lives, so the game's
+// screens can load their pictures without touching the repository or a real savegame.dat.
+class game_dir : public scratch_dir
+{
+public:
+    std::filesystem::path old_dir;
+
+    game_dir() : old_dir(std::filesystem::current_path())
+    {
+        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", path / "data");
+        std::filesystem::current_path(path);
+    }
+    ~game_dir() { std::filesystem::current_path(old_dir); }
+};
+
+// The game's window and GL state under the offscreen video driver: a real context without a display.
+inline ::testing::AssertionResult open_offscreen_screen()
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return ::testing::AssertionFailure() << SDL_GetError();
+    if (screen_open(800, 600, false, false) != 0) return ::testing::AssertionFailure() << "screen_open failed";
+    return ::testing::AssertionSuccess();
+}
 
 // An 18-byte TGA header: uncompressed true-colour, 32 bits per pixel, unless the caller says otherwise.
 inline std::string tga_header(int Width, int Height, unsigned char Descriptor = 8, unsigned char ImageType = 2,

@@ -5,11 +5,14 @@
 #include "quorvel.h"
 #include "texture.h"
 
+#include "helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,35 +21,22 @@ namespace {
 class LevelScan : public ::testing::Test
 {
 protected:
-    static std::filesystem::path old_dir;
-    static std::filesystem::path dir;
+    static std::unique_ptr<game_dir> dir;
 
     static void SetUpTestSuite()
     {
-        old_dir = std::filesystem::current_path();
-        std::string Pattern = (std::filesystem::temp_directory_path() / "quorvel-scan-XXXXXX").string();
-        std::vector<char> Buffer(Pattern.begin(), Pattern.end());
-        Buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(Buffer.data()), nullptr);
-        dir = Buffer.data();
-        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", dir / "data");
-        std::filesystem::current_path(dir);
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_EQ(screen_open(800, 600, false, false), 0);
+        dir.reset(new game_dir);
+        ASSERT_TRUE(open_offscreen_screen());
     }
     static void TearDownTestSuite()
     {
         SDL_Quit();
-        std::filesystem::current_path(old_dir);
-        std::error_code Ignored;
-        std::filesystem::remove_all(dir, Ignored);
+        dir.reset();
     }
     void SetUp() override { std::filesystem::remove("savegame.dat"); }
 };
 
-std::filesystem::path LevelScan::old_dir;
-std::filesystem::path LevelScan::dir;
+std::unique_ptr<game_dir> LevelScan::dir;
 
 void write_le(std::ofstream& Out, int Value)
 {

@@ -8,12 +8,15 @@
 #include "texture.h"
 #include "world.h"
 
+#include "helpers.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -24,31 +27,18 @@ namespace {
 class offscreen_game : public ::testing::Environment
 {
 public:
-    std::filesystem::path old_dir;
-    std::filesystem::path dir;
+    std::unique_ptr<game_dir> dir;
 
     void SetUp() override
     {
-        old_dir = std::filesystem::current_path();
-        std::string Pattern = (std::filesystem::temp_directory_path() / "quorvel-title-XXXXXX").string();
-        std::vector<char> Buffer(Pattern.begin(), Pattern.end());
-        Buffer.push_back('\0');
-        ASSERT_NE(mkdtemp(Buffer.data()), nullptr);
-        dir = Buffer.data();
-        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", dir / "data");
-        std::filesystem::current_path(dir);
-
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_EQ(screen_open(800, 600, false, false), 0);
+        dir.reset(new game_dir);
+        ASSERT_TRUE(open_offscreen_screen());
         scan_all_levels();
     }
     void TearDown() override
     {
         SDL_Quit();
-        std::filesystem::current_path(old_dir);
-        std::error_code Ignored;
-        std::filesystem::remove_all(dir, Ignored);
+        dir.reset();
     }
 };
 
@@ -85,14 +75,6 @@ void set_medals(std::initializer_list<int> Medals)
     for (; a < 11; a++) all_levels[a].medals = 0;
     for (int b = 0; b < 11; b++) all_levels[b].is_open = false;
     check_open_levels();
-}
-
-std::string read_file(const std::string& Name)
-{
-    std::ifstream In(Name, std::ios::binary);
-    std::ostringstream S;
-    S << In.rdbuf();
-    return S.str();
 }
 
 class TitleScreen : public ::testing::Test
