@@ -18,7 +18,7 @@ def tga_bytes(img):
                          0,      # no image identification field
                          0,      # no colour map
                          2,      # uncompressed true-colour
-                         0, 0, 0,  # colour-map specification, unused
+                         0, 0, 0,  # colour-map fields, unused
                          0, 0,   # origin
                          w, h,
                          32, DESCRIPTOR_TOP_LEFT)
