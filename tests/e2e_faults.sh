@@ -11,8 +11,7 @@ root=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-faults-XXXXXX")
 chmod 755 "$work" # the unprivileged runs must reach their directories
 game_pid=""
-failures=0
-checks=0
+source "$(dirname "$0")/script_lib.sh"
 
 cleanup() {
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
@@ -23,18 +22,6 @@ trap cleanup EXIT
 
 export SDL_VIDEODRIVER=offscreen
 export SDL_AUDIODRIVER=dummy
-
-check() { # description, then a command that must succeed
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  if "$@"; then
-    echo "ok: $what"
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
 
 # A scratch working directory whose data/ holds links to every shipped file, so one can be taken away.
 new_run_dir() {

@@ -12,11 +12,12 @@ SHOTS=${QUORVEL_SHOTS:-$WORK/shots}
 mkdir -p "$SHOTS"
 SHOTS=$(realpath "$SHOTS")
 
-XVFB_PID=""
+xvfb_pid=""
 GAME_PID=""
+source "$(dirname "$0")/script_lib.sh"
 cleanup() {
   if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -30,14 +31,7 @@ fail() {
 cd "$WORK"
 ln -s "$ROOT/data" data
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 100); do
-  [ -s "$WORK/display" ] && break
-  sleep 0.1
-done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$WORK/display")"
+start_xvfb "$WORK" 800x600x24 || fail "Xvfb did not start"
 export SDL_AUDIODRIVER=dummy
 
 # Picture units (13.333 by 10) to window pixels of the 800 by 600 window.

@@ -11,8 +11,7 @@ root=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-e2e-XXXXXX")
 xvfb_pid=""
 game_pid=""
-failures=0
-checks=0
+source "$(dirname "$0")/script_lib.sh"
 
 cleanup() {
   # A game still running here is one that ignored its way out: it gets no second chance.
@@ -21,18 +20,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-check() { # description, then a command that must succeed
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  if "$@"; then
-    echo "ok: $what"
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
 
 fatal() {
   echo "FAILED: $*"
@@ -112,15 +99,7 @@ for tool in Xvfb xdotool import convert; do
 done
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null || fatal "python3-xlib is missing (run tools/setup.sh)"
 
-# A private X server on the first free display; it writes the display number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for i in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "$work" 1024x768x24 || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 

@@ -18,6 +18,7 @@ game=$(realpath "$build/quorvel")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-memcheck-XXXXXX")
 xvfb_pid=""
 game_pid=""
+source "$root/tests/script_lib.sh"
 cleanup() {
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -26,14 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "$work" 800x600x24 || { echo "Xvfb did not start"; exit 1; }
 export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
 
