@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,19 +46,22 @@ public:
     }
 };
 
-// A scratch working directory with the game's data/ linked in, entered while it lives, so the game's
-// screens can load their pictures without touching the repository or a real savegame.dat.
-class game_dir : public scratch_dir
+// A scratch directory entered while it lives; the old working directory comes back at the end.
+class work_dir : public scratch_dir
 {
 public:
     std::filesystem::path old_dir;
 
-    game_dir() : old_dir(std::filesystem::current_path())
-    {
-        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", path / "data");
-        std::filesystem::current_path(path);
-    }
-    ~game_dir() { std::filesystem::current_path(old_dir); }
+    work_dir() : old_dir(std::filesystem::current_path()) { std::filesystem::current_path(path); }
+    ~work_dir() { std::filesystem::current_path(old_dir); }
+};
+
+// A work_dir with the game's data/ linked in, so the game's screens can load their pictures without
+// touching the repository or a real savegame.dat.
+class game_dir : public work_dir
+{
+public:
+    game_dir() { std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", path / "data"); }
 };
 
 // The game's window and GL state under the offscreen video driver: a real context without a display.
@@ -67,6 +71,34 @@ inline ::testing::AssertionResult open_offscreen_screen()
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return ::testing::AssertionFailure() << SDL_GetError();
     if (screen_open(800, 600, false, false) != 0) return ::testing::AssertionFailure() << "screen_open failed";
     return ::testing::AssertionSuccess();
+}
+
+inline SDL_Event key_event(SDL_Keycode Key)
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.type = SDL_KEYDOWN;
+    E.key.keysym.sym = Key;
+    return E;
+}
+
+// A left-button event; button down unless the caller says otherwise.
+inline SDL_Event button_event(Uint32 Type = SDL_MOUSEBUTTONDOWN)
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.type = Type;
+    E.button.button = SDL_BUTTON_LEFT;
+    return E;
+}
+
+// Little-endian 32-bit fields, as in the save file, written by hand so tests do not share the game's writer.
+inline std::string le_words(std::initializer_list<long long> Values)
+{
+    std::string S;
+    for (long long V : Values)
+        for (int b = 0; b < 4; b++) S.push_back((char)(((unsigned long long)V >> (8 * b)) & 0xff));
+    return S;
 }
 
 // An 18-byte TGA header: uncompressed true-colour, 32 bits per pixel, unless the caller says otherwise.

@@ -71,7 +71,9 @@ std::string with_size(std::string Bytes, int W, int H)
     return Bytes;
 }
 
+// The first way is no file at all.
 const damage DAMAGES[] = {
+    {"missing", true, nullptr},
     {"empty file", true, [](const std::string&) { return std::string(); }},
     {"header cut short", true, [](const std::string& Real) { return Real.substr(0, 10); }},
     {"pixels cut short", true, [](const std::string& Real) { return Real.substr(0, 18 + (Real.size() - 18) / 2); }},
@@ -88,28 +90,27 @@ const damage DAMAGES[] = {
 class GameData : public ::testing::Test
 {
 protected:
-    scratch_dir dir;
-    fs::path old_dir;
+    work_dir dir;
 
     void SetUp() override
     {
-        old_dir = fs::current_path();
         for (const char* Sub : {"data/gfx", "data/maps"})
         {
-            fs::create_directories(dir.path / Sub);
-            for (const auto& E : fs::directory_iterator(shipped(Sub)))
-                fs::create_symlink(E.path(), dir.path / Sub / E.path().filename());
+            fs::create_directories(Sub);
+            for (const auto& E : fs::directory_iterator(shipped(Sub))) fs::create_symlink(E.path(), fs::path(Sub) / E.path().filename());
         }
-        fs::current_path(dir.path);
     }
-    void TearDown() override { fs::current_path(old_dir); }
-
-    void remove(const std::string& Name) { fs::remove(Name); }
 
     void replace(const std::string& Name, const std::string& Bytes)
     {
         fs::remove(Name);
         write_file(Name, Bytes);
+    }
+
+    void spoil(const std::string& Name, const damage& D, const std::string& Real)
+    {
+        if (D.make) replace(Name, D.make(Real));
+        else fs::remove(Name);
     }
 
     void restore(const std::string& Name)
@@ -166,10 +167,7 @@ void play_level(title& Title, int Index)
     mouseloc = mkrloc(0.6666, 0.505); // the go button
     while (Title.mode == title::m_slide_in) Title.update(0.1);
     Title.update(0.01);
-    SDL_Event Click;
-    SDL_zero(Click);
-    Click.type = SDL_MOUSEBUTTONDOWN;
-    Click.button.button = SDL_BUTTON_LEFT;
+    SDL_Event Click = button_event();
     Title.notice(Click);
     if (Title.mode != title::m_slide_out || Title.go_level != Index) std::exit(3);
     while (Title.mode == title::m_slide_out) Title.update(0.1);
@@ -220,20 +218,7 @@ TEST_F(GameData, StartUpLoadsExactlyTheGfxPicturesAndThePreviews)
     EXPECT_EQ(child_errors(), "");
 }
 
-TEST_F(GameData, EachStartUpFileMissingEndsTheGameWithOneLineNamingIt)
-{
-    for (const std::string& Name : start_up_files())
-    {
-        SCOPED_TRACE(Name);
-        remove(Name);
-        clear_child_output();
-        EXPECT_EXIT(start_up_in_child(), ::testing::ExitedWithCode(1), "");
-        expect_one_fatal_line_naming(child_lines(), child_errors(), Name);
-        restore(Name);
-    }
-}
-
-TEST_F(GameData, EachStartUpFileDamagedEndsTheGameWithOneLineNamingIt)
+TEST_F(GameData, EachStartUpFileMissingOrDamagedEndsTheGameWithOneLineNamingIt)
 {
     for (const std::string& Name : start_up_files())
     {
@@ -242,7 +227,7 @@ TEST_F(GameData, EachStartUpFileDamagedEndsTheGameWithOneLineNamingIt)
         {
             if (!D.fatal_for_pictures) continue;
             SCOPED_TRACE(Name + ": " + D.what);
-            replace(Name, D.make(Real));
+            spoil(Name, D, Real);
             clear_child_output();
             EXPECT_EXIT(start_up_in_child(), ::testing::ExitedWithCode(1), "");
             expect_one_fatal_line_naming(child_lines(), child_errors(), Name);
@@ -297,17 +282,10 @@ TEST_F(GameData, EachMapMissingOrDamagedEndsTheGameWhenItsLevelStarts)
     {
         const std::string& Name = Maps[Index];
         const std::string Real = read_file(Name);
-        {
-            SCOPED_TRACE(Name + ": missing");
-            remove(Name);
-            clear_child_output();
-            EXPECT_EXIT(start_level_in_child(Index), ::testing::ExitedWithCode(1), "");
-            expect_one_fatal_line_naming(child_lines(), child_errors(), Name);
-        }
         for (const damage& D : DAMAGES)
         {
             SCOPED_TRACE(Name + ": " + D.what);
-            replace(Name, D.make(Real));
+            spoil(Name, D, Real);
             clear_child_output();
             EXPECT_EXIT(start_level_in_child(Index), ::testing::ExitedWithCode(1), "");
             expect_one_fatal_line_naming(child_lines(), child_errors(), Name);
@@ -326,14 +304,6 @@ TEST_F(GameData, EachMapMissingOrDamagedEndsTheGameWhenItsLevelStarts)
 }
 
 namespace {
-
-std::string save_bytes(std::initializer_list<int> Values)
-{
-    std::string S;
-    for (int V : Values)
-        for (int b = 0; b < 4; b++) S.push_back((char)(((unsigned)V >> (8 * b)) & 0xff));
-    return S;
-}
 
 // The real frame loop's work on a real title screen: the first level is played to its end, its result
 // recorded, and then frames go on until the parent kills this process.
@@ -366,7 +336,7 @@ std::string save_bytes(std::initializer_list<int> Values)
 
 TEST_F(GameData, KilledRightAfterAResultIsRecordedTheNextStartHasTheMedal)
 {
-    const std::string Before = save_bytes({10, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0});
+    const std::string Before = le_words({10, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0});
     write_file("savegame.dat", Before);
     clear_child_output();
 
@@ -394,7 +364,7 @@ TEST_F(GameData, KilledRightAfterAResultIsRecordedTheNextStartHasTheMedal)
     // Still running when killed: the file below was written at the record, not on a way out.
     ASSERT_TRUE(WIFSIGNALED(Status) && WTERMSIG(Status) == SIGKILL) << "status " << Status;
 
-    EXPECT_EQ(read_file("savegame.dat"), save_bytes({10, 1, 1, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0}));
+    EXPECT_EQ(read_file("savegame.dat"), le_words({10, 1, 1, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0}));
     EXPECT_FALSE(fs::exists("savegame.dat.tmp"));
     EXPECT_EQ(child_errors(), "");
 

@@ -6,6 +6,8 @@
 #include "smellgrid.h"
 #include "world.h"
 
+#include "helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -38,24 +40,6 @@ std::unique_ptr<flower> make_flower(double X, double Y, double Pollen)
     F->pollen = Pollen;
     F->max_pollen = Pollen;
     return F;
-}
-
-SDL_Event mouse_event(Uint32 Type)
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = Type;
-    E.button.button = SDL_BUTTON_LEFT;
-    return E;
-}
-
-SDL_Event key_event(SDL_Keycode Key)
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = SDL_KEYDOWN;
-    E.key.keysym.sym = Key;
-    return E;
 }
 
 // Picture units of the mouse for a world point seen from a view at the origin.
@@ -96,7 +80,7 @@ TEST_F(PlayScreen, DragDrainsEqualSharesAndLaysScentAtLastFramesCursor)
 
     // These flowers live outside the world's list, so nothing but the drag touches them.
     World->active_flowers = {Full.get(), Half.get()};
-    SDL_Event Down = mouse_event(SDL_MOUSEBUTTONDOWN);
+    SDL_Event Down = button_event();
     Play.notice(Down);
     ASSERT_EQ(Play.mode, play::m_drag_pollen);
     ASSERT_EQ(Play.drag_pollen_flowers.size(), 2u);
@@ -118,7 +102,7 @@ TEST_F(PlayScreen, DragDrainsEqualSharesAndLaysScentAtLastFramesCursor)
     EXPECT_EQ(World->cursor, mkrpos(9.0, 7.0, 0.0));
 
     // Releasing the button ends the drag: nothing more is drained.
-    SDL_Event Up = mouse_event(SDL_MOUSEBUTTONUP);
+    SDL_Event Up = button_event(SDL_MOUSEBUTTONUP);
     Play.notice(Up);
     EXPECT_EQ(Play.mode, play::m_none);
     Play.update(T);
@@ -131,7 +115,7 @@ TEST_F(PlayScreen, DrainNeverExceedsWhatThePickedFlowersHoldAndEndsWhenTheyAreEm
     std::unique_ptr<flower> B = make_flower(6.2, 5.0, 0.0);
     Play.update(0.01);
     World->active_flowers = {A.get(), B.get()};
-    SDL_Event Down = mouse_event(SDL_MOUSEBUTTONDOWN);
+    SDL_Event Down = button_event();
     Play.notice(Down);
 
     Play.update(0.1); // 0.025 wanted, 0.001 there
@@ -153,7 +137,7 @@ TEST_F(PlayScreen, PressAwayFromFlowersDoesNothing)
 {
     Play.update(0.01);
     ASSERT_TRUE(World->active_flowers.empty());
-    SDL_Event Down = mouse_event(SDL_MOUSEBUTTONDOWN);
+    SDL_Event Down = button_event();
     Play.notice(Down);
     EXPECT_EQ(Play.mode, play::m_none);
     Play.update(0.01);
@@ -175,7 +159,7 @@ TEST_F(PlayScreen, PressOnFlowersOfTheWorldPicksThemAndDrainsThem)
 
     Play.update(0.01);
     ASSERT_EQ(World->active_flowers, std::vector<flower*>{Near});
-    SDL_Event Down = mouse_event(SDL_MOUSEBUTTONDOWN);
+    SDL_Event Down = button_event();
     Play.notice(Down);
     EXPECT_EQ(Play.drag_pollen_flowers, std::vector<flower*>{Near});
     Play.update(0.1);

@@ -13,11 +13,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -43,24 +39,6 @@ public:
 };
 
 ::testing::Environment* const Game = ::testing::AddGlobalTestEnvironment(new offscreen_game);
-
-SDL_Event key_event(SDL_Keycode Key)
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = SDL_KEYDOWN;
-    E.key.keysym.sym = Key;
-    return E;
-}
-
-SDL_Event click_event()
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = SDL_MOUSEBUTTONDOWN;
-    E.button.button = SDL_BUTTON_LEFT;
-    return E;
-}
 
 // The cursor in picture units.
 void cursor_at(double X, double Y)
@@ -166,7 +144,7 @@ TEST_F(TitleScreen, ClickSelectsAnyTileEvenAClosedOne)
     cursor_at(6.666 + 3.0 * 3, 7.5);
     Title.update(0.01);
     ASSERT_EQ(Title.hover_level, 3);
-    SDL_Event Click = click_event();
+    SDL_Event Click = button_event();
     Title.notice(Click);
     EXPECT_EQ(Title.cur_level, 3);
     EXPECT_EQ(Title.mode, title::m_title);
@@ -194,7 +172,7 @@ TEST_F(TitleScreen, GoButtonStartsOnlyAnOpenLevel)
     Title.update(0.01);
 
     Title.cur_level = 2; // closed
-    SDL_Event Click = click_event();
+    SDL_Event Click = button_event();
     Title.notice(Click);
     EXPECT_EQ(Title.mode, title::m_title);
 
@@ -271,7 +249,7 @@ TEST_F(TitleScreen, ResultsLeaveOnEscapeOrGoAndTheRowSlidesBackIn)
 
     cursor_at(1.0, 1.0);
     Title.update(0.01);
-    SDL_Event Click = click_event();
+    SDL_Event Click = button_event();
     Title.notice(Click);
     EXPECT_EQ(Title.mode, title::m_scores) << "a click away from the go button";
 
@@ -317,7 +295,7 @@ TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
     Title.update(0.01);
     EXPECT_DOUBLE_EQ(Title.cur_scroll, 3.0);
     ASSERT_TRUE(Title.go_hover_flag);
-    SDL_Event Click = click_event();
+    SDL_Event Click = button_event();
     Title.notice(Click);
     EXPECT_EQ(Title.mode, title::m_title) << "the terminator record is no level";
 
