@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // A fresh directory under the system's temporary directory, removed with everything in it at the end.
@@ -19,6 +20,7 @@ class scratch_dir
 {
 public:
     std::filesystem::path path;
+    pid_t owner = getpid();
 
     scratch_dir()
     {
@@ -30,6 +32,7 @@ public:
     }
     ~scratch_dir()
     {
+        if (getpid() != owner) return; // a forked child leaving by exit keeps its parent's directory
         std::error_code Ignored;
         std::filesystem::remove_all(path, Ignored);
     }

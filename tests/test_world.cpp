@@ -5,36 +5,32 @@
 #include "quorvel.h"
 #include "test_world_fixture.h"
 
+#include "helpers.h"
+
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 const tga_pixel GRASS{0, 200, 0, 255}, WATER{0, 0, 200, 255}, ROCK{128, 128, 128, 255};
 
-// Every world test runs in its own scratch directory holding small medal pictures and test maps.
-struct scratch_dir
+// The world tests share one scratch directory holding small medal pictures and test maps.
+struct world_dir : work_dir
 {
-    std::string path;
-    scratch_dir()
+    world_dir()
     {
-        char Template[] = "/tmp/quorvel_world_XXXXXX";
-        path = mkdtemp(Template);
-        EXPECT_EQ(chdir(path.c_str()), 0);
-        EXPECT_EQ(system("mkdir -p data/gfx data/maps"), 0);
-        std::vector<tga_pixel> Medal(4, tga_pixel{255, 255, 255, 255});
+        std::filesystem::create_directories("data/gfx");
+        std::filesystem::create_directories("data/maps");
         for (const char* Name : {"data/gfx/daisy1.tga", "data/gfx/violet1.tga", "data/gfx/tulip1.tga"})
-            write_tga(Name, 2, 2, Medal);
+            write_tga(Name, 2, 2, std::vector<tga_pixel>(4, tga_pixel{255, 255, 255, 255}));
     }
 };
 
-scratch_dir& scratch()
+world_dir& scratch()
 {
-    static scratch_dir Dir;
+    static world_dir Dir;
     return Dir;
 }
 
@@ -264,9 +260,8 @@ TEST(WorldUpdate, SameSeedSamePlayFrameForFrame)
 // The fatal paths run in a child; its trace lines go to a file the parent reads back.
 std::vector<std::string> fatal_lines()
 {
-    std::ifstream In("child_trace.txt");
     std::vector<std::string> Lines;
-    for (std::string Line; std::getline(In, Line);)
+    for (const std::string& Line : split_lines(read_file("child_trace.txt")))
         if (!Line.empty() && Line[0] == '*') Lines.push_back(Line);
     return Lines;
 }
@@ -313,9 +308,7 @@ struct WorldDrawing : ::testing::Test
     static void SetUpTestSuite()
     {
         scratch();
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_EQ(screen_open(800, 600, false, false), 0);
+        ASSERT_TRUE(open_offscreen_screen());
     }
 };
 
