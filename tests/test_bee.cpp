@@ -9,13 +9,7 @@ struct Bee : ::testing::Test
 {
     hand_world H{20.0, 10.0};
 
-    bee* make(const rpos& P, const rpos& V, unsigned long Seed = 1)
-    {
-        rngen R = seeded(Seed);
-        bee* B = H.add(new bee);
-        B->init(P, V, R);
-        return B;
-    }
+    bee* make(const rpos& P, const rpos& V, unsigned long Seed = 1) { return H.add_bee(P, V, Seed); }
 };
 
 TEST_F(Bee, InitTakesThreeDrawsInOrder)

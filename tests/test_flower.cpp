@@ -12,9 +12,7 @@ struct Flower : ::testing::Test
 
     void SetUp() override
     {
-        rngen R = seeded(5);
-        F = H.add(new flower);
-        F->init(mkrpos(5, 5, 0), R);
+        F = H.place<flower>(mkrpos(5, 5, 0), 5);
         H.W->set_cursor(mkrloc(0, 0));
     }
     double pollen_scent()

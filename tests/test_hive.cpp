@@ -11,20 +11,7 @@ struct Hive : ::testing::Test
     hand_world H{20.0, 20.0};
     hive* Home = nullptr;
 
-    void SetUp() override
-    {
-        rngen R = seeded(1);
-        Home = H.add(new hive);
-        Home->init(mkrpos(10, 10, 0), R);
-    }
-
-    bee* add_bee(const rpos& P)
-    {
-        rngen R = seeded(2);
-        bee* B = H.add(new bee);
-        B->init(P, rpos(), R);
-        return B;
-    }
+    void SetUp() override { Home = H.place<hive>(mkrpos(10, 10, 0), 1); }
 };
 
 TEST_F(Hive, InitTakesOneDrawThenTwentySixOfItsOwn)
@@ -78,9 +65,9 @@ TEST_F(Hive, DepositsInBothGridsInProportionToTime)
 
 TEST_F(Hive, RescuesOnlyStrictlyInsideOneUnitInThreeDimensions)
 {
-    bee* Near = add_bee(mkrpos(10.86, 10, 0.5));  // 0.995 away
-    bee* Level = add_bee(mkrpos(11.0, 10, 0.0));  // exactly 1.0 away
-    bee* High = add_bee(mkrpos(10.87, 10, 0.5));  // 1.003 away, though 0.87 in the plane
+    bee* Near = H.add_bee(mkrpos(10.86, 10, 0.5));  // 0.995 away
+    bee* Level = H.add_bee(mkrpos(11.0, 10, 0.0));  // exactly 1.0 away
+    bee* High = H.add_bee(mkrpos(10.87, 10, 0.5));  // 1.003 away, though 0.87 in the plane
     for (int a = 0; a < 300; a++) Home->update(0.0);
     EXPECT_TRUE(Near->rescued_flag);
     EXPECT_FALSE(Level->rescued_flag);

@@ -10,21 +10,8 @@ struct Horsefly : ::testing::Test
 {
     hand_world H{20.0, 20.0};
 
-    horsefly* make(const rpos& P, unsigned long Seed = 3)
-    {
-        rngen R = seeded(Seed);
-        horsefly* F = H.add(new horsefly);
-        F->init(P, R);
-        return F;
-    }
-    bee* add_bee(const rpos& P)
-    {
-        rngen R = seeded(4);
-        bee* B = H.add(new bee);
-        B->init(P, rpos(), R);
-        H.W->total_bees++;
-        return B;
-    }
+    horsefly* make(const rpos& P, unsigned long Seed = 3) { return H.place<horsefly>(P, Seed); }
+    bee* add_bee(const rpos& P) { return H.add_bee(P, rpos(), 4); }
 };
 
 TEST_F(Horsefly, InitWaitsUpToFourSeconds)

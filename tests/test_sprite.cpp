@@ -5,15 +5,6 @@
 
 namespace {
 
-TEST(SpriteBase, FreshSpriteDefaults)
-{
-    sprite S;
-    EXPECT_FALSE(S.dead);
-    EXPECT_EQ(S.radius, 1.0);
-    EXPECT_EQ(S.position, rpos(0.0));
-    EXPECT_EQ(S.sprite_type, sprite::st_none);
-}
-
 struct SmellTracking : ::testing::Test
 {
     hand_world H{10.0, 10.0};

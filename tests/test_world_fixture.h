@@ -2,6 +2,7 @@
 // counting against a twin generator, and a writer for the game's TGA layout.
 #pragma once
 
+#include "bee.h"
 #include "rngen.h"
 #include "smellgrid.h"
 #include "world.h"
@@ -54,6 +55,25 @@ struct hand_world
     {
         W->add_new_sprite(S);
         return S;
+    }
+
+    // A flower, hive or horsefly set up from its own seed and added to the world.
+    template <class T>
+    T* place(const rpos& P, unsigned long Seed)
+    {
+        rngen R = seeded(Seed);
+        T* S = add(new T);
+        S->init(P, R);
+        return S;
+    }
+
+    bee* add_bee(const rpos& P, const rpos& V = rpos(), unsigned long Seed = 1)
+    {
+        rngen R = seeded(Seed);
+        bee* B = add(new bee);
+        B->init(P, V, R);
+        W->total_bees++;
+        return B;
     }
 
     smellgrid& pollen() { return *W->smells[smell_pollen].ptr(); }
