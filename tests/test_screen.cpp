@@ -11,85 +11,59 @@
 #include <SDL2/SDL.h>
 #include <cstring>
 
-namespace {
-
-struct fitted
+TEST(FitViewport, FourThreePictureInAnyWindow)
 {
-    int w, h, x, y;
-    bool operator==(const fitted& F) const { return w == F.w && h == F.h && x == F.x && y == F.y; }
-};
-std::ostream& operator<<(std::ostream& Out, const fitted& F)
-{
-    return Out << F.w << "x" << F.h << " at (" << F.x << ", " << F.y << ")";
+    struct
+    {
+        int window_w, window_h, w, h, x, y;
+    } Cases[] = {
+        {800, 600, 800, 600, 0, 0},      {1024, 768, 1024, 768, 0, 0},
+        {1920, 1080, 1440, 1080, 240, 0}, // wide: bars left and right
+        {1000, 600, 800, 600, 100, 0},   // exactly 5:3 is the first ratio counted as wide
+        {800, 800, 800, 600, 0, 100},    {600, 1000, 600, 450, 0, 275}, // tall: bars above and below
+        // Between 4:3 and 5:3, 3 * 900 / 600 truncates to 4: full width, the height overflows, centred.
+        {900, 600, 900, 675, 0, -37},    {999, 600, 999, 749, 0, -74},
+    };
+    for (auto& C : Cases)
+    {
+        SCOPED_TRACE(std::to_string(C.window_w) + "x" + std::to_string(C.window_h));
+        int W = -1, H = -1, X = -1, Y = -1;
+        fit_viewport(C.window_w, C.window_h, W, H, X, Y);
+        EXPECT_EQ(W, C.w);
+        EXPECT_EQ(H, C.h);
+        EXPECT_EQ(X, C.x);
+        EXPECT_EQ(Y, C.y);
+    }
 }
 
-fitted fit(int W, int H)
+TEST(MouseToPicture, BothAxesInWindowHeightsClampedToThePicture)
 {
-    fitted F;
-    fit_viewport(W, H, F.w, F.h, F.x, F.y);
-    return F;
-}
-
-} // namespace
-
-TEST(FitViewport, ExactFourThreeFillsTheWindow)
-{
-    EXPECT_EQ(fit(800, 600), (fitted{800, 600, 0, 0}));
-    EXPECT_EQ(fit(1024, 768), (fitted{1024, 768, 0, 0}));
-}
-
-TEST(FitViewport, WideWindowGetsBarsLeftAndRight)
-{
-    EXPECT_EQ(fit(1920, 1080), (fitted{1440, 1080, 240, 0}));
-    // Exactly 5:3 is the first ratio counted as wide.
-    EXPECT_EQ(fit(1000, 600), (fitted{800, 600, 100, 0}));
-}
-
-TEST(FitViewport, TallWindowGetsBarsAboveAndBelow)
-{
-    EXPECT_EQ(fit(800, 800), (fitted{800, 600, 0, 100}));
-    EXPECT_EQ(fit(600, 1000), (fitted{600, 450, 0, 275}));
-}
-
-TEST(FitViewport, BetweenFourThreeAndFiveThreeCutsTopAndBottom)
-{
-    // 3 * 900 / 600 truncates to 4: the picture keeps the full width and overflows the height, centred.
-    EXPECT_EQ(fit(900, 600), (fitted{900, 675, 0, -37}));
-    EXPECT_EQ(fit(999, 600), (fitted{999, 749, 0, -74}));
-}
-
-TEST(MouseToPicture, CentreOfThe800By600Window)
-{
-    rloc L = mouse_to_picture(400, 300, 0, 0, 600);
-    EXPECT_EQ(L[0], 0.6666666666666666);
-    EXPECT_EQ(L[1], 0.5);
-}
-
-TEST(MouseToPicture, BothAxesInWindowHeights)
-{
-    // 1920x1080: the picture starts 240 pixels in; its right edge is 4/3 heights from its left.
-    rloc L = mouse_to_picture(240 + 540, 270, 240, 0, 1080);
-    EXPECT_EQ(L[0], 0.5);
-    EXPECT_EQ(L[1], 0.25);
-    EXPECT_EQ(mouse_to_picture(240 + 1440, 0, 240, 0, 1080)[0], 1440.0 / 1080.0);
-}
-
-TEST(MouseToPicture, OutsideThePictureClampsToItsEdges)
-{
-    // Side bar on the left, and left of the window altogether.
-    EXPECT_EQ(mouse_to_picture(100, 500, 240, 0, 1080)[0], 0.0);
-    EXPECT_EQ(mouse_to_picture(-50, -50, 0, 0, 600)[0], 0.0);
-    EXPECT_EQ(mouse_to_picture(-50, -50, 0, 0, 600)[1], 0.0);
-    // Right of the picture and below it.
-    rloc Far = mouse_to_picture(1900, 1500, 240, 0, 1080);
-    EXPECT_EQ(Far[0], 1.3333333333333333);
-    EXPECT_EQ(Far[1], 1.0);
-    rloc Below = mouse_to_picture(799, 650, 0, 0, 600);
-    EXPECT_EQ(Below[1], 1.0);
-    EXPECT_LT(Below[0], 1.3333333333333333);
-    // Above a picture whose top is cut off (negative offset): the window's top edge is inside the picture.
-    EXPECT_NEAR(mouse_to_picture(0, 0, 0, -37, 600)[1], 37.0 / 600.0, 1e-15);
-    EXPECT_EQ(mouse_to_picture(0, -40, 0, -37, 600)[1], 0.0);
+    const double RIGHT = 1.3333333333333333;
+    struct
+    {
+        const char* what;
+        int mx, my, x, y, h;
+        double px, py;
+    } Cases[] = {
+        {"centre of 800x600", 400, 300, 0, 0, 600, 0.6666666666666666, 0.5},
+        // 1920x1080: the picture starts 240 pixels in; its right edge is 4/3 heights from its left.
+        {"inside 1920x1080", 240 + 540, 270, 240, 0, 1080, 0.5, 0.25},
+        {"right edge of 1920x1080", 240 + 1440, 0, 240, 0, 1080, 1440.0 / 1080.0, 0.0},
+        {"side bar", 100, 500, 240, 0, 1080, 0.0, 500.0 / 1080.0},
+        {"left of and above the window", -50, -50, 0, 0, 600, 0.0, 0.0},
+        {"right of and below the picture", 1900, 1500, 240, 0, 1080, RIGHT, 1.0},
+        {"below the picture", 799, 650, 0, 0, 600, 799.0 / 600.0, 1.0},
+        // A picture whose top is cut off: the window's top edge is inside the picture.
+        {"top of a cut picture", 0, 0, 0, -37, 600, 0.0, 37.0 / 600.0},
+        {"above a cut picture", 0, -40, 0, -37, 600, 0.0, 0.0},
+    };
+    for (auto& C : Cases)
+    {
+        SCOPED_TRACE(C.what);
+        rloc L = mouse_to_picture(C.mx, C.my, C.x, C.y, C.h);
+        EXPECT_NEAR(L[0], C.px, 1e-15);
+        EXPECT_NEAR(L[1], C.py, 1e-15);
+    }
 }
 
 class Screen : public ::testing::Test
