@@ -192,21 +192,13 @@ TEST(LevelTable, holds_the_ten_levels_in_order_then_the_terminator)
         EXPECT_EQ(0, L.medals);
         EXPECT_FALSE(L.is_open);
     }
+    // The terminator is all zeros and null pointers.
     const level& End = all_levels[TABLE_SIZE];
-    EXPECT_EQ(0, End.level_id);
-    EXPECT_EQ(nullptr, End.map_texture_file);
-    EXPECT_EQ(nullptr, End.map_file);
-    EXPECT_EQ(0, End.seed);
-    EXPECT_EQ(0.0, End.hive_pos[0]);
-    EXPECT_EQ(0.0, End.hive_pos[1]);
-    EXPECT_EQ(0.0, End.hive_pos[2]);
-    EXPECT_EQ(0, End.num_flowers);
-    EXPECT_EQ(0, End.num_flies);
-    EXPECT_EQ(0, End.num_bees);
-    for (int m = 0; m < 3; m++) EXPECT_EQ(0, End.medal_bees[m]);
-    EXPECT_EQ(nullptr, End.map_texture);
-    EXPECT_EQ(0, End.medals);
-    EXPECT_FALSE(End.is_open);
+    EXPECT_EQ((std::vector<int>{End.level_id, End.seed, End.num_flowers, End.num_flies, End.num_bees, End.medals,
+                                End.medal_bees[0], End.medal_bees[1], End.medal_bees[2]}),
+              std::vector<int>(9, 0));
+    EXPECT_EQ(End.hive_pos, mkrpos(0, 0, 0));
+    EXPECT_TRUE(!End.map_texture_file && !End.map_file && !End.map_texture && !End.is_open);
 }
 
 TEST(DataFiles, every_picture_is_a_square_texture_in_the_readers_layout)

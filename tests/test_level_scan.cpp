@@ -9,12 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -37,11 +33,6 @@ protected:
 };
 
 std::unique_ptr<game_dir> LevelScan::dir;
-
-void write_le(std::ofstream& Out, int Value)
-{
-    for (int b = 0; b < 4; b++) Out.put((char)(((unsigned)Value >> (8 * b)) & 0xff));
-}
 
 } // namespace
 
@@ -67,16 +58,7 @@ TEST_F(LevelScan, CountsToTheTerminatorAndLoadsEveryPreview)
 
 TEST_F(LevelScan, AppliesTheSaveFileAndOpensLevels)
 {
-    {
-        std::ofstream Out("savegame.dat", std::ios::binary);
-        write_le(Out, 3);
-        write_le(Out, 1);
-        write_le(Out, 2);
-        write_le(Out, 2);
-        write_le(Out, 1);
-        write_le(Out, 3);
-        write_le(Out, 7);
-    }
+    write_file("savegame.dat", le_words({3, 1, 2, 2, 1, 3, 7}));
     scan_all_levels();
     EXPECT_EQ(all_levels[0].medals, 2);
     EXPECT_EQ(all_levels[1].medals, 1);

@@ -73,15 +73,20 @@ protected:
         while (Title.mode == title::m_slide_in) Title.update(0.1);
     }
 
-    // A world of the given level with its bee counters set by hand.
-    void finished(int Level, int Rescued)
+    void playing(int Level)
     {
         Title.go_level = Level;
         Title.play_world = mkref(new world);
         Title.play_world->init(all_levels[Level], 1);
         Title.play_mode->init_level(Title.play_world);
-        Title.play_world->rescued_bees = Rescued;
         Title.mode = title::m_play;
+    }
+
+    // A level left by escape with its rescued count set by hand.
+    void finished(int Level, int Rescued)
+    {
+        playing(Level);
+        Title.play_world->rescued_bees = Rescued;
         SDL_Event Escape = key_event(SDLK_ESCAPE);
         Title.notice(Escape);
         Title.update(0.01);
@@ -268,11 +273,7 @@ TEST_F(TitleScreen, ResultsLeaveOnEscapeOrGoAndTheRowSlidesBackIn)
 
 TEST_F(TitleScreen, LevelEndingByItselfShowsTheResults)
 {
-    Title.go_level = 0;
-    Title.play_world = mkref(new world);
-    Title.play_world->init(all_levels[0], 1);
-    Title.play_mode->init_level(Title.play_world);
-    Title.mode = title::m_play;
+    playing(0);
     Title.update(0.01);
     EXPECT_EQ(Title.mode, title::m_play);
     Title.play_world->rescued_bees = 3;
