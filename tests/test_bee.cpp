@@ -27,8 +27,6 @@ TEST_F(Bee, InitTakesThreeDrawsInOrder)
     EXPECT_EQ(B.flap_counter, Counter);
     EXPECT_TRUE(advanced_by(Own, B.RN, 0));
     EXPECT_EQ(B.radius, 0.1);
-    EXPECT_EQ(B.sprite_type, sprite::st_bee);
-    EXPECT_FALSE(B.rescued_flag);
 }
 
 TEST_F(Bee, BouncesOffTheNearBorderAndLeavesAtTheSpeedLimit)

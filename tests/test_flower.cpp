@@ -37,7 +37,6 @@ TEST_F(Flower, InitDrawsSizePetalsAndWaves)
     EXPECT_EQ(G.max_pollen, 2 * G.radius);
     EXPECT_EQ(G.pollen, G.max_pollen);
     EXPECT_FALSE(G.wilted_flag);
-    EXPECT_EQ(G.sprite_type, sprite::st_flower);
     for (int a = 0; a < 3; a++)
     {
         EXPECT_GE(G.smell_freqs[a], 1.0);

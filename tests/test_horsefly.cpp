@@ -25,7 +25,6 @@ TEST_F(Horsefly, InitWaitsUpToFourSeconds)
     EXPECT_EQ(F.state, horsefly::s_waiting);
     EXPECT_EQ(F.waiting_frames, 0);
     EXPECT_EQ(F.radius, 0.15);
-    EXPECT_EQ(F.sprite_type, sprite::st_horsefly);
 }
 
 TEST_F(Horsefly, WaitEndingExactlyAtZeroTakesOff)
