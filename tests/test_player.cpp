@@ -3,7 +3,6 @@
 #include "../tools/player/bot.h"
 #include "helpers.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,22 +11,7 @@ namespace {
 class Player : public ::testing::Test
 {
 protected:
-    std::filesystem::path old_dir;
-    scratch_dir* dir = nullptr;
-
-    void SetUp() override
-    {
-        old_dir = std::filesystem::current_path();
-        dir = new scratch_dir;
-        std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data",
-                                                  dir->path / "data");
-        std::filesystem::current_path(dir->path);
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(old_dir);
-        delete dir;
-    }
+    game_dir dir;
 };
 
 TEST_F(Player, rescues_every_bee_of_the_first_level)

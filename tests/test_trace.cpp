@@ -5,21 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace {
 
-// Runs Body with the working directory in a fresh scratch directory, returning what it printed.
+// Runs Body with the working directory in Dir, returning what it printed.
 template <class F>
 std::string in_scratch(const scratch_dir& Dir, F Body)
 {
-    char Old[4096];
-    EXPECT_NE(getcwd(Old, sizeof Old), nullptr);
-    EXPECT_EQ(chdir(Dir.path.c_str()), 0);
+    std::filesystem::path Old = std::filesystem::current_path();
+    std::filesystem::current_path(Dir.path);
     testing::internal::CaptureStdout();
     Body();
     std::string Out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(chdir(Old), 0);
+    std::filesystem::current_path(Old);
     return Out;
 }
 
