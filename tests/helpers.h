@@ -2,6 +2,7 @@
 // built byte by byte, and capturing what the trace log prints.
 #pragma once
 
+#include "level.h"
 #include "quorvel.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,18 @@ class game_dir : public work_dir
 public:
     game_dir() { std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", path / "data"); }
 };
+
+// The ten levels as a first start finds them: no medals, nothing open.
+inline void fresh_level_table()
+{
+    num_levels = 10;
+    last_open_level = 0;
+    for (int a = 0; a < 11; a++)
+    {
+        all_levels[a].medals = 0;
+        all_levels[a].is_open = false;
+    }
+}
 
 // The game's window and GL state under the offscreen video driver: a real context without a display.
 inline ::testing::AssertionResult open_offscreen_screen()

@@ -369,12 +369,7 @@ TEST_F(GameData, KilledRightAfterAResultIsRecordedTheNextStartHasTheMedal)
     EXPECT_EQ(child_errors(), "");
 
     // A fresh start reads it: the medal is there and the second level is open and selected.
-    num_levels = 10;
-    for (int a = 0; a < 11; a++)
-    {
-        all_levels[a].medals = 0;
-        all_levels[a].is_open = false;
-    }
+    fresh_level_table();
     load_all_levels();
     EXPECT_EQ(all_levels[0].medals, 1);
     EXPECT_TRUE(all_levels[1].is_open);

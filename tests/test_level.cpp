@@ -10,23 +10,12 @@
 
 namespace {
 
-void fresh_table()
-{
-    num_levels = 10;
-    last_open_level = 0;
-    for (int a = 0; a < 11; a++)
-    {
-        all_levels[a].medals = 0;
-        all_levels[a].is_open = false;
-    }
-}
-
 // Each test that touches "savegame.dat" runs in a directory of its own.
 class SaveFileOnDisk : public ::testing::Test
 {
 protected:
     work_dir dir;
-    void SetUp() override { fresh_table(); }
+    void SetUp() override { fresh_level_table(); }
 };
 
 } // namespace
@@ -53,7 +42,7 @@ TEST(SaveFileReading, WhatEachFileLeavesInTheTable)
     for (auto& C : Cases)
     {
         SCOPED_TRACE(C.what);
-        fresh_table();
+        fresh_level_table();
         for (size_t a = 0; a < C.before.size(); a++) all_levels[a].medals = C.before[a];
         std::istringstream In(C.bytes, std::ios::in | std::ios::binary);
         load_levels_from(In);
@@ -124,7 +113,7 @@ TEST_F(SaveFileOnDisk, SavedProgressReadsBack)
     save_all_levels();
     EXPECT_EQ(read_file("savegame.dat").size(), 84u);
 
-    fresh_table();
+    fresh_level_table();
     load_all_levels();
     EXPECT_EQ(all_levels[0].medals, 1);
     EXPECT_EQ(all_levels[1].medals, 3);
@@ -172,7 +161,7 @@ TEST(UnlockingRule, OpensUpToTheFirstLevelWithoutMedals)
     for (auto& C : Cases)
     {
         SCOPED_TRACE(C.what);
-        fresh_table();
+        fresh_level_table();
         for (size_t a = 0; a < C.medals.size(); a++) all_levels[a].medals = C.medals[a];
         if (C.opened_before >= 0) all_levels[C.opened_before].is_open = true;
         check_open_levels();

@@ -48,10 +48,9 @@ void cursor_at(double X, double Y)
 
 void set_medals(std::initializer_list<int> Medals)
 {
+    fresh_level_table();
     int a = 0;
     for (int M : Medals) all_levels[a++].medals = M;
-    for (; a < 11; a++) all_levels[a].medals = 0;
-    for (int b = 0; b < 11; b++) all_levels[b].is_open = false;
     check_open_levels();
 }
 
