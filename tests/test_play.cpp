@@ -7,6 +7,7 @@
 #include "world.h"
 
 #include "helpers.h"
+#include "test_world_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,25 +16,9 @@
 
 namespace {
 
-// A bare world of the given size: two empty smell grids, no sprites, one bee still out.
-ref<world> make_world(double W, double H)
-{
-    ref<world> World = mkref(new world);
-    World->size = mkrpos(W, H, 0.0);
-    World->total_bees = 1;
-    World->RN.seed(11);
-    for (int s = 0; s < SMELL_SIZE; s++)
-    {
-        World->smells[s] = mkref(new smellgrid);
-        World->smells[s]->init(World->size, mkfcolor(1, 1, 1, 1), false, World->RN);
-    }
-    return World;
-}
-
 std::unique_ptr<flower> make_flower(double X, double Y, double Pollen)
 {
-    rngen RN;
-    RN.seed(3);
+    rngen RN = seeded(3);
     std::unique_ptr<flower> F(new flower);
     F->init(mkrpos(X, Y, 0.0), RN);
     F->radius = 0.5;
@@ -59,12 +44,13 @@ class PlayScreen : public ::testing::Test
 {
 protected:
     play Play;
-    ref<world> World;
+    hand_world H{40.0, 30.0};
+    ref<world>& World = H.W;
 
     void SetUp() override
     {
         mouseloc = mouse_at(6.0, 5.0); // well inside the picture: no scrolling
-        World = make_world(40.0, 30.0);
+        World->total_bees = 1;         // one bee still out: the level goes on
         Play.init_level(World);
     }
 };
@@ -85,9 +71,8 @@ TEST_F(PlayScreen, DragDrainsEqualSharesAndLaysScentAtLastFramesCursor)
     ASSERT_EQ(Play.mode, play::m_drag_pollen);
     ASSERT_EQ(Play.drag_pollen_flowers.size(), 2u);
 
-    smellgrid Expected;
-    rngen RN;
-    RN.seed(11);
+    smellgrid Expected; // as hand_world makes its pollen grid
+    rngen RN = seeded(7);
     Expected.init(World->size, mkfcolor(1, 1, 1, 1), false, RN);
 
     const double T = 0.02;
@@ -147,14 +132,8 @@ TEST_F(PlayScreen, PressAwayFromFlowersDoesNothing)
 TEST_F(PlayScreen, PressOnFlowersOfTheWorldPicksThemAndDrainsThem)
 {
     // Flowers in the world register themselves under the cursor during its update.
-    rngen RN;
-    RN.seed(5);
-    flower* Near = new flower;
-    Near->init(mkrpos(6.0, 5.0, 0.0), RN);
-    flower* Far = new flower;
-    Far->init(mkrpos(20.0, 20.0, 0.0), RN);
-    World->add_new_sprite(Near);
-    World->add_new_sprite(Far);
+    flower* Near = H.place<flower>(mkrpos(6.0, 5.0, 0.0), 5);
+    flower* Far = H.place<flower>(mkrpos(20.0, 20.0, 0.0), 6);
     const double Full = Near->pollen;
 
     Play.update(0.01);
@@ -221,8 +200,8 @@ TEST_F(PlayScreen, ViewIsClampedToTheMap)
 
 TEST_F(PlayScreen, MapSmallerThanThePicturePinsTheViewAtTheOrigin)
 {
-    ref<world> Small = make_world(10.0, 8.0);
-    Play.init_level(Small);
+    hand_world Small(10.0, 8.0);
+    Play.init_level(Small.W);
     mouseloc = mkrloc(1.3333333333333333, 1.0);
     Play.update(0.1);
     EXPECT_EQ(Play.R.view_center, mkrpos(0.0, 0.0, 0.0));
@@ -252,10 +231,10 @@ TEST_F(PlayScreen, NewLevelStartsAtTheOriginWithoutADrag)
 {
     Play.R.set_view(mkrpos(10.0, 10.0, 0.0));
     Play.mode = play::m_drag_pollen;
-    ref<world> Next = make_world(30.0, 30.0);
-    Play.init_level(Next);
+    hand_world Next(30.0, 30.0);
+    Play.init_level(Next.W);
     EXPECT_EQ(Play.mode, play::m_none);
     EXPECT_EQ(Play.R.view_center, mkrpos(0.0, 0.0, 0.0));
-    EXPECT_EQ(Play.link_world.ptr(), Next.ptr());
+    EXPECT_EQ(Play.link_world.ptr(), Next.W.ptr());
     EXPECT_EQ(World.count(), 1) << "the old world is released by the play screen";
 }
