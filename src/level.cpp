@@ -54,6 +54,13 @@ level all_levels[11] = {
 int num_levels = 0;
 int last_open_level = 0;
 
+int count_levels()
+{
+    int Count = 0;
+    while (all_levels[Count].map_texture_file) Count++;
+    return Count;
+}
+
 int medals_for(int RescuedBees, const int MedalBees[3])
 {
     if (RescuedBees >= MedalBees[2]) return 3;

@@ -32,6 +32,9 @@ extern level all_levels[11];
 extern int num_levels;
 extern int last_open_level;
 
+// Records before the terminator, counted without touching textures, progress or the save file.
+int count_levels();
+
 // Medals earned by rescuing RescuedBees against three thresholds; the best threshold met wins.
 int medals_for(int RescuedBees, const int MedalBees[3]);
 

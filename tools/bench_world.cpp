@@ -13,13 +13,6 @@
 
 namespace {
 
-int count_levels()
-{
-    int Count = 0;
-    while (all_levels[Count].map_texture_file) Count++;
-    return Count;
-}
-
 ref<world> warm_world(int Index)
 {
     ref<world> W = mkref(new world);

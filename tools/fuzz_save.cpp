@@ -9,8 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    num_levels = 0;
-    while (all_levels[num_levels].map_texture_file) num_levels++;
+    num_levels = count_levels();
     for (int a = 0; a < num_levels; a++)
     {
         all_levels[a].medals = 0;

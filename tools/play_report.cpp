@@ -4,6 +4,7 @@
 //                    [--players both|herder|passive]
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
 // global), each playing its share of the games and sending the results back through a pipe.
+#include "data_dir.h"
 #include "player/bot.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -132,13 +132,12 @@ int main(int ArgC, char** ArgV)
             return 2;
         }
     }
-    if (!std::ifstream("data/gfx/daisy1.tga") && chdir(QUORVEL_SOURCE_DIR) != 0)
+    if (!enter_data_dir())
     {
         std::fprintf(stderr, "cannot find the data directory\n");
         return 2;
     }
-    int NumLevels = 0;
-    while (all_levels[NumLevels].map_texture_file) NumLevels++;
+    int NumLevels = count_levels();
     if (First < 1 || Last > NumLevels || First > Last || Seeds < 1 || Jobs < 1)
     {
         std::fprintf(stderr, "levels within 1-%d, at least one seed and one job\n", NumLevels);

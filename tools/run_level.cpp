@@ -1,13 +1,12 @@
 // Plays one level of the table without a window: no input, a fixed time step, then the counters.
 // The base for balance checks. Usage: run_level <level index> <seed> <seconds> [time step, default 0.01]
 // Texture uploads without a GL context are no-ops under libglvnd, so the world loads as in the game.
+#include "data_dir.h"
 #include "level.h"
 #include "world.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <unistd.h>
 
 int main(int ArgC, char** ArgV)
 {
@@ -16,15 +15,13 @@ int main(int ArgC, char** ArgV)
         std::fprintf(stderr, "usage: %s <level index> <seed> <seconds> [time step]\n", ArgV[0]);
         return 2;
     }
-    // The maps and pictures are found relative to the working directory, as in the game.
-    if (!std::ifstream("data/gfx/daisy1.tga") && chdir(QUORVEL_SOURCE_DIR) != 0)
+    if (!enter_data_dir())
     {
         std::fprintf(stderr, "cannot find the data directory\n");
         return 2;
     }
-    // Counted here rather than by scan_all_levels, which would also read the player's save file.
-    int NumLevels = 0;
-    while (all_levels[NumLevels].map_texture_file) NumLevels++;
+    // Not scan_all_levels, which would also read the player's save file.
+    int NumLevels = count_levels();
     int Index = std::atoi(ArgV[1]);
     unsigned long Seed = std::strtoul(ArgV[2], nullptr, 10);
     double Seconds = std::atof(ArgV[3]);
