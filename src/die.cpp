@@ -1,5 +1,7 @@
 #include "die.h"
 
+#include "quorvel.h"
+
 #include <SDL2/SDL.h>
 #include <cstdlib>
 
@@ -19,6 +21,7 @@ void die_exit()
 {
     std::cout.flush();
     TRACE_FILE.flush();
+    screen_close(); // a fatal line must not be followed by a hang in the GL driver
     SDL_Quit();
     std::exit(1);
 }

@@ -93,6 +93,19 @@ int screen_open(int ScreenW, int ScreenH, bool IsFullscreen, bool IsResizable)
     return 0;
 }
 
+void screen_close()
+{
+    if (!screen_window) return;
+    // Mesa's llvmpipe can deadlock at exit when its context is torn down with a frame still being
+    // rasterized (it happened about one quit in thirty under load), so drain it and end it ourselves.
+    glFinish();
+    SDL_GL_MakeCurrent(screen_window, nullptr);
+    if (gl_context) SDL_GL_DeleteContext(gl_context);
+    gl_context = nullptr;
+    SDL_DestroyWindow(screen_window);
+    screen_window = nullptr;
+}
+
 void fit_viewport(int WindowW, int WindowH, int& ViewW, int& ViewH, int& OffsetX, int& OffsetY)
 {
     // The truncated quotient counts a window as wider than 4:3 only from 5:3 on; between the two the
@@ -206,6 +219,7 @@ int run_game(int, char**)
     }
 
     save_all_levels();
+    screen_close();
     SDL_Quit();
     Title.clear();
     return 0;

@@ -16,6 +16,8 @@ extern int screen_offset_x, screen_offset_y;
 extern bool is_fullscreen;
 
 int screen_open(int ScreenW, int ScreenH, bool IsFullscreen, bool IsResizable);
+// Lets the GL driver finish its work, then ends the context and the window; safe to call twice.
+void screen_close();
 void toggle_fullscreen();
 void refresh_gl_viewport_from_window_size();
 

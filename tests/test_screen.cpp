@@ -266,3 +266,35 @@ TEST_F(Screen, WindowCloseAndF12RaiseTheQuitFlagF11Toggles)
     EXPECT_EQ(is_fullscreen, Before);
     EXPECT_NE(Out.find("- toggle fullscreen: now fullscreen\n"), std::string::npos) << Out;
 }
+
+TEST(ScreenClose, EndsContextAndWindowOnceAndTheScreenOpensAgain)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    testing::internal::CaptureStdout();
+    int First = screen_open(800, 600, false, false);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(First, 0);
+
+    // Work left queued in the driver, as after the last frame of a session.
+    glClearColor(1, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    screen_close();
+    EXPECT_EQ(screen_window, nullptr);
+    EXPECT_EQ(SDL_GL_GetCurrentContext(), nullptr);
+    screen_close(); // the fatal path may come after a normal close
+
+    testing::internal::CaptureStdout();
+    int Second = screen_open(800, 600, false, false);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(Second, 0);
+    EXPECT_NE(SDL_GL_GetCurrentContext(), nullptr);
+    glClearColor(0, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    GLubyte Pixel[4] = {0, 0, 0, 0};
+    glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Pixel);
+    EXPECT_EQ(Pixel[2], 255);
+    EXPECT_EQ(Pixel[0], 0);
+    screen_close();
+    SDL_Quit();
+}
