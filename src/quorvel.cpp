@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cassert>
+#include <cstring>
 
 rloc mouseloc;
 
@@ -170,6 +171,14 @@ void dispatch_event(title& Title, SDL_Event& E)
         Title.notice(E);
 }
 
+bool shows_a_window(const char* Driver, const char* Asked)
+{
+    if (!Driver) return false;
+    bool Invisible = std::strcmp(Driver, "offscreen") == 0 || std::strcmp(Driver, "dummy") == 0;
+    // Asked for by name (tests and tools do), an invisible driver is what the caller wants.
+    return !Invisible || (Asked && std::strstr(Asked, Driver));
+}
+
 int run_game(int, char**)
 {
     trace('-', "WELCOME TO QUORVEL BEES!!!");
@@ -181,6 +190,15 @@ int run_game(int, char**)
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
     {
         trace('*', "main fatal: can't initialize SDL: ", SDL_GetError());
+        return -1;
+    }
+    if (!shows_a_window(SDL_GetCurrentVideoDriver(), SDL_getenv("SDL_VIDEODRIVER")))
+    {
+        // Without a display SDL quietly falls back to a driver that draws nowhere: the game would run
+        // unseen, with no way out but a kill.
+        trace('*', "main fatal: can't initialize SDL: no display to open a window on (video driver ",
+              SDL_GetCurrentVideoDriver(), ")");
+        SDL_Quit();
         return -1;
     }
     if (screen_open(800, 600, false, false) != 0)

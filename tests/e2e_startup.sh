@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built game as a player would, under a private X server, each run in its own scratch working
-# directory (with data/ linked in): the start-up lines, the window and a screenshot of it, and the three
-# ways out (F12, the window's close button, a video system that cannot start).
+# directory (with data/ linked in): the start-up lines, the window and a screenshot of it, and the four
+# ways out (F12, the window's close button, a video system that cannot start, no display at all).
 # Usage: bash tests/e2e_startup.sh GAME REPO_ROOT
 # Set QUORVEL_E2E_SHOTS to a directory to keep the screenshot.
 set -uo pipefail
@@ -169,6 +169,18 @@ check "the fatal line is last and carries SDL's reason" \
   grep -Eq "^\* main fatal: can't initialize SDL: .+\$" <(tail -n 1 "$run.out")
 check "six lines in all" test "$(wc -l <"$run.out")" = 6
 check "nothing written into the working directory" test "$(ls -A "$run")" = data
+[ $failures -eq $before ] || show_output "$run"
+
+# 4. No display at all: SDL would fall back to a driver that draws nowhere; the game must say so and end,
+# not run unseen.
+before=$failures
+run=$(new_run_dir nodisplay)
+(cd "$run" && unset DISPLAY WAYLAND_DISPLAY SDL_VIDEODRIVER && exec timeout -s KILL 20 "$game" >"$run.out" 2>"$run.err")
+status=$?
+check "no display: exits with status 255 (got $status; 137 is a hang)" test "$status" = 255
+check "no display: the fatal line says why" \
+  grep -Eq "^\* main fatal: can't initialize SDL: no display to open a window on" <(tail -n 1 "$run.out")
+check "no display: nothing written into the working directory" test "$(ls -A "$run")" = data
 [ $failures -eq $before ] || show_output "$run"
 
 echo "e2e_startup: $((checks - failures)) passed, $failures failed"
