@@ -171,7 +171,8 @@ void dispatch_event(title& Title, SDL_Event& E)
         Title.notice(E);
 }
 
-bool shows_a_window(const char* Driver, const char* Asked)
+// Whether the video driver SDL chose puts a window on a screen, or was asked for by name (SDL_VIDEODRIVER).
+static bool shows_a_window(const char* Driver, const char* Asked)
 {
     if (!Driver) return false;
     bool Invisible = std::strcmp(Driver, "offscreen") == 0 || std::strcmp(Driver, "dummy") == 0;

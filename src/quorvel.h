@@ -28,8 +28,5 @@ rloc mouse_to_picture(int MouseX, int MouseY, int OffsetX, int OffsetY, int Wind
 // One event of the frame loop: quit, fullscreen, or handed to the title screen.
 void dispatch_event(title& Title, SDL_Event& E);
 
-// Whether the video driver SDL chose puts a window on a screen, or was asked for by name (SDL_VIDEODRIVER).
-bool shows_a_window(const char* Driver, const char* Asked);
-
 // The whole program; main only forwards to it.
 int run_game(int ArgC, char** ArgV);
