@@ -1,155 +1,33 @@
-// Small helpers shared by the tests: scratch directories that clean up after themselves, TGA files
-// built byte by byte, and capturing what the trace log prints.
+// The one layer of test helpers: scratch game directories, the TGA writer, events, save-file bytes, a
+// hand-built world, and draw counting against a twin generator.
 #pragma once
 
+#include "bee.h"
 #include "level.h"
 #include "quorvel.h"
+#include "rngen.h"
+#include "smellgrid.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <sstream>
-#include <string>
 #include <unistd.h>
-#include <vector>
 
-// A fresh directory under the system's temporary directory, removed with everything in it at the end.
-class scratch_dir
-{
-public:
-    std::filesystem::path path;
-    pid_t owner = getpid();
-
-    scratch_dir()
-    {
-        std::string Pattern = (std::filesystem::temp_directory_path() / "quorvel-test-XXXXXX").string();
-        std::vector<char> Buffer(Pattern.begin(), Pattern.end());
-        Buffer.push_back('\0');
-        if (!mkdtemp(Buffer.data())) ADD_FAILURE() << "mkdtemp failed for " << Pattern;
-        path = Buffer.data();
-    }
-    ~scratch_dir()
-    {
-        if (getpid() != owner) return; // a forked child leaving by exit keeps its parent's directory
-        std::error_code Ignored;
-        std::filesystem::remove_all(path, Ignored);
-    }
-    scratch_dir(const scratch_dir&) = delete;
-    scratch_dir& operator=(const scratch_dir&) = delete;
-
-    std::string file(const std::string& Name) const { return (path / Name).string(); }
-
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> Names;
-        for (const auto& Entry : std::filesystem::directory_iterator(path)) Names.push_back(Entry.path().filename().string());
-        return Names;
-    }
-};
-
-// A scratch directory entered while it lives; the old working directory comes back at the end.
-class work_dir : public scratch_dir
-{
-public:
-    std::filesystem::path old_dir;
-
-    work_dir() : old_dir(std::filesystem::current_path()) { std::filesystem::current_path(path); }
-    ~work_dir() { std::filesystem::current_path(old_dir); }
-};
-
-// A work_dir with the game's data/ linked in, so the game's screens can load their pictures without
-// touching the repository or a real savegame.dat.
-class game_dir : public work_dir
-{
-public:
-    game_dir() { std::filesystem::create_directory_symlink(std::filesystem::path(QUORVEL_SOURCE_DIR) / "data", path / "data"); }
-};
-
-// The ten levels as a first start finds them: no medals, nothing open.
-inline void fresh_level_table()
-{
-    num_levels = 10;
-    last_open_level = 0;
-    for (int a = 0; a < 11; a++)
-    {
-        all_levels[a].medals = 0;
-        all_levels[a].is_open = false;
-    }
-}
-
-// The game's window and GL state under the offscreen video driver: a real context without a display.
-inline ::testing::AssertionResult open_offscreen_screen()
-{
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return ::testing::AssertionFailure() << SDL_GetError();
-    if (screen_open(800, 600, false, false) != 0) return ::testing::AssertionFailure() << "screen_open failed";
-    return ::testing::AssertionSuccess();
-}
-
-inline SDL_Event key_event(SDL_Keycode Key)
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = SDL_KEYDOWN;
-    E.key.keysym.sym = Key;
-    return E;
-}
-
-// A left-button event; button down unless the caller says otherwise.
-inline SDL_Event button_event(Uint32 Type = SDL_MOUSEBUTTONDOWN)
-{
-    SDL_Event E;
-    SDL_zero(E);
-    E.type = Type;
-    E.button.button = SDL_BUTTON_LEFT;
-    return E;
-}
-
-// Little-endian 32-bit fields, as in the save file, written by hand so tests do not share the game's writer.
-inline std::string le_words(std::initializer_list<long long> Values)
-{
-    std::string S;
-    for (long long V : Values)
-        for (int b = 0; b < 4; b++) S.push_back((char)(((unsigned long long)V >> (8 * b)) & 0xff));
-    return S;
-}
-
-// An 18-byte TGA header: uncompressed true-colour, 32 bits per pixel, unless the caller says otherwise.
-inline std::string tga_header(int Width, int Height, unsigned char Descriptor = 8, unsigned char ImageType = 2,
-                              unsigned char Depth = 32)
-{
-    std::string H(18, '\0');
-    H[2] = (char)ImageType;
-    H[12] = (char)(Width & 0xff);
-    H[13] = (char)((Width >> 8) & 0xff);
-    H[14] = (char)(Height & 0xff);
-    H[15] = (char)((Height >> 8) & 0xff);
-    H[16] = (char)Depth;
-    H[17] = (char)Descriptor;
-    return H;
-}
-
-// Pixels given as blue, green, red, alpha quadruples in stored order.
-inline std::string tga_file(int Width, int Height, const std::vector<unsigned char>& Bgra, unsigned char Descriptor = 8)
-{
-    return tga_header(Width, Height, Descriptor) + std::string(Bgra.begin(), Bgra.end());
-}
+namespace fs = std::filesystem;
 
 inline void write_file(const std::string& Name, const std::string& Bytes)
 {
-    std::ofstream Out(Name, std::ios::out | std::ios::binary | std::ios::trunc);
-    Out.write(Bytes.data(), (std::streamsize)Bytes.size());
-    ASSERT_TRUE(Out.good()) << "could not write " << Name;
+    std::ofstream(Name, std::ios::binary).write(Bytes.data(), (std::streamsize)Bytes.size());
 }
 
 inline std::string read_file(const std::string& Name)
 {
-    std::ifstream In(Name, std::ios::in | std::ios::binary);
     std::ostringstream Text;
-    Text << In.rdbuf();
+    Text << std::ifstream(Name, std::ios::binary).rdbuf();
     return Text.str();
 }
 
@@ -157,7 +35,144 @@ inline std::vector<std::string> split_lines(const std::string& Text)
 {
     std::vector<std::string> Lines;
     std::istringstream In(Text);
-    std::string Line;
-    while (std::getline(In, Line)) Lines.push_back(Line);
+    for (std::string Line; std::getline(In, Line);) Lines.push_back(Line);
     return Lines;
+}
+
+// What Body writes to standard output, the trace log's console half.
+template <class F>
+std::string printed_by(F Body)
+{
+    testing::internal::CaptureStdout();
+    Body();
+    return testing::internal::GetCapturedStdout();
+}
+
+// A TGA file: the 18-byte header, then the pixels as given (blue, green, red, alpha each).
+inline std::string tga(int W, int H, const std::vector<unsigned char>& Bgra, int Descriptor = 0x28, int Type = 2)
+{
+    const char Header[18] = {0, 0, (char)Type, 0, 0, 0, 0, 0, 0, 0, 0, 0, (char)W, (char)(W >> 8), (char)H, (char)(H >> 8), 32, (char)Descriptor};
+    return std::string(Header, 18) + std::string(Bgra.begin(), Bgra.end());
+}
+
+inline std::string plain_tga(int W, int H, unsigned char R, unsigned char G, unsigned char B)
+{
+    std::vector<unsigned char> P;
+    for (int a = 0; a < W * H; a++) P.insert(P.end(), {B, G, R, 255});
+    return tga(W, H, P);
+}
+
+// Little-endian 32-bit words, as in the save file.
+inline std::string le_words(std::initializer_list<long long> Values)
+{
+    std::string S;
+    for (long long V : Values)
+        for (int b = 0; b < 4; b++) S.push_back((char)(V >> (8 * b)));
+    return S;
+}
+
+// A fresh directory, entered while it lives and removed at the end. With LinkData the repository's
+// data/ is linked in, so the screens find their pictures; no real savegame.dat is ever touched.
+struct game_dir
+{
+    fs::path path, old_dir = fs::current_path();
+    pid_t owner = getpid();
+
+    explicit game_dir(bool LinkData = true)
+    {
+        std::string Pattern = (fs::temp_directory_path() / "quorvel-test-XXXXXX").string();
+        path = mkdtemp(Pattern.data());
+        fs::current_path(path);
+        if (LinkData) fs::create_directory_symlink(fs::path(QUORVEL_SOURCE_DIR) / "data", "data");
+    }
+    ~game_dir()
+    {
+        if (getpid() != owner) return; // a forked child keeps its parent's directory
+        fs::current_path(old_dir);
+        fs::remove_all(path);
+    }
+};
+
+// The ten levels as a first start finds them: counted, no medals, nothing open.
+inline void fresh_level_table()
+{
+    num_levels = 10;
+    last_open_level = 0;
+    for (level& L : all_levels) L.medals = 0, L.is_open = false;
+}
+
+inline SDL_Event event(Uint32 Type, SDL_Keycode Key = 0)
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.type = Type;
+    E.key.keysym.sym = Key;
+    return E;
+}
+
+// The mouse over point (X, Y) of the 13.333 by 10 picture.
+inline void point_at(double X, double Y)
+{
+    mouseloc = mkrloc(X / 10.0, Y / 10.0);
+}
+
+inline rngen seeded(unsigned long Seed)
+{
+    rngen R;
+    R.seed(Seed);
+    return R;
+}
+
+// True when After is exactly Before advanced by N draws.
+inline bool advanced_by(rngen Before, const rngen& After, int N)
+{
+    for (int a = 0; a < N; a++) Before.get();
+    return Before.mti == After.mti && std::memcmp(Before.mt, After.mt, sizeof Before.mt) == 0;
+}
+
+// A world of grass with empty smell grids and no sprites, made current: sprites are added by hand.
+struct hand_world
+{
+    ref<world> W = mkref(new world);
+
+    explicit hand_world(double Width = 20.0, double Height = 10.0)
+    {
+        W->size = mkrpos(Width, Height, 0.0);
+        W->map_tiles.assign((size_t)(Width * Height), world::tt_grass);
+        rngen R = seeded(7);
+        for (ref<smellgrid>& S : W->smells)
+        {
+            S = mkref(new smellgrid);
+            S->init(W->size, mkfcolor(1, 1, 1, 1), false, R);
+        }
+        cur_world = W.ptr();
+    }
+    // A flower, hive or horsefly set up from its own seed.
+    template <class T>
+    T* place(const rpos& P, unsigned long Seed = 1)
+    {
+        T* S = new T;
+        W->add_new_sprite(S);
+        rngen R = seeded(Seed);
+        S->init(P, R);
+        return S;
+    }
+    bee* add_bee(const rpos& P, const rpos& V = rpos())
+    {
+        bee* B = new bee;
+        W->add_new_sprite(B);
+        rngen R = seeded(1);
+        B->init(P, V, R);
+        W->total_bees++;
+        return B;
+    }
+    smellgrid& pollen() { return *W->smells[smell_pollen].ptr(); }
+    smellgrid& bees() { return *W->smells[smell_bee].ptr(); }
+};
+
+inline double total(const smellgrid& G)
+{
+    double Sum = 0.0;
+    for (double V : G.grid_data) Sum += V;
+    return Sum;
 }

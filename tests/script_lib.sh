@@ -1,32 +1,111 @@
-# Shared by the scripts that drive the built game: counted checks and a private X server.
-# Sourced, never run: the scripts keep their own clean-up, which stops $xvfb_pid.
+# Shared by the scripts that drive the built game: counted checks, scratch run directories, starting and
+# reaping the game, a private X server, save files and screenshots. Sourced with $game and $root set.
 
 failures=0
 checks=0
+game_pid=""
+xvfb_pid=""
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-e2e-XXXXXX")
+chmod 755 "$work" # runs as an unprivileged user must reach their directories
+trap 'cleanup' EXIT
+cleanup() {
+  [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
 
 check() { # description, then a command that must succeed
   local what=$1
   shift
   checks=$((checks + 1))
-  if "$@"; then
-    echo "ok: $what"
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 
-# A private X server on the first free display, which it names once it is ready; sets xvfb_pid and
-# DISPLAY. Usage: start_xvfb DIR SCREEN (e.g. 800x600x24); fails if the server did not come up.
-# -noreset: an X server resets when its last client leaves, and a game connecting during the reset
-# (between one xdotool call and the next) can lose its window while it goes on running.
-start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "$2" -nolisten tcp -noreset 3>"$1/display" 2>"$1/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$1/display" ] && break
+finish() {
+  echo "$(basename "$0"): $((checks - failures)) passed, $failures failed"
+  [ $failures -eq 0 ]
+}
+
+# A scratch working directory for one run; with "links", data/ holds a link per shipped file so that
+# one can be taken away, otherwise data/ is one link to the repository's.
+new_run_dir() {
+  local dir="$work/$1" sub f
+  mkdir -p "$dir"
+  if [ "${2:-}" = links ]; then
+    for sub in gfx maps; do
+      mkdir -p "$dir/data/$sub"
+      for f in "$root/data/$sub"/*; do ln -s "$f" "$dir/data/$sub/"; done
+    done
+  else
+    ln -s "$root/data" "$dir/data"
+  fi
+  chmod -R a+rX "$dir"
+  echo "$dir"
+}
+
+start_game() { # run directory, then an optional command to run the game through (such as setpriv ...)
+  local dir=$1
+  shift
+  (cd "$dir" && exec "$@" "$game" >"$dir.out" 2>"$dir.err") &
+  game_pid=$!
+}
+
+ended() { # gone, or a zombie waiting to be reaped
+  ! kill -0 "$1" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$1/stat" 2>/dev/null)" = Z ]
+}
+
+# Waits up to $1 seconds for the game to end; sets game_status to its exit status, or "timeout".
+wait_game() {
+  local i=0
+  while ! ended "$game_pid" && [ $i -lt $(($1 * 10)) ]; do sleep 0.1; i=$((i + 1)); done
+  if ended "$game_pid"; then wait "$game_pid"; game_status=$?; else
+    kill -KILL "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+    game_status=timeout
+  fi
+  game_pid=""
+}
+
+# Waits up to 120 s (sanitizers and software GL are slow) for a line of the run's output.
+wait_line() { # run directory, line
+  local i
+  for i in $(seq 1200); do
+    grep -qx -- "$2" "$1.out" 2>/dev/null && return 0
+    ended "$game_pid" && return 1
     sleep 0.1
   done
-  [ -s "$1/display" ] || return 1
-  export DISPLAY=":$(head -n 1 "$1/display")"
+  return 1
+}
+
+show_output() {
+  echo "--- output of $1:"
+  cat "$1.out" 2>/dev/null
+  tail -n 30 "$1.err" 2>/dev/null
+}
+
+# A save file by hand: the count, then (id, medals) pairs, 32-bit little-endian.
+make_save() {
+  local out=$1 v
+  shift
+  : >"$out"
+  for v in "$@"; do
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) $(((v >> 24) & 255)))" >>"$out"
+  done
+}
+
+# A private X server on the first free display; sets DISPLAY. -noreset: a server resets when its last
+# client leaves, and a game connecting during the reset can lose its window.
+start_xvfb() { # screen, e.g. 800x600x24
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || return 1
+  export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# Mean colour of a square of half-size $4 around pixel ($2, $3) of a PNG, as "r g b" in 0..255.
+colour() {
+  convert "$1" -crop "$((2 * $4 + 1))x$((2 * $4 + 1))+$(($2 - $4))+$(($3 - $4))" +repage -scale '1x1!' \
+    -format '%[fx:int(255*r+0.5)] %[fx:int(255*g+0.5)] %[fx:int(255*b+0.5)]' info:
 }

@@ -1,0 +1,208 @@
+// What the window shows, under SDL's offscreen driver: the 4:3 picture fitted into the window, the mouse
+// mapped into it, the texture cache, and whole frames of the title, results and a level in play, compared
+// with frames recorded from this game. The pictures are made here, so the shipped art can change freely.
+#include "helpers.h"
+
+#include "horsefly.h"
+#include "play.h"
+#include "texture.h"
+#include "title.h"
+
+#include <GL/gl.h>
+#include <memory>
+
+namespace {
+
+// An 8 x 8 picture shading from its colour to dark, transparent in its first stored pixel.
+std::string picture(int R, int G, int B)
+{
+    std::vector<unsigned char> P;
+    for (int a = 0; a < 64; a++)
+    {
+        double Shade = 1.0 - a / 80.0;
+        P.insert(P.end(), {(unsigned char)(B * Shade), (unsigned char)(G * Shade), (unsigned char)(R * Shade),
+                           (unsigned char)(a == 0 ? 0 : 255)});
+    }
+    return tga(8, 8, P);
+}
+
+class drawing_game : public ::testing::Environment
+{
+public:
+    std::unique_ptr<game_dir> dir;
+
+    void SetUp() override
+    {
+        dir.reset(new game_dir(false));
+        fs::create_directories("data/gfx");
+        fs::create_directories("data/maps");
+        const char* Names[] = {"title2", "rules1", "go1", "closed1", "lose1", "won_daisy1", "won_violet1", "won_tulip1",
+                               "daisy1", "violet1", "tulip1"};
+        for (int a = 0; a < 11; a++)
+            write_file(std::string("data/gfx/") + Names[a] + ".tga", picture(60 + 17 * a, 250 - 20 * a, 40 + 19 * a));
+        for (int a = 0; a < 10; a++) write_file(all_levels[a].map_texture_file, picture(250 - 9 * a, 80 + 16 * a, 200));
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        printed_by([] { ASSERT_EQ(screen_open(800, 600, false, false), 0); });
+        printed_by(scan_all_levels);
+    }
+    void TearDown() override
+    {
+        screen_close();
+        SDL_Quit();
+        dir.reset();
+    }
+};
+
+::testing::Environment* const Game = ::testing::AddGlobalTestEnvironment(new drawing_game);
+
+// FNV-1a of the back buffer's colours; with QUORVEL_FRAMES set, the frame is also written there.
+uint64_t frame(const char* Name)
+{
+    std::vector<unsigned char> Px(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    uint64_t H = 1469598103934665603ull;
+    for (size_t a = 0; a < Px.size(); a++)
+        if (a % 4 != 3) H = (H ^ Px[a]) * 1099511628211ull;
+    if (const char* Dir = getenv("QUORVEL_FRAMES"))
+    {
+        std::vector<unsigned char> Top; // rows from the top, blue before red
+        for (int Y = 599; Y >= 0; Y--)
+            for (int X = 0; X < 800; X++)
+            {
+                const unsigned char* P = &Px[(Y * 800 + X) * 4];
+                Top.insert(Top.end(), {P[2], P[1], P[0], 255});
+            }
+        write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Top));
+    }
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    return H;
+}
+
+} // namespace
+
+TEST(Screen, FourThreePictureInAnyWindowAndTheMouseInIt)
+{
+    struct
+    {
+        int window_w, window_h, w, h, x, y;
+    } Fits[] = {{800, 600, 800, 600, 0, 0},    {1920, 1080, 1440, 1080, 240, 0}, {1000, 600, 800, 600, 100, 0},
+                {800, 800, 800, 600, 0, 100},  {900, 600, 900, 675, 0, -37}};
+    for (const auto& C : Fits)
+    {
+        int W = -1, H = -1, X = -1, Y = -1;
+        fit_viewport(C.window_w, C.window_h, W, H, X, Y);
+        EXPECT_EQ(std::vector<int>({W, H, X, Y}), std::vector<int>({C.w, C.h, C.x, C.y})) << C.window_w << "x" << C.window_h;
+    }
+    struct
+    {
+        int mx, my, x, y, h;
+        double px, py;
+    } Mice[] = {{400, 300, 0, 0, 600, 0.6666666666666666, 0.5},   {780, 270, 240, 0, 1080, 0.5, 0.25},
+                {100, 500, 240, 0, 1080, 0.0, 500.0 / 1080},       {1900, 1500, 240, 0, 1080, 4.0 / 3, 1.0},
+                {-50, -50, 0, 0, 600, 0, 0},                       {0, 0, 0, -37, 600, 0.0, 37.0 / 600}};
+    for (const auto& C : Mice)
+    {
+        rloc L = mouse_to_picture(C.mx, C.my, C.x, C.y, C.h);
+        EXPECT_NEAR(L[0], C.px, 1e-15) << C.mx << "," << C.my;
+        EXPECT_NEAR(L[1], C.py, 1e-15) << C.mx << "," << C.my;
+    }
+}
+
+TEST(Screen, CloseQuitAndFullscreenKeys)
+{
+    title Title;
+    for (SDL_Keycode Key : {SDLK_F12, SDLK_UNKNOWN})
+    {
+        SDL_Event E = event(SDL_KEYDOWN, Key);
+        if (Key == SDLK_UNKNOWN) E.type = SDL_QUIT;
+        Title.quit_flag = false;
+        dispatch_event(Title, E);
+        EXPECT_TRUE(Title.quit_flag);
+    }
+    SDL_Event F11 = event(SDL_KEYDOWN, SDLK_F11);
+    std::string Said = printed_by([&] { dispatch_event(Title, F11); dispatch_event(Title, F11); });
+    EXPECT_FALSE(is_fullscreen);
+    EXPECT_EQ(split_lines(Said)[0], "- toggle fullscreen: now fullscreen");
+    EXPECT_EQ(split_lines(Said)[2], "- toggle fullscreen: now windowed");
+}
+
+TEST(Texture, OneUploadPerNameOfTheStoredPixels)
+{
+    // Only the last of six pixels is transparent; alpha 1 still counts as visible.
+    write_file("mask.tga", tga(3, 2, {1, 2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 0}));
+    texture* T = nullptr;
+    EXPECT_EQ(printed_by([&] { T = texture_load("mask.tga", true); }), "- texture load: loading tga mask.tga\n");
+    EXPECT_EQ(printed_by([&] { EXPECT_EQ(texture_load("mask.tga", false), T); }), "");
+    std::vector<unsigned char> Texels(24);
+    glBindTexture(GL_TEXTURE_2D, (GLuint)T->id);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, Texels.data());
+    EXPECT_EQ(Texels, (std::vector<unsigned char>{3, 2, 1, 1, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15, 18, 17, 16, 19, 22, 21, 20, 0}));
+    for (int Y = -1; Y <= 2; Y++)
+        for (int X = -1; X <= 3; X++) EXPECT_EQ(T->check_mask(X, Y), X >= 0 && X < 3 && Y >= 0 && Y < 2 && !(X == 2 && Y == 1));
+}
+
+// Recorded from this game; with QUORVEL_FRAMES=DIR the frames are written to DIR to be looked at.
+TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
+{
+    const uint64_t Recorded[5] = {14699488109183059919ull, 1810148184711354623ull, 3699603934657579351ull,
+                                  4037687417832744226ull, 13240160687984024702ull};
+    uint64_t Seen[5];
+    fresh_level_table();
+    all_levels[0].medals = 3, all_levels[1].medals = 2, all_levels[2].medals = 1;
+    check_open_levels();
+    title Title;
+    Title.init();
+    frame("cleared"); // as the frame loop leaves the buffers after each frame
+    point_at(0.5, 0.5);
+    Title.update(0.25); // halfway in from off screen
+    Title.render();
+    Seen[0] = frame("title_sliding");
+    Title.cur_level = 2;
+    for (int f = 0; f < 100; f++) Title.update(0.01);
+    point_at(6.666 + 3.0 - Title.cur_scroll, 7.5); // hovering the second tile, the third selected, the fifth closed
+    Title.update(0.013);
+    Title.render();
+    Seen[1] = frame("title_row");
+    point_at(6.666, 5.05);
+    Title.update(0.01);
+    Title.score_medals = 2;
+    Title.mode = title::m_scores;
+    Title.render();
+    Seen[2] = frame("results");
+
+    // A level: scent laid from a flower, bees rescued and killed, a horsefly attacking.
+    std::vector<unsigned char> Map;
+    for (int a = 0; a < 30 * 20; a++) Map.insert(Map.end(), a < 30 * 12 ? std::initializer_list<unsigned char>{40, 150, 40, 255} : std::initializer_list<unsigned char>{170, 60, 30, 255});
+    write_file("level.tga", tga(30, 20, Map)); // meadow above, sea below
+    level L = all_levels[4];
+    L.map_file = "level.tga";
+    L.hive_pos = mkrpos(6, 6, 0);
+    ref<world> W = mkref(new world);
+    printed_by([&] { W->init(L, 77); });
+    play P;
+    P.init_level(W);
+    const rpos From = W->sprites[1]->position, Hive = W->sprites[0]->position;
+    for (int Frame = 0; Frame < 300; Frame++)
+    {
+        rpos At = From + (Hive - From) * (Frame / 300.0) - P.R.view_center; // a drag from a flower home
+        point_at(At[0], At[1]);
+        if (Frame == 5)
+        {
+            SDL_Event Down = event(SDL_MOUSEBUTTONDOWN);
+            P.notice(Down);
+        }
+        P.update(0.01);
+    }
+    W->rescued_bees += 3, W->killed_bees += 2;
+    static_cast<horsefly*>(W->sprites[L.num_flowers + 1].ptr())->state = horsefly::s_attacking;
+    for (double Y : {0.0, 10.0})
+    {
+        P.R.set_view(mkrpos(0, Y, 0));
+        P.render();
+        Seen[Y == 0 ? 3 : 4] = frame(Y == 0 ? "play" : "play_sea");
+    }
+    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "drawing leaves blending off";
+    for (int a = 0; a < 5; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+}

@@ -1,0 +1,189 @@
+// The two file formats the game reads: TGA pictures and the save file, against good and hostile bytes,
+// and what a save leaves on disk.
+#include "helpers.h"
+#include "loadtga.h"
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+struct surface_deleter
+{
+    void operator()(SDL_Surface* S) const { SDL_FreeSurface(S); }
+};
+typedef std::unique_ptr<SDL_Surface, surface_deleter> surface_ptr;
+
+std::vector<unsigned char> pixels_of(const surface_ptr& S)
+{
+    const unsigned char* P = (const unsigned char*)S->pixels;
+    return std::vector<unsigned char>(P, P + (size_t)S->w * S->h * 4);
+}
+
+surface_ptr read_bytes(const std::string& Bytes)
+{
+    std::istringstream In(Bytes, std::ios::in | std::ios::binary);
+    std::string Problem;
+    return surface_ptr(read_tga(In, Problem));
+}
+
+// A stream that cannot seek, so a short file shows only as a short read.
+struct unseekable_buf : std::streambuf
+{
+    std::string data;
+    explicit unseekable_buf(const std::string& Bytes) : data(Bytes) { setg(&data[0], &data[0], &data[0] + data.size()); }
+};
+
+} // namespace
+
+TEST(Tga, StoredBgraBecomesRgbaWithRowsInStoredOrder)
+{
+    surface_ptr S = read_bytes(tga(2, 1, {10, 20, 30, 40, 50, 60, 70, 80}));
+    ASSERT_TRUE(S);
+    EXPECT_EQ(S->pitch, 8);
+    EXPECT_EQ(pixels_of(S), (std::vector<unsigned char>{30, 20, 10, 40, 70, 60, 50, 80}));
+
+    // Whatever the descriptor or image type says, rows stay in file order and pixels are 32-bit.
+    const std::vector<unsigned char> Rows = {0, 0, 255, 255, 0, 0, 255, 255, 255, 0, 0, 255, 255, 0, 0, 255};
+    for (int Descriptor : {0x00, 0x20, 0x28})
+    {
+        surface_ptr T = read_bytes(tga(2, 2, Rows, Descriptor, Descriptor == 0 ? 10 : 2));
+        ASSERT_TRUE(T);
+        EXPECT_EQ(pixels_of(T), (std::vector<unsigned char>{255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255}));
+    }
+
+    // Empty pictures read no pixel bytes; nothing after the pixels is read either.
+    for (int W : {0, 3})
+    {
+        std::istringstream In(tga(W, W ? 0 : 5, {}) + "rest", std::ios::in | std::ios::binary);
+        std::string Problem;
+        surface_ptr E(read_tga(In, Problem));
+        ASSERT_TRUE(E) << Problem;
+        EXPECT_EQ(E->w, W);
+        EXPECT_EQ(In.tellg(), 18);
+    }
+}
+
+TEST(Tga, HostileFilesGiveOneFatalLineNamingThem)
+{
+    game_dir Dir(false);
+    const std::string Pixels(64, 'x');
+    const std::pair<const char*, std::string> Cases[] = {
+        {"negative width", tga(-1, 4, {}) + Pixels},
+        {"negative height", tga(4, -32768, {}) + Pixels},
+        {"byte count past 2^31", tga(32767, 16385, {}) + Pixels},
+        {"huge size, few bytes", tga(16384, 8191, {}) + Pixels},
+        {"pixels cut short", tga(2, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
+        {"header cut short", tga(2, 2, {}).substr(0, 10)},
+        {"empty", ""},
+    };
+    for (const auto& C : Cases)
+    {
+        SCOPED_TRACE(C.first);
+        write_file("bad.tga", C.second);
+        SDL_Surface* S = nullptr;
+        std::vector<std::string> Lines = split_lines(printed_by([&] { S = load_tga(std::string("bad.tga")); }));
+        EXPECT_EQ(S, nullptr);
+        ASSERT_EQ(Lines.size(), 1u);
+        EXPECT_EQ(Lines[0].rfind("* load tga fatal: ", 0), 0u) << Lines[0];
+        EXPECT_NE(Lines[0].find("bad.tga"), std::string::npos) << Lines[0];
+    }
+    EXPECT_EQ(printed_by([] { load_tga(std::string("none.tga")); }), "* load tga fatal: can't open file none.tga\n");
+
+    // Where the length cannot be known in advance, the short read itself is noticed.
+    unseekable_buf Short(tga(2, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})), Whole(tga(1, 1, {1, 2, 3, 4}));
+    std::istream InShort(&Short), InWhole(&Whole);
+    std::string Problem;
+    EXPECT_EQ(read_tga(InShort, Problem), nullptr);
+    surface_ptr Good(read_tga(InWhole, Problem));
+    ASSERT_TRUE(Good);
+    EXPECT_EQ(pixels_of(Good), (std::vector<unsigned char>{3, 2, 1, 4}));
+}
+
+TEST(SaveFile, WhatEachFileLeavesInTheTable)
+{
+    struct
+    {
+        const char* what;
+        std::string bytes;
+        std::vector<int> before, medals; // levels 1 to 10
+        int last_open;
+    } Cases[] = {
+        {"in order", le_words({2, 1, 3, 2, 1}), {}, {3, 1}, 2},
+        {"out of order", le_words({2, 2, 1, 1, 3}), {}, {3, 1}, 2},
+        {"later duplicate wins, unknown id ignored", le_words({4, 1, 3, 99, 2, 1, 1, 2, 0}), {}, {1}, 1},
+        {"levels without a record keep their medals", le_words({1, 1, 1}), {0, 0, 0, 0, 2}, {1, 0, 0, 0, 2}, 1},
+        {"medals clamped to 0..3", le_words({3, 1, 4, 2, 1000000, 3, -1}), {}, {3, 3, 0}, 2},
+        {"a record cut in half is not read", le_words({3, 2, 2, 1, 1, 2}) + std::string("\x01\x00", 2), {}, {1, 2}, 2},
+        {"negative count reads nothing", le_words({-1, 1, 3}), {}, {}, 0},
+        {"count past the bytes", le_words({2147483647LL, 1, 3, 2, 1}), {}, {3, 1}, 2},
+        {"bytes past the count", le_words({1, 1, 3, 2, 1}), {}, {3}, 1},
+        {"empty", "", {1}, {1}, 1},
+    };
+    for (auto& C : Cases)
+    {
+        SCOPED_TRACE(C.what);
+        fresh_level_table();
+        for (size_t a = 0; a < C.before.size(); a++) all_levels[a].medals = C.before[a];
+        std::istringstream In(C.bytes, std::ios::in | std::ios::binary);
+        load_levels_from(In);
+        C.medals.resize(11, 0);
+        for (int a = 0; a < 11; a++)
+        {
+            EXPECT_EQ(all_levels[a].medals, C.medals[a]) << "level index " << a;
+            EXPECT_EQ(all_levels[a].is_open, a <= C.last_open) << "level index " << a;
+        }
+        EXPECT_EQ(last_open_level, C.last_open);
+    }
+}
+
+TEST(SaveFile, UnlockingOpensUpToTheFirstLevelWithoutMedals)
+{
+    fresh_level_table();
+    all_levels[5].is_open = true; // open flags are never withdrawn
+    all_levels[0].medals = 1, all_levels[2].medals = 3; // the second level's gap stops the walk
+    check_open_levels();
+    EXPECT_EQ(last_open_level, 1);
+    for (int a = 0; a < 11; a++) EXPECT_EQ(all_levels[a].is_open, a <= 1 || a == 5) << a;
+
+    for (int a = 0; a < 10; a++) all_levels[a].medals = 1 + a % 3;
+    check_open_levels();
+    EXPECT_EQ(last_open_level, 10); // one past the last level
+    EXPECT_FALSE(all_levels[10].is_open);
+}
+
+TEST(SaveFile, StartUpCountsTheTableAndAppliesTheFile)
+{
+    game_dir Dir;
+    all_levels[3].medals = 2; // left from an earlier run of the table: reset
+    load_all_levels();        // no file yet: nothing read, no rule applied
+    scan_all_levels();
+    EXPECT_EQ(num_levels, 10);
+    EXPECT_FALSE(all_levels[0].is_open);
+    for (int a = 0; a < 10; a++) EXPECT_NE(all_levels[a].map_texture, nullptr) << a;
+    EXPECT_EQ(all_levels[10].map_texture, nullptr);
+
+    write_file("savegame.dat", le_words({3, 1, 2, 2, 1, 3, 7}));
+    scan_all_levels();
+    EXPECT_EQ((std::vector<int>{all_levels[0].medals, all_levels[1].medals, all_levels[2].medals, all_levels[3].medals}),
+              (std::vector<int>{2, 1, 3, 0}));
+    EXPECT_EQ(last_open_level, 3);
+}
+
+TEST(SaveFile, WritesTheCountAndEveryLevelAndKeepsTheOldFileOnFailure)
+{
+    game_dir Dir(false);
+    fresh_level_table();
+    all_levels[1].medals = 3;
+    save_all_levels();
+    EXPECT_EQ(read_file("savegame.dat"), le_words({10, 1, 0, 2, 3, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0}));
+    EXPECT_FALSE(fs::exists("savegame.dat.tmp"));
+
+    // A directory where the file belongs cannot be replaced: a warning naming the file, nothing left over.
+    fs::rename("savegame.dat", "old.dat");
+    ASSERT_EQ(mkdir("savegame.dat", 0755), 0);
+    std::string Said = printed_by([] { EXPECT_FALSE(save_levels_file("savegame.dat")); });
+    EXPECT_EQ(Said.rfind("! save all levels: can't write savegame.dat: ", 0), 0u) << Said;
+    EXPECT_TRUE(fs::is_directory("savegame.dat"));
+    EXPECT_FALSE(fs::exists("savegame.dat.tmp"));
+}

@@ -1,0 +1,286 @@
+// The two screens without a window: the play screen's drags, scrolling and end of a level, and the title
+// screen's slides, level row, go button, scoring and way out.
+#include "helpers.h"
+
+#include "flower.h"
+#include "play.h"
+#include "title.h"
+
+#include <memory>
+
+namespace {
+
+struct PlayScreen : ::testing::Test
+{
+    play Play;
+    hand_world H{40.0, 30.0};
+    flower Full, Half; // outside the world's list: nothing but the drag touches them
+
+    void SetUp() override
+    {
+        point_at(6.0, 5.0); // well inside the picture: no scrolling
+        H.W->total_bees = 1; // one bee still out: the level goes on
+        Play.init_level(H.W);
+        rngen R = seeded(3);
+        Full.init(mkrpos(6, 5, 0), R), Half.init(mkrpos(6, 5, 0), R);
+        Full.pollen = 1.0, Half.pollen = 0.5;
+    }
+    void notice(Uint32 Type, SDL_Keycode Key = 0)
+    {
+        SDL_Event E = event(Type, Key);
+        Play.notice(E);
+    }
+};
+
+} // namespace
+
+TEST_F(PlayScreen, DragDrainsEqualSharesLaysScentWhereTheCursorWasAndStopsWhenEmpty)
+{
+    Play.update(0.01);
+    H.W->active_flowers = {&Full, &Half};
+    notice(SDL_MOUSEBUTTONDOWN);
+    hand_world Expected(40.0, 30.0); // the same empty grid, given the scent by hand
+    Expected.pollen().scent(mkrpos(6, 5, 0), 2.0, 100.0 * 0.02);
+    Expected.pollen().update(0.02);
+    cur_world = H.W.ptr();
+    point_at(9.0, 7.0);
+    Play.update(0.02);
+    EXPECT_DOUBLE_EQ(Full.next_drain, 0.125 * 0.02);
+    EXPECT_DOUBLE_EQ(Half.next_drain, 0.125 * 0.02);
+    EXPECT_EQ(H.pollen().grid_data, Expected.pollen().grid_data);
+    notice(SDL_MOUSEBUTTONUP);
+    Play.update(0.02);
+    EXPECT_DOUBLE_EQ(Full.next_drain, 0.125 * 0.02);
+
+    Full.pollen = 0.001, Half.pollen = 0.0;
+    H.W->active_flowers = {&Full, &Half};
+    notice(SDL_MOUSEBUTTONDOWN);
+    Play.update(0.1); // 0.025 wanted, 0.001 there
+    EXPECT_DOUBLE_EQ(Half.next_drain, 0.125 * 0.02 + 0.0005);
+    Full.pollen = 0.0;
+    double Before = total(H.pollen());
+    Play.update(0.1); // nothing left: the drag ends and lays nothing
+    EXPECT_EQ(Play.mode, play::m_none);
+    EXPECT_NEAR(total(H.pollen()), Before * 0.85, 1e-9);
+
+    // A press with no flower under the cursor picks nothing; one over a flower of the world picks it.
+    flower* Near = H.place<flower>(mkrpos(9, 7, 0), 5);
+    H.W->active_flowers.clear();
+    notice(SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(Play.mode, play::m_none);
+    Play.update(0.01);
+    notice(SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(Play.drag_pollen_flowers, std::vector<flower*>{Near});
+}
+
+TEST_F(PlayScreen, EdgesScrollTheViewWhichStaysOnTheMap)
+{
+    // 7 units a second for each unit inside an edge band: 2 units wide, 2.333 at the right.
+    const double Cases[][4] = {{1.3333333333333333, 0.1, 10.0 + (13.333333333333332 - 11.0) * 0.7, 10.0 - 0.7},
+                               {0.05, 0.95, 10.0 - 1.5 * 0.7, 10.0 + 1.5 * 0.7},
+                               {0.6, 0.5, 10.0, 10.0}};
+    for (const auto& C : Cases)
+    {
+        Play.R.set_view(mkrpos(10, 10, 0));
+        mouseloc = mkrloc(C[0], C[1]);
+        Play.update(0.1);
+        EXPECT_NEAR(Play.R.view_center[0], C[2], 1e-12);
+        EXPECT_NEAR(Play.R.view_center[1], C[3], 1e-12);
+        EXPECT_EQ(H.W->cursor, mkrpos(10 + 10 * C[0], 10 + 10 * C[1], 0)); // the mouse over the old view
+    }
+    // A view off the map is pulled back before the cursor is placed; the far corner is the map's size
+    // less 13.333 by 10; a map smaller than the picture pins the view at the origin.
+    Play.R.set_view(mkrpos(-5, 50, 0));
+    point_at(6, 5);
+    Play.update(0.0);
+    EXPECT_EQ(H.W->cursor, mkrpos(6, 25, 0));
+    mouseloc = mkrloc(1.3333333333333333, 1.0);
+    for (int f = 0; f < 100; f++) Play.update(0.05);
+    EXPECT_EQ(Play.R.view_center, mkrpos(40 - 13.333, 20, 0));
+    hand_world Small(10, 8);
+    Play.init_level(Small.W);
+    Play.update(0.1);
+    EXPECT_EQ(Play.R.view_center, mkrpos(0, 0, 0));
+}
+
+TEST_F(PlayScreen, LevelEndsWhenEveryBeeIsAccountedForOrOnEscape)
+{
+    H.W->total_bees = 3, H.W->rescued_bees = 2;
+    Play.update(0.01);
+    EXPECT_FALSE(Play.quit_flag);
+    H.W->killed_bees = 1;
+    Play.update(0.01);
+    EXPECT_TRUE(Play.quit_flag);
+    Play.mode = play::m_drag_pollen;
+    Play.R.set_view(mkrpos(5, 5, 0));
+    Play.init_level(H.W); // a new level: no drag, view at the origin, going on
+    EXPECT_TRUE(!Play.quit_flag && Play.mode == play::m_none && Play.R.view_center == mkrpos(0, 0, 0));
+    notice(SDL_KEYDOWN, SDLK_SPACE);
+    EXPECT_FALSE(Play.quit_flag);
+    notice(SDL_KEYDOWN, SDLK_ESCAPE);
+    EXPECT_TRUE(Play.quit_flag);
+}
+
+namespace {
+
+struct TitleScreen : ::testing::Test
+{
+    static std::unique_ptr<game_dir> dir;
+    title Title;
+
+    static void SetUpTestSuite()
+    {
+        dir.reset(new game_dir);
+        scan_all_levels();
+    }
+    static void TearDownTestSuite() { dir.reset(); }
+    void SetUp() override
+    {
+        fs::remove("savegame.dat");
+        medals({});
+        point_at(0.5, 0.5); // over nothing
+        Title.init();
+    }
+    void medals(std::initializer_list<int> Medals)
+    {
+        fresh_level_table();
+        int a = 0;
+        for (int M : Medals) all_levels[a++].medals = M;
+        check_open_levels();
+    }
+    void until_not(title::modes Mode)
+    {
+        for (int f = 0; f < 20 && Title.mode == Mode; f++) Title.update(0.1);
+    }
+    void notice(Uint32 Type, SDL_Keycode Key = 0)
+    {
+        SDL_Event E = event(Type, Key);
+        Title.notice(E);
+    }
+    void click_at(double X, double Y)
+    {
+        point_at(X, Y);
+        Title.update(0.01);
+        notice(SDL_MOUSEBUTTONDOWN);
+    }
+    // A level left with Escape, its rescued count set by hand, and its results scored.
+    void finished(int Level, int Rescued)
+    {
+        Title.go_level = Level;
+        Title.play_world = mkref(new world);
+        Title.play_world->init(all_levels[Level], 1);
+        Title.play_mode->init_level(Title.play_world);
+        Title.mode = title::m_play;
+        Title.play_world->rescued_bees = Rescued;
+        notice(SDL_KEYDOWN, SDLK_ESCAPE);
+        Title.update(0.01);
+        Title.update(0.01);
+    }
+};
+
+std::unique_ptr<game_dir> TitleScreen::dir;
+
+} // namespace
+
+TEST_F(TitleScreen, SlidesInThenTheRowGlidesOneStepPerFrame)
+{
+    Title.update(0.2);
+    EXPECT_DOUBLE_EQ(Title.slide_in_alpha, 0.4);
+    Title.update(0.2);
+    Title.update(0.2);
+    EXPECT_TRUE(Title.mode == title::m_title && Title.slide_in_alpha == 1.0);
+    medals({1, 1, 1, 1});
+    Title.init();
+    until_not(title::m_slide_in);
+    EXPECT_EQ(Title.cur_scroll, 0.0);
+    Title.update(0.01);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 1.2); // toward 3 units a level, the fifth level here
+    Title.update(0.5);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 2.28);
+}
+
+TEST_F(TitleScreen, HoverSelectAndGo)
+{
+    until_not(title::m_slide_in);
+    const double Cases[][4] = {{6.666, 7.5, 0, 0},   {9.666, 7.5, 1, 0},  {3.0, 7.5, 0, 0},     {1.0, 7.5, -1, 0},
+                               {6.666, 6.5, -1, 0},  {6.666, 8.5, -1, 0}, {6.666, 8.49, 0, 0},  {6.666, 5.05, -1, 1},
+                               {7.27, 5.05, -1, 0},  {6.07, 4.46, -1, 1}, {6.666, 5.65, -1, 0}};
+    for (const auto& C : Cases) // x, y, the tile hovered, the go button hovered
+    {
+        point_at(C[0], C[1]);
+        Title.update(0.01);
+        EXPECT_EQ(Title.hover_level, C[2]) << C[0] << ", " << C[1];
+        EXPECT_EQ(Title.go_hover_flag, C[3] == 1) << C[0] << ", " << C[1];
+    }
+    click_at(6.666 + 3.0 * 3, 7.5); // a closed tile can be selected
+    EXPECT_EQ(Title.cur_level, 3);
+    click_at(6.666, 5.05); // but not started
+    EXPECT_EQ(Title.mode, title::m_title);
+    Title.cur_level = 0;
+    notice(SDL_MOUSEBUTTONDOWN);
+    EXPECT_TRUE(Title.mode == title::m_slide_out && Title.go_level == 0 && !Title.slide_out_quit);
+    until_not(title::m_slide_out);
+    ASSERT_EQ(Title.mode, title::m_play);
+    EXPECT_EQ(Title.play_mode->link_world.ptr(), Title.play_world.ptr());
+    EXPECT_EQ(Title.play_world->total_bees, all_levels[0].num_bees);
+    Title.play_world->rescued_bees = 3, Title.play_world->killed_bees = 2; // every bee accounted for
+    Title.update(0.01);
+    EXPECT_TRUE(Title.mode == title::m_scores_in && Title.slide_in_alpha == 0.0);
+}
+
+TEST_F(TitleScreen, ScoresAtTheThresholdsKeepsTheBestAndSavesItAtOnce)
+{
+    const int Rescued[] = {29, 30, 39, 40, 54, 55}, Medals[] = {0, 1, 1, 2, 2, 3}; // level 7: 30, 40, 55
+    for (int c = 0; c < 6; c++)
+    {
+        medals({});
+        finished(6, Rescued[c]);
+        EXPECT_EQ(Title.score_medals, Medals[c]) << Rescued[c];
+        EXPECT_EQ(all_levels[6].medals, Medals[c]) << Rescued[c];
+    }
+    fs::remove("savegame.dat");
+    finished(6, 40);
+    EXPECT_EQ(all_levels[6].medals, 3) << "a worse result keeps the record";
+    EXPECT_FALSE(fs::exists("savegame.dat")) << "nothing new to store";
+    medals({});
+    finished(4, 20); // level 5: 15, 20
+    EXPECT_EQ(read_file("savegame.dat").substr(4 + 8 * 4, 8), le_words({5, 2})) << "stored before the program ends";
+}
+
+TEST_F(TitleScreen, ResultsLeaveOnGoOrEscapeAndEscapeOnTheRowQuits)
+{
+    finished(0, 5);
+    until_not(title::m_scores_in);
+    click_at(1, 1);
+    EXPECT_EQ(Title.mode, title::m_scores) << "a click away from the go button";
+    click_at(6.666, 5.05);
+    EXPECT_EQ(Title.mode, title::m_scores_out);
+    until_not(title::m_scores_out);
+    EXPECT_TRUE(Title.mode == title::m_slide_in && Title.slide_in_alpha == 0.0);
+    finished(0, 5);
+    until_not(title::m_scores_in);
+    notice(SDL_KEYDOWN, SDLK_ESCAPE);
+    until_not(title::m_scores_out);
+    until_not(title::m_slide_in);
+    notice(SDL_KEYDOWN, SDLK_ESCAPE);
+    EXPECT_TRUE(Title.mode == title::m_slide_out && Title.slide_out_quit);
+    Title.update(0.3);
+    EXPECT_FALSE(Title.quit_flag);
+    Title.update(0.3);
+    EXPECT_TRUE(Title.quit_flag);
+}
+
+TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
+{
+    medals({1, 2, 3, 1, 2, 3, 1, 2, 3, 1});
+    Title.init();
+    until_not(title::m_slide_in);
+    click_at(6.666, 5.05);
+    EXPECT_DOUBLE_EQ(Title.cur_scroll, 3.0);
+    EXPECT_EQ(Title.mode, title::m_title) << "the terminator record is no level";
+    for (int f = 0; f < 400; f++) Title.update(0.01);
+    click_at(3.666, 7.5); // the last tile, one step left of the middle
+    EXPECT_EQ(Title.cur_level, 9);
+    click_at(9.666, 7.5); // past it: nothing
+    EXPECT_EQ(Title.cur_level, 9);
+}
