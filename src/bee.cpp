@@ -1,6 +1,7 @@
 #include "bee.h"
 
 #include "clamp.h"
+#include "picture.h"
 #include "smellgrid.h"
 #include "world.h"
 
@@ -70,7 +71,7 @@ void bee::update(double T)
 void bee::render(rstate&)
 {
     double FlapY = flap_flag ? 0.05 : 0.0;
-    glPointSize(5);
+    glPointSize(picture_pixels(5));
     glEnable(GL_BLEND);
     glBegin(GL_POINTS);
     glColor4f(1.0f, 1.0f, 1.0f, 0.9f);

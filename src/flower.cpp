@@ -1,5 +1,6 @@
 #include "flower.h"
 
+#include "picture.h"
 #include "smellgrid.h"
 #include "world.h"
 
@@ -109,13 +110,13 @@ void flower::render(rstate&)
         PetalColor = mkfcolor(0.8f, 0.1f, 0.1f, 0.6f);
     }
 
-    glPointSize((float)(50.0 * radius + ActiveAdd));
+    glPointSize(picture_pixels(50.0 * radius + ActiveAdd));
     glColor4fv(MiddleColor);
     glBegin(GL_POINTS);
     glVertex3dv(position);
     glEnd();
 
-    glPointSize((float)(30.0 * radius + ActiveAdd));
+    glPointSize(picture_pixels(30.0 * radius + ActiveAdd));
     glColor4fv(PetalColor);
     glEnable(GL_BLEND);
     glBegin(GL_POINTS);

@@ -1,6 +1,7 @@
 #include "hive.h"
 
 #include "bee.h"
+#include "picture.h"
 #include "smellgrid.h"
 #include "world.h"
 
@@ -75,12 +76,12 @@ void hive::update(double T)
 void hive::render(rstate&)
 {
     glEnable(GL_BLEND);
-    glPointSize(20);
+    glPointSize(picture_pixels(20));
     glColor4f(1.0f, 1.0f, 0.0f, 0.6f);
     glBegin(GL_POINTS);
     for (int c = 0; c < 7; c++) glVertex3dv(hivecorners[c]);
     glEnd();
-    glPointSize(10);
+    glPointSize(picture_pixels(10));
     glColor4f(0.0f, 0.0f, 0.0f, 0.3f);
     glBegin(GL_POINTS);
     for (int c = 0; c < 7; c++) glVertex3dv(hivecorners[c]);

@@ -2,6 +2,7 @@
 
 #include "bee.h"
 #include "clamp.h"
+#include "picture.h"
 #include "smellgrid.h"
 #include "world.h"
 
@@ -113,7 +114,7 @@ void horsefly::render(rstate&)
     // The wings flicker from the horsefly's own generator: the one draw a render may make.
     double WingHeight0 = 0.075 * RN.get();
     double WingHeight1 = 0.075 * RN.get();
-    glPointSize(15);
+    glPointSize(picture_pixels(15));
     glEnable(GL_BLEND);
     glBegin(GL_POINTS);
     glColor4f(0.2f, 0.2f, 0.4f, 0.8f);

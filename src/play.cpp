@@ -1,6 +1,7 @@
 #include "play.h"
 
 #include "clamp.h"
+#include "picture.h"
 #include "quorvel.h"
 #include "smellgrid.h"
 
@@ -11,10 +12,6 @@ const double DRAIN_PER_SECOND = 0.25;
 const double SCENT_PER_POLLEN = 400.0;
 const double SCENT_RADIUS = 2.0;
 const double SCROLL_SPEED = 7.0; // world units per second for each unit the cursor is inside an edge band
-// The view's width as the culling box has it, a hair under 40/3: the view may show that sliver past the
-// map's right edge.
-const double VIEW_W = 13.333;
-const double VIEW_H = 10.0;
 } // namespace
 
 play::play() : quit_flag(false), mode(m_none) {}
@@ -74,8 +71,8 @@ void play::update(double T)
     clamp_view_center();
 
     rloc Cursor;
-    Cursor[0] = R.view_center[0] + 10.0 * mouseloc[0];
-    Cursor[1] = R.view_center[1] + 10.0 * mouseloc[1];
+    Cursor[0] = R.view_center[0] + PICTURE_H * mouseloc[0];
+    Cursor[1] = R.view_center[1] + PICTURE_H * mouseloc[1];
     W.set_cursor(Cursor);
 
     rpos D = W.cursor - R.view_center;
@@ -100,7 +97,7 @@ void play::clamp_view_center()
     rpos Center = R.view_center;
     // The upper bound goes first, so a map smaller than the picture pins the view at 0.
     Center[0] = clamp(Center[0], 0.0, link_world->size[0] - VIEW_W);
-    Center[1] = clamp(Center[1], 0.0, link_world->size[1] - VIEW_H);
+    Center[1] = clamp(Center[1], 0.0, link_world->size[1] - PICTURE_H);
     R.set_view(Center);
 }
 

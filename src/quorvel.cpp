@@ -1,6 +1,5 @@
 #include "quorvel.h"
 
-#include "clamp.h"
 #include "die.h"
 #include "level.h"
 #include "ref.h"
@@ -15,7 +14,6 @@ rloc mouseloc;
 
 SDL_Window* screen_window = nullptr;
 int screen_w = 0, screen_h = 0;
-int screen_offset_x = 0, screen_offset_y = 0;
 bool is_fullscreen = false;
 SDL_GLContext gl_context = nullptr;
 
@@ -107,38 +105,17 @@ void screen_close()
     screen_window = nullptr;
 }
 
-void fit_viewport(int WindowW, int WindowH, int& ViewW, int& ViewH, int& OffsetX, int& OffsetY)
-{
-    // The truncated quotient counts a window as wider than 4:3 only from 5:3 on; between the two the
-    // picture fills the width and is cut equally at top and bottom.
-    if (WindowH > 0 && 3 * WindowW / WindowH > 4)
-    {
-        ViewW = 4 * WindowH / 3;
-        ViewH = WindowH;
-        OffsetX = (WindowW - ViewW) / 2;
-        OffsetY = 0;
-    }
-    else
-    {
-        ViewW = WindowW;
-        ViewH = 3 * WindowW / 4;
-        OffsetX = 0;
-        OffsetY = (WindowH - ViewH) / 2;
-    }
-}
-
 void refresh_gl_viewport_from_window_size()
 {
     SDL_GetWindowSize(screen_window, &screen_w, &screen_h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluOrtho2D(0.0, 13.333333333333334, 10.0, 0.0);
+    gluOrtho2D(0.0, PICTURE_W, PICTURE_H, 0.0);
     glMatrixMode(GL_MODELVIEW);
 
-    int ViewW, ViewH;
-    fit_viewport(screen_w, screen_h, ViewW, ViewH, screen_offset_x, screen_offset_y);
-    glViewport(screen_offset_x, screen_offset_y, ViewW, ViewH);
-    trace('-', "refresh screen viewport: now ", screen_w, "x", screen_h, ", viewport ", ViewW, "x", ViewH);
+    const viewport& V = picture_viewport = fit_picture(screen_w, screen_h);
+    glViewport(V.x, V.y, V.w, V.h);
+    trace('-', "refresh screen viewport: now ", screen_w, "x", screen_h, ", viewport ", V.w, "x", V.h);
 }
 
 void toggle_fullscreen()
@@ -149,16 +126,6 @@ void toggle_fullscreen()
     refresh_gl_viewport_from_window_size();
 }
 
-rloc mouse_to_picture(int MouseX, int MouseY, int OffsetX, int OffsetY, int WindowH)
-{
-    // Both axes are measured in window heights, so x runs 0..4/3 across the picture.
-    double H = WindowH > 0 ? (double)WindowH : 1.0;
-    rloc Loc;
-    Loc[0] = clamp((MouseX - OffsetX) / H, 0.0, 1.3333333333333333);
-    Loc[1] = clamp((MouseY - OffsetY) / H, 0.0, 1.0);
-    return Loc;
-}
-
 void dispatch_event(title& Title, SDL_Event& E)
 {
     if (E.type == SDL_QUIT)
@@ -167,6 +134,12 @@ void dispatch_event(title& Title, SDL_Event& E)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
         toggle_fullscreen();
+    else if (E.type == SDL_WINDOWEVENT && E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+    {
+        // Under X11 the size read right after going fullscreen can still be the old one; this is
+        // the real one. An unchanged size needs no second viewport line.
+        if (E.window.data1 != screen_w || E.window.data2 != screen_h) refresh_gl_viewport_from_window_size();
+    }
     else
         Title.notice(E);
 }
@@ -212,13 +185,14 @@ int run_game(int, char**)
 
     ref<title> Title = mkref(new title);
     Title->init();
+    SDL_SetWindowTitle(screen_window, "Quorvel Bees");
 
     Uint32 PrevTicks = SDL_GetTicks();
     while (!Title->quit_flag)
     {
         int MouseX, MouseY;
         SDL_GetMouseState(&MouseX, &MouseY);
-        mouseloc = mouse_to_picture(MouseX, MouseY, screen_offset_x, screen_offset_y, screen_h);
+        mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
         SDL_Event E;
         while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), E);

@@ -1,6 +1,7 @@
 #include "smellgrid.h"
 
 #include "clamp.h"
+#include "picture.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -52,7 +53,9 @@ void smellgrid::render(rstate& R)
 {
     glEnable(GL_BLEND);
     if (bright_flag) glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glPointSize(12);
+    // Rounded up to whole pixels: GL rounds point sizes, and cells' points must meet or a large
+    // picture shows the ground through seams in every cloud.
+    glPointSize(std::ceil(picture_pixels(12)));
     glBegin(GL_POINTS);
     int StartX = std::max((int)(R.view_corners[0][0] * CELLS_PER_UNIT), 0);
     int EndX = std::min((int)(R.view_corners[1][0] * CELLS_PER_UNIT) + 1, grid_size[0]);

@@ -2,6 +2,7 @@
 
 #include "clamp.h"
 #include "level.h"
+#include "picture.h"
 #include "quorvel.h"
 #include "texture.h"
 
@@ -15,12 +16,12 @@ const double ROW_Y = 7.5;
 
 rloc cursor()
 {
-    return mkrloc(10.0 * mouseloc[0], 10.0 * mouseloc[1]);
+    return mkrloc(PICTURE_H * mouseloc[0], PICTURE_H * mouseloc[1]);
 }
 
 rpos go_center()
 {
-    return mkrpos(6.666, 5.05, 0.0);
+    return mkrpos(PICTURE_MIDDLE, 5.05, 0.0);
 }
 } // namespace
 
@@ -97,7 +98,7 @@ void title::update(double T)
 
         hover_level = -1;
         rloc C = cursor();
-        if (C[1] > 6.5 && C[1] < 8.5) hover_level = (int)((C[0] - 6.666 + cur_scroll + 1.5) / TILE_STEP);
+        if (C[1] > 6.5 && C[1] < 8.5) hover_level = (int)((C[0] - PICTURE_MIDDLE + cur_scroll + 1.5) / TILE_STEP);
 
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
         break;
@@ -220,7 +221,7 @@ void title::render()
         assert(score_medals < 4);
         glBindTexture(GL_TEXTURE_2D, winning_textures[score_medals]->id);
         glColor4f(1, 1, 1, 1);
-        draw_quad(mkrpos(6.666, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
+        draw_quad(mkrpos(PICTURE_MIDDLE, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
         glDisable(GL_TEXTURE_2D);
     }
     else
@@ -234,7 +235,7 @@ void title::render()
         draw_quad(mkrpos(10.666, 3.5, 0), mkrpos(2.125, 2.125, 0), 0);
         glDisable(GL_TEXTURE_2D);
 
-        const rpos TileCenter = mkrpos(6.666, ROW_Y, 0);
+        const rpos TileCenter = mkrpos(PICTURE_MIDDLE, ROW_Y, 0);
         for (int i = 0; i < num_levels; i++)
         {
             glPushMatrix();
@@ -266,7 +267,7 @@ void title::render()
             for (int j = 0; j < N; j++)
             {
                 glBindTexture(GL_TEXTURE_2D, medal_textures[j]->id);
-                draw_quad(mkrpos(6.666 - (N / 2) * 0.2 + j * 0.2, 8.5, 0), mkrpos(0.2, 0.2, 0), 0);
+                draw_quad(mkrpos(PICTURE_MIDDLE - (N / 2) * 0.2 + j * 0.2, 8.5, 0), mkrpos(0.2, 0.2, 0), 0);
             }
             glDisable(GL_TEXTURE_2D);
             glPopMatrix();
@@ -280,7 +281,7 @@ void title::render()
 void title::draw_background()
 {
     glColor4f(0.2f, 0.6f, 0.2f, 0.8f);
-    draw_quad(mkrpos(6.666, 5.0, 0), mkrpos(6.666, 5.0, 0), 0);
+    draw_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(PICTURE_MIDDLE, 5.0, 0), 0);
     glColor4f(0.3f, 0.8f, 0.3f, 0.8f);
     draw_quad(mkrpos(6.166, 4.5, 0), mkrpos(6.166, 4.5, 0), 0);
     glColor4f(0.4f, 1.0f, 0.4f, 0.8f);
@@ -298,7 +299,7 @@ void title::draw_background()
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, go_texture->id);
     glColor4f(1, 1, 1, 1);
-    draw_quad(mkrpos(6.666, 5.0, 0), mkrpos(0.6, 0.6, 0), Angle);
+    draw_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(0.6, 0.6, 0), Angle);
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -306,8 +307,8 @@ void title::draw_quad(const rpos& Center, const rpos& Radius, double Angle)
 {
     // Each quad waits just beyond the nearer horizontal and the nearer vertical edge of the picture.
     rpos Off;
-    Off[0] = Center[0] >= 6.666 ? Radius[0] + 13.333 : -Radius[0];
-    Off[1] = Center[1] >= 5.0 ? Radius[1] + 10.0 : -Radius[1];
+    Off[0] = Center[0] >= PICTURE_MIDDLE ? Radius[0] + VIEW_W : -Radius[0];
+    Off[1] = Center[1] >= PICTURE_H / 2 ? Radius[1] + PICTURE_H : -Radius[1];
     Off[2] = 0.0;
     double A = slide_in_alpha * slide_in_alpha;
     rpos At = Center * A + Off * (1.0 - A);

@@ -7,6 +7,7 @@
 #include "horsefly.h"
 #include "hsv.h"
 #include "loadtga.h"
+#include "picture.h"
 #include "texture.h"
 
 #include <GL/gl.h>
@@ -248,7 +249,7 @@ void world::render(rstate& R)
     smells[smell_pollen]->render(R);
     smells[smell_bee]->render(R);
 
-    glPointSize(6.0);
+    glPointSize(picture_pixels(6.0));
     for (size_t a = 0; a < sprites.size(); a++) sprites[a]->render(R);
 
     glPushMatrix();
@@ -256,7 +257,7 @@ void world::render(rstate& R)
     // Without bees there is no bar to measure the markers against.
     if (total_bees > 0)
     {
-        glPointSize(16.0);
+        glPointSize(picture_pixels(16.0));
         glEnable(GL_BLEND);
         glBegin(GL_POINTS);
         for (int i = 0; i < total_bees; i++)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the built game as a person would, under Xvfb with xdotool: the start-up lines and the window, the
-# title sliding in, the go button starting the first level, a drag from a flower laying pollen scent, Escape
-# ending the level, leaving the results and quitting; later starts read the save file back and quit by F12
-# and by the close button; without a video system or a display the game says so and stops.
+# title sliding in, the go button starting the first level, a drag from a flower laying pollen scent where
+# the pointer is, Escape ending the level, leaving the results and quitting; later starts read the save
+# file back and quit by F12 and by the close button; the same level in fullscreen on a 16:10 and a 5:4
+# screen under a window manager; and without a video system or a display the game says so and stops.
 # Screenshots stay in $QUORVEL_SHOTS if it is set.
 # Usage: bash tests/e2e_game.sh GAME REPO_ROOT
 set -uo pipefail
@@ -11,34 +12,34 @@ root=$(realpath "$2")
 source "$(dirname "$0")/script_lib.sh"
 shots=${QUORVEL_SHOTS:-$work/shots}
 mkdir -p "$shots"
-run=$(new_run_dir game)
 fail() {
   echo "FAILED: $*"
   show_output "$run"
   exit 1
 }
-start_xvfb 800x600x24 || fail "Xvfb did not start"
 unset SDL_VIDEODRIVER
 
-px() { awk -v u="$1" 'BEGIN { printf "%d", u * 60 + 0.5 }'; } # picture units to pixels
-shot() { import -window root -crop "800x600+$wx+$wy" +repage "$shots/$1.png"; }
+# The picture on the screen: left, top and size in screen pixels. Scripts speak in the pixels of the
+# picture at 800 by 600; screenshots of the picture are scaled to that size.
+px() { awk -v u="$1" 'BEGIN { printf "%d", u * 60 + 0.5 }'; } # picture units to those pixels
+move() { xdotool mousemove $(awk -v x="$1" -v y="$2" -v l="$pl" -v t="$pt" -v h="$ph" 'BEGIN { printf "%d %d", l + x * h / 600, t + y * h / 600 }'); }
+shot() { import -window root -crop "$((ph * 4 / 3))x$ph+$pl+$pt" +repage -filter point -resize '800x600!' "$shots/$1.png"; }
 at() { colour "$shots/$1.png" "$2" "$3" "${4:-3}"; }
-move() { xdotool mousemove --window "$wid" "$1" "$2"; }
 key() { xdotool key --window "$wid" "$1"; }
 green() { read -r r g b <<<"$1" && [ "$g" -gt 150 ] && [ "$g" -gt $((r + 60)) ] && [ "$g" -gt $((b + 60)) ]; }
 
-start() {
+start() { # the window is named for the game once the title is up
   start_game "$run"
   wid=""
   for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name '^Loading\.\.\.$' 2>/dev/null | head -n 1)
+    wid=$(xdotool search --onlyvisible --name '^Quorvel Bees$' 2>/dev/null | head -n 1)
     [ -n "$wid" ] && break
     ended "$game_pid" && fail "the game ended at start"
     sleep 0.1
   done
-  [ -n "$wid" ] || fail "no game window"
+  [ -n "$wid" ] || fail "no window named Quorvel Bees"
   eval "$(xdotool getwindowgeometry --shell "$wid")"
-  wx=$X wy=$Y
+  pl=$X pt=$Y ph=600
 }
 
 # Screenshots until a check passes on one (the machine may be busy), for at most 20 seconds.
@@ -75,16 +76,52 @@ quit() { # a key, or the window's close button, which SDL on a bare X server now
   wait_game 20
   check "$1 quits with status 0 (got $game_status)" test "$game_status" = 0
 }
+
+# From the title: the go button where it is drawn starts the first level; a press on a flower, dragged to
+# the spot farthest from every flower and from the hive, lays pollen scent there. Flowers draw red hearts.
+play_first_level() { # name for the screenshots
+  wait_for "$1_title" row_up || fail "$1: the title did not slide in"
+  move "$(px 6.666)" "$(px 5.05)"
+  sleep 0.3
+  xdotool click 1
+  move 400 300
+  wait_for "$1_start" level_up || fail "$1: no bee bar: the level did not start"
+  convert "$shots/$1_start.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 > 230 && $4 < 100 && $5 < 100 { print $1, $2 }' >"$work/red"
+  [ -s "$work/red" ] || fail "$1: no flower on the opening screen"
+  # The flower whose red is nearest the middle, away from the edges that scroll the view.
+  read -r fx fy <<<"$(awk '{ d = ($1 - 400) ^ 2 + ($2 - 300) ^ 2 } NR == 1 || d < best { best = d; x = $1; y = $2 }
+    END { print x, y }' "$work/red")"
+  read -r qx qy <<<"$(awk -v hx="$(px 6)" -v hy="$(px 9)" '{ x[NR] = $1; y[NR] = $2 }
+    END { best = -1; for (i = 150; i <= 650; i += 25) for (j = 150; j <= 450; j += 25) {
+      d = (i - hx) ^ 2 + (j - hy) ^ 2; for (k = 1; k <= NR; k++) { e = (i - x[k]) ^ 2 + (j - y[k]) ^ 2; if (e < d) d = e }
+      if (d > best) { best = d; bx = i; by = j } } print bx, by }' "$work/red")"
+  move "$qx" "$qy"
+  sleep 0.5
+  shot "$1_before_drag"
+  move "$fx" "$fy"
+  sleep 0.4
+  xdotool mousedown 1
+  sleep 0.15
+  for s in 1 2 3 4 5 6 7 8; do move $((fx + (qx - fx) * s / 8)) $((fy + (qy - fy) * s / 8)); sleep 0.05; done
+  sleep 0.8
+  shot "$1_play"
+  xdotool mouseup 1
+  read -r r0 g0 b0 <<<"$(at "$1_before_drag" "$qx" "$qy" 6)"
+  read -r r1 g1 b1 <<<"$(at "$1_play" "$qx" "$qy" 6)"
+  check "$1: pollen scent at the pointer ($r0 $g0 $b0, then $r1 $g1 $b1)" test $((r1 - g1)) -gt $((r0 - g0 + 25))
+}
+
 greeting="- WELCOME TO QUORVEL BEES!!!
 - - quorvel bees can do anything
 - - they are awesome
 - - how are you today
 - main: initializing SDL"
+start_xvfb 800x600x24 || fail "Xvfb did not start"
 
 # ---- The window, a level, a drag, the results, the way out.
+run=$(new_run_dir game)
 start
 shot title_early
-wait_for title row_up || fail "the title did not slide in"
 check "start-up lines" test "$(head -n 10 "$run.out")" = "$greeting
 - screen open: want BPP is 32
 - screen open: setting GL color sizes attributes
@@ -92,36 +129,8 @@ check "start-up lines" test "$(head -n 10 "$run.out")" = "$greeting
 - screen open: setting to windowed 800x600
 - refresh screen viewport: now 800x600, viewport 800x600"
 check "an 800x600 window" test "${WIDTH}x$HEIGHT" = 800x600
-[ "$(at title_early 20 20)" != "$(at title 20 20)" ] || fail "the title was in place at once"
-move "$(px 6.666)" "$(px 5.05)"
-sleep 0.3
-xdotool click --window "$wid" 1
-move 400 300
-wait_for play_start level_up || fail "no bee bar: the level did not start"
-
-# Flowers draw a red heart: take the first one, and as the probe the spot farthest from every flower
-# and from the hive.
-convert "$shots/play_start.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 > 230 && $4 < 100 && $5 < 100 { print $1, $2 }' >"$work/red"
-[ -s "$work/red" ] || fail "no flower on the opening screen"
-read -r fx fy <"$work/red"
-read -r qx qy <<<"$(awk -v hx="$(px 6)" -v hy="$(px 9)" '{ x[NR] = $1; y[NR] = $2 }
-  END { best = -1; for (i = 150; i <= 650; i += 25) for (j = 150; j <= 450; j += 25) {
-    d = (i - hx) ^ 2 + (j - hy) ^ 2; for (k = 1; k <= NR; k++) { e = (i - x[k]) ^ 2 + (j - y[k]) ^ 2; if (e < d) d = e }
-    if (d > best) { best = d; bx = i; by = j } } print bx, by }' "$work/red")"
-move "$qx" "$qy"
-sleep 0.5
-shot before_drag
-move "$fx" "$fy"
-sleep 0.4
-xdotool mousedown --window "$wid" 1
-sleep 0.15
-for s in 1 2 3 4 5 6 7 8; do move $((fx + (qx - fx) * s / 8)) $((fy + (qy - fy) * s / 8)); sleep 0.05; done
-sleep 0.8
-shot play
-xdotool mouseup --window "$wid" 1
-read -r r0 g0 b0 <<<"$(at before_drag "$qx" "$qy" 6)"
-read -r r1 g1 b1 <<<"$(at play "$qx" "$qy" 6)"
-[ $((r1 - g1)) -gt $((r0 - g0 + 25)) ] || fail "no pollen scent at the cursor ($r0 $g0 $b0, then $r1 $g1 $b1)"
+play_first_level window
+check "the title slid in" test "$(at title_early 20 20)" != "$(at window_title 20 20)"
 key Escape
 move 60 60
 wait_for result results_up || fail "no results"
@@ -149,7 +158,7 @@ sleep 1.5 # the row glides to the open level
 shot title_medals
 quit close
 check "medals are kept across runs" cmp -s "$run/savegame.dat" "$work/won"
-check "the row starts on level 3" test "$(at title 400 450 20)" != "$(at title_medals 400 450 20)"
+check "the row starts on level 3" test "$(at window_title 400 450 20)" != "$(at title_medals 400 450 20)"
 
 # ---- No video system, and no display at all: the greeting, one fatal line, status 255, nothing written.
 run=$(new_run_dir novideo)
@@ -165,4 +174,30 @@ check "no display: status 255 (got $status; 137 is a hang)" test "$status" = 255
 check "no display: the fatal line says why" \
   grep -q "^\* main fatal: can't initialize SDL: no display to open a window on" <(tail -n 1 "$run.out")
 check "nothing written without a window" test "$(ls -A "$work/novideo")$(ls -A "$run")" = datadata
+
+# ---- Fullscreen under a window manager: the picture fitted whole, the mouse landing where things are drawn.
+for screen in 1680x1050 1280x1024; do
+  kill "$xvfb_pid"
+  wait "$xvfb_pid" 2>/dev/null
+  start_xvfb "${screen}x24" || fail "Xvfb did not start at $screen"
+  openbox --sm-disable >/dev/null 2>&1 &
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  run=$(new_run_dir "fullscreen$screen")
+  start
+  wait_for "full${screen}_window" row_up || fail "$screen: no title in the window"
+  key F11
+  wait_line "$run" "- toggle fullscreen: now fullscreen"
+  for _ in $(seq 100); do
+    fit=$(grep '^- refresh screen viewport: now ' "$run.out" | tail -n 1 | sed 's/.*now \([0-9]*\)x\([0-9]*\), viewport \([0-9]*\)x\([0-9]*\)/\1 \2 \3 \4/')
+    [ "${fit% * *}" = "${screen/x/ }" ] && break
+    sleep 0.1
+  done
+  read -r sw sh vw vh <<<"$fit"
+  check "$screen: the window fills the screen, the picture fits whole ($fit)" \
+    test "$sw $sh" = "${screen/x/ }" -a $((vw * 3)) -le $((vh * 4 + 3)) -a "$vw" -le "$sw" -a "$vh" -le "$sh"
+  pl=$(((sw - vw) / 2)) pt=$((sh - vh - (sh - vh) / 2)) ph=$vh
+  play_first_level "fullscreen$screen"
+  import -window root "$shots/fullscreen_$screen.png"
+  quit F12
+done
 finish

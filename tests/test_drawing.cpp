@@ -82,32 +82,43 @@ uint64_t frame(const char* Name)
 
 } // namespace
 
-TEST(Screen, FourThreePictureInAnyWindowAndTheMouseInIt)
+TEST(Screen, TheWholePictureInAnyWindowAndTheMouseOverIt)
 {
-    struct
+    const int Shapes[][2] = {{800, 600}, {1280, 1024}, {1680, 1050}, {1920, 1080}, {1920, 1200}, {2560, 1080}, {600, 800}, {801, 600}};
+    for (const auto& S : Shapes)
     {
-        int window_w, window_h, w, h, x, y;
-    } Fits[] = {{800, 600, 800, 600, 0, 0},    {1920, 1080, 1440, 1080, 240, 0}, {1000, 600, 800, 600, 100, 0},
-                {800, 800, 800, 600, 0, 100},  {900, 600, 900, 675, 0, -37}};
-    for (const auto& C : Fits)
-    {
-        int W = -1, H = -1, X = -1, Y = -1;
-        fit_viewport(C.window_w, C.window_h, W, H, X, Y);
-        EXPECT_EQ(std::vector<int>({W, H, X, Y}), std::vector<int>({C.w, C.h, C.x, C.y})) << C.window_w << "x" << C.window_h;
+        const int W = S[0], H = S[1];
+        viewport V = fit_picture(W, H);
+        SCOPED_TRACE(::testing::Message() << W << "x" << H << ": " << V.w << "x" << V.h << " at " << V.x << "," << V.y);
+        EXPECT_TRUE(V.x >= 0 && V.y >= 0 && V.x + V.w <= W && V.y + V.h <= H) << "inside the window";
+        EXPECT_TRUE((V.w == W || V.h == H) && std::abs(3 * V.w - 4 * V.h) < 4) << "4:3, as large as it fits";
+        EXPECT_LE(std::abs(W - V.w - 2 * V.x) + std::abs(H - V.h - 2 * V.y), 2) << "centred";
+        for (rloc P : {mkrloc(0, 0), mkrloc(4.0 / 3, 1), mkrloc(0.6666, 0.5), mkrloc(0.3, 0.9)})
+        {
+            rloc Back = window_to_picture(V.x + (int)(P[0] * V.h), H - V.y - V.h + (int)(P[1] * V.h), V, H);
+            EXPECT_TRUE(std::abs(Back[0] - P[0]) <= 1.0 / V.h && std::abs(Back[1] - P[1]) <= 1.0 / V.h) << P[0] << "," << P[1];
+        }
+        EXPECT_EQ(window_to_picture(-50, -50, V, H), mkrloc(0, 0));
+        EXPECT_EQ(window_to_picture(W + 50, H + 50, V, H), mkrloc(4.0 / 3, 1));
     }
-    struct
-    {
-        int mx, my, x, y, h;
-        double px, py;
-    } Mice[] = {{400, 300, 0, 0, 600, 0.6666666666666666, 0.5},   {780, 270, 240, 0, 1080, 0.5, 0.25},
-                {100, 500, 240, 0, 1080, 0.0, 500.0 / 1080},       {1900, 1500, 240, 0, 1080, 4.0 / 3, 1.0},
-                {-50, -50, 0, 0, 600, 0, 0},                       {0, 0, 0, -37, 600, 0.0, 37.0 / 600}};
-    for (const auto& C : Mice)
-    {
-        rloc L = mouse_to_picture(C.mx, C.my, C.x, C.y, C.h);
-        EXPECT_NEAR(L[0], C.px, 1e-15) << C.mx << "," << C.my;
-        EXPECT_NEAR(L[1], C.py, 1e-15) << C.mx << "," << C.my;
-    }
+    // What was right before stays bit for bit: 800 by 600 whole, 16:9 with bars at the sides.
+    viewport A = fit_picture(800, 600), B = fit_picture(1920, 1080);
+    EXPECT_EQ(std::vector<int>({A.x, A.y, A.w, A.h, B.x, B.y, B.w, B.h}), std::vector<int>({0, 0, 800, 600, 240, 0, 1440, 1080}));
+    EXPECT_EQ(window_to_picture(400, 300, A, 600), mkrloc(0.6666666666666666, 0.5));
+}
+
+TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
+{
+    SDL_SetWindowSize(screen_window, 1680, 1050);
+    SDL_Event E = event(SDL_WINDOWEVENT);
+    E.window.event = SDL_WINDOWEVENT_SIZE_CHANGED, E.window.data1 = 1680, E.window.data2 = 1050;
+    title Title;
+    EXPECT_EQ(printed_by([&] { dispatch_event(Title, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
+    EXPECT_EQ(picture_pixels(12), 21.0f);
+    EXPECT_EQ(printed_by([&] { dispatch_event(Title, E); }), "") << "the same size again";
+    SDL_SetWindowSize(screen_window, 800, 600);
+    printed_by(refresh_gl_viewport_from_window_size);
+    EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);
 }
 
 TEST(Screen, CloseQuitAndFullscreenKeys)

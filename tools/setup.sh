@@ -2,7 +2,7 @@
 # Installs the Debian packages the game and its tests need, only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
-          libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps imagemagick python3-xlib
+          libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps x11-utils openbox imagemagick python3-xlib
           clang libclang-rt-14-dev valgrind)
 if [ "${1:-}" = "--play" ]; then
   packages=(build-essential cmake pkg-config libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
