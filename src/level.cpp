@@ -7,10 +7,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -137,16 +138,16 @@ void load_levels_from(std::istream& In)
 void load_all_levels()
 {
     keep_unreadable_save = false;
-    std::ifstream File(SAVE_FILE, std::ios::in | std::ios::binary);
-    if (!File.good())
+    struct stat Entry;
+    if (::stat(SAVE_FILE, &Entry) != 0) return; // no save yet
+    // Opening a named pipe would wait for a writer for ever; anything but a plain file is unreadable.
+    std::ifstream File;
+    if (S_ISREG(Entry.st_mode)) File.open(SAVE_FILE, std::ios::in | std::ios::binary);
+    if (!File.is_open() || !File.good())
     {
-        int Problem = errno;
-        if (::access(SAVE_FILE, F_OK) == 0)
-        {
-            keep_unreadable_save = true;
-            trace('!', "load all levels: can't read ", SAVE_FILE, ": ", std::strerror(Problem),
-                  "; this run's progress will not be saved over it");
-        }
+        const char* Reason = S_ISREG(Entry.st_mode) ? std::strerror(errno) : "not a plain file";
+        keep_unreadable_save = true;
+        trace('!', "load all levels: can't read ", SAVE_FILE, ": ", Reason, "; this run's progress will not be saved over it");
         return;
     }
     load_levels_from(File);
@@ -169,31 +170,36 @@ bool save_levels_file(const std::string& Path)
     const std::string Bytes = Buffer.str();
 
     // The old file stays until the new one is complete on disk, so a crash or a full disk in the middle
-    // of a save can never cost the player the progress already stored.
-    const std::string Temp = Path + ".tmp";
-    int Fd = ::open(Temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // of a save can never cost the player the progress already stored. The temporary file is always a
+    // new one of the game's own making: an entry already there, a link above all, is never written
+    // through and never blocks the save.
+    std::string Temp = Path + ".XXXXXX";
+    int Fd = ::mkstemp(&Temp[0]);
     if (Fd < 0)
     {
-        trace('!', "save all levels: can't write ", Path, ": ", std::strerror(errno));
+        trace('!', "save all levels: can't write ", Temp, ": ", std::strerror(errno));
         return false;
     }
+    mode_t Mask = ::umask(0);
+    ::umask(Mask);
+    bool Ok = ::fchmod(Fd, 0644 & ~Mask) == 0;
+    int Problem = Ok ? 0 : errno;
+    const std::string* Failed = &Temp;
     size_t Done = 0;
-    bool Ok = true;
     while (Ok && Done < Bytes.size())
     {
         ssize_t N = ::write(Fd, Bytes.data() + Done, Bytes.size() - Done);
         if (N < 0 && errno == EINTR) continue;
-        if (N <= 0) Ok = false;
+        if (N <= 0) Ok = false, Problem = N < 0 ? errno : ENOSPC;
         else Done += (size_t)N;
     }
-    int Problem = Ok ? 0 : errno;
-    if (Ok && ::fsync(Fd) != 0) { Ok = false; Problem = errno; }
-    if (::close(Fd) != 0 && Ok) { Ok = false; Problem = errno; }
-    if (Ok && std::rename(Temp.c_str(), Path.c_str()) != 0) { Ok = false; Problem = errno; }
+    if (Ok && ::fsync(Fd) != 0) Ok = false, Problem = errno;
+    if (::close(Fd) != 0 && Ok) Ok = false, Problem = errno;
+    if (Ok && std::rename(Temp.c_str(), Path.c_str()) != 0) Ok = false, Problem = errno, Failed = &Path;
     if (!Ok)
     {
         ::unlink(Temp.c_str());
-        trace('!', "save all levels: can't write ", Path, ": ", std::strerror(Problem));
+        trace('!', "save all levels: can't write ", *Failed, ": ", std::strerror(Problem));
     }
     return Ok;
 }

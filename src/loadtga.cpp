@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -98,7 +99,11 @@ SDL_Surface* load_tga(std::istream& Source)
 
 SDL_Surface* load_tga(const std::string& Filename)
 {
-    std::ifstream Source(Filename.c_str(), std::ios::in | std::ios::binary);
+    // Only a plain file is a picture: a named pipe would wait for a writer for ever, a directory has no
+    // bytes to give.
+    struct stat Entry;
+    std::ifstream Source;
+    if (::stat(Filename.c_str(), &Entry) == 0 && S_ISREG(Entry.st_mode)) Source.open(Filename.c_str(), std::ios::in | std::ios::binary);
     if (!Source.is_open())
     {
         trace('*', "load tga fatal: can't open file ", Filename);

@@ -8,9 +8,19 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cassert>
+#include <csignal>
 #include <cstring>
 
 rloc mouseloc;
+
+namespace {
+volatile std::sig_atomic_t hung_up = 0;
+
+void on_hangup(int)
+{
+    hung_up = 1;
+}
+} // namespace
 
 SDL_Window* screen_window = nullptr;
 int screen_w = 0, screen_h = 0;
@@ -155,6 +165,10 @@ static bool shows_a_window(const char* Driver, const char* Asked)
 
 int run_game(int, char**)
 {
+    // A closed terminal ends the game like a closed window, progress saved; SDL does the same for
+    // SIGINT and SIGTERM. Standard output may be gone with it: a write then fails instead of killing us.
+    std::signal(SIGHUP, on_hangup);
+    std::signal(SIGPIPE, SIG_IGN);
     trace('-', "WELCOME TO QUORVEL BEES!!!");
     trace('-', "- quorvel bees can do anything");
     trace('-', "- they are awesome");
@@ -196,6 +210,7 @@ int run_game(int, char**)
 
         SDL_Event E;
         while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), E);
+        if (hung_up) Title->quit_flag = true;
 
         Uint32 Now = SDL_GetTicks();
         Sint32 Elapsed = (Sint32)(Now - PrevTicks);

@@ -23,10 +23,10 @@ check "missing picture: one fatal line, the last, naming it" \
 check "missing picture: nothing saved" test ! -e "$run/savegame.dat"
 check "missing picture: no sanitizer report" no_report "$run"
 
-# 2. Signals: the file read holds its records out of order and one for no level, so the file written
-#    shows it was read, then saved.
+# 2. Signals, a closed terminal's hang-up among them: the file read holds its records out of order and
+#    one for no level, so the file written shows it was read, then saved.
 make_save "$work/expected" 10 1 2 2 1 3 0 4 0 5 0 6 0 7 0 8 0 9 0 10 0
-for signal in TERM INT; do
+for signal in TERM INT HUP; do
   before=$failures
   run=$(new_run_dir "sig$signal")
   make_save "$run/savegame.dat" 3 2 1 99 3 1 2
@@ -44,7 +44,24 @@ for signal in TERM INT; do
   [ $failures -eq $before ] || show_output "$run"
 done
 
-# 3. Save files the game may not replace: one warning naming it, status 0, the old file untouched. As an
+# 3. A hang-up with standard output a closed pipe, as when the terminal is gone: every trace line fails,
+#    the progress is still saved. The signal goes as soon as the game is set to catch it.
+run=$(new_run_dir closed_output)
+make_save "$run/savegame.dat" 3 2 1 99 3 1 2
+(cd "$run" && exec "$game" 2>"$run.err" | true) &
+pipeline=$!
+for _ in $(seq 100); do
+  pid=$(pgrep -f -n "^$game\$") && [ $((0x$(awk '/^SigCgt/ { print $2 }' "/proc/$pid/status") & 1)) = 1 ] && break
+  sleep 0.1
+done
+kill -HUP "$pid"
+wait "$pipeline"
+status=$?
+check "hang-up, output gone: status 0 (got $status)" test "$status" = 0
+check "hang-up, output gone: progress saved" cmp -s "$run/savegame.dat" "$work/expected"
+check "hang-up, output gone: no sanitizer report" no_report "$run"
+
+# 4. Save files the game may not replace: one warning naming it, status 0, the old file untouched. As an
 #    unprivileged user: a save file it may not read, in a directory it may not write; the same where it
 #    could replace it (the medals in it must not be lost for being unreadable once); no save file in a
 #    directory it may not write. As anyone: a directory where the save file belongs.

@@ -77,6 +77,14 @@ TEST(Tga, HostileFilesGiveOneFatalLineNamingThem)
         {"header cut short", tga(2, 2, {}).substr(0, 10)},
         {"empty", ""},
     };
+    alarm(20); // a picture that is a pipe used to wait for ever
+    for (const char* Special : {"pipe.tga", "dir.tga"})
+    {
+        ASSERT_EQ(Special[0] == 'p' ? mkfifo(Special, 0644) : mkdir(Special, 0755), 0);
+        EXPECT_EQ(printed_by([&] { EXPECT_EQ(load_tga(std::string(Special)), nullptr); }),
+                  std::string("* load tga fatal: can't open file ") + Special + "\n");
+    }
+    alarm(0);
     for (const auto& C : Cases)
     {
         SCOPED_TRACE(C.first);
@@ -170,20 +178,37 @@ TEST(SaveFile, StartUpCountsTheTableAndAppliesTheFile)
     EXPECT_EQ(last_open_level, 3);
 }
 
-TEST(SaveFile, WritesTheCountAndEveryLevelAndKeepsTheOldFileOnFailure)
+TEST(SaveFile, WritesTheCountAndEveryLevelThroughAFreshFileOfItsOwn)
 {
     game_dir Dir(false);
     fresh_level_table();
     all_levels[1].medals = 3;
-    save_all_levels();
-    EXPECT_EQ(read_file("savegame.dat"), le_words({10, 1, 0, 2, 3, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0}));
-    EXPECT_FALSE(fs::exists("savegame.dat.tmp"));
+    const std::string Saved = le_words({10, 1, 0, 2, 3, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0});
+    // A stale entry where an old game put its temporary file: a link to somebody else's file, a directory.
+    for (bool Link : {true, false})
+    {
+        fs::remove_all("savegame.dat.tmp");
+        Link ? fs::create_symlink("victim.txt", "savegame.dat.tmp") : (void)fs::create_directory("savegame.dat.tmp");
+        EXPECT_EQ(printed_by(save_all_levels), "");
+        EXPECT_EQ(read_file("savegame.dat"), Saved);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("savegame.dat")));
+        EXPECT_FALSE(fs::exists("victim.txt")) << "written through a link";
+        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2) << "nothing else left";
+    }
 
-    // A directory where the file belongs cannot be replaced: a warning naming the file, nothing left over.
-    fs::rename("savegame.dat", "old.dat");
-    ASSERT_EQ(mkdir("savegame.dat", 0755), 0);
+    // A directory where the file belongs cannot be replaced: a warning naming it, the temporary file gone.
+    fs::remove("savegame.dat");
+    fs::create_directory("savegame.dat");
     std::string Said = printed_by([] { EXPECT_FALSE(save_levels_file("savegame.dat")); });
-    EXPECT_EQ(Said.rfind("! save all levels: can't write savegame.dat: ", 0), 0u) << Said;
-    EXPECT_TRUE(fs::is_directory("savegame.dat"));
-    EXPECT_FALSE(fs::exists("savegame.dat.tmp"));
+    EXPECT_EQ(Said.rfind("! save all levels: can't write savegame.dat: Is a directory", 0), 0u) << Said;
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2) << "nothing else left";
+
+    // A named pipe for a save file is not read (it would wait for ever) and never written over.
+    fs::remove("savegame.dat");
+    ASSERT_EQ(mkfifo("savegame.dat", 0644), 0);
+    alarm(20);
+    Said = printed_by([] { load_all_levels(); save_all_levels(); });
+    alarm(0);
+    EXPECT_EQ(split_lines(Said).size(), 1u) << Said;
+    EXPECT_TRUE(fs::is_fifo("savegame.dat"));
 }
