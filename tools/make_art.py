@@ -21,6 +21,7 @@ from PIL import Image, ImageDraw  # noqa: E402
 from art import maps, pictures, paint  # noqa: E402
 from art.hue import GRASS, WATER  # noqa: E402
 from art.tga import write_tga  # noqa: E402
+from art import icons  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -174,6 +175,7 @@ def main():
         write_tga(full, img)
     os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
     contact_sheet(files, levels).save(os.path.join(ROOT, "docs/contact_sheet.png"), optimize=True)
+    icons.write(ROOT)
     if args.screen:
         screen_sizes(files, args.screen)
     print("wrote %d files" % len(files))

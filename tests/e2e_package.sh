@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Makes the Debian package from the build, installs it into a scratch root, starts the installed game the
+# way the desktop menu does (the entry's Exec line, a scratch HOME, under a private X server), and removes
+# the package again. Usage: bash tests/e2e_package.sh GAME REPO_ROOT
+set -uo pipefail
+
+build=$(dirname "$(realpath "$1")")
+if grep -q '^QUORVEL_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
+  echo "skipped: packages are made from the plain build; the sanitized game is started by the other scripts"
+  exit 77
+fi
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-pkg-XXXXXX")
+chmod 755 "$work" # the unwritable HOME is tried as another user
+xvfb_pid=""
+source "$(dirname "$0")/script_lib.sh"
+unset SDL_VIDEODRIVER
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+
+fatal() {
+  echo "FAILED: $*"
+  exit 1
+}
+for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli setpriv Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || fatal "$tool is missing (run tools/setup.sh)"
+done
+
+# 1. The package and what it carries.
+(cd "$build" && cpack -G DEB -B "$work/pkg") >"$work/cpack.log" 2>&1 || fatal "cpack: $(tail -n 5 "$work/cpack.log")"
+deb=$(echo "$work"/pkg/quorvel-bees_*.deb)
+depends=", $(dpkg-deb -f "$deb" Depends),"
+check "depends on SDL2, GL and GLU ($depends)" bash -c \
+  'for lib in libsdl2-2.0-0 libgl1 libglu1-mesa; do [[ $1 =~ [,|]\ $lib[\ ,] ]] || exit 1; done' _ "$depends"
+check "lintian finds no error" lintian --fail-on error "$deb"
+
+sys=$work/root
+mkdir -p "$sys/var/lib/dpkg/info" "$sys/var/lib/dpkg/updates" && touch "$sys/var/lib/dpkg/status"
+# The libraries it depends on are the machine's, not the scratch root's.
+dpkg=(dpkg --root="$sys" --force-depends)
+"${dpkg[@]}" -i "$deb" >"$work/dpkg.log" 2>&1 || fatal "dpkg -i: $(tail -n 5 "$work/dpkg.log")"
+entry=$sys/usr/share/applications/quorvel-bees.desktop
+check "desktop entry is valid" desktop-file-validate "$entry"
+check "AppStream metadata is valid" appstreamcli validate --no-net "$sys"/usr/share/metainfo/*.metainfo.xml
+
+# 2. Start from the menu with a fresh HOME, look at the title, quit with F12.
+home=$work/home
+mkdir -p "$home" "$work/cwd"
+menu_start() { # extra environment for the launcher; runs it from the entry, in a directory of its own
+  (cd "$work/cwd" && exec env -u XDG_DATA_HOME PATH="$sys/usr/games:$PATH" HOME="$home" "$@" \
+    $(sed -n 's/^Exec=//p' "$entry"))
+}
+start_xvfb "$work" 800x600x24 || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
+(
+  win=$(timeout 20 xdotool search --sync --name '^Loading\.\.\.$' | head -n 1)
+  sleep 1 # a few frames
+  import -window root "$work/title.png"
+  xdotool windowfocus "$win" key F12
+) &
+menu_start SDL_AUDIODRIVER=dummy timeout 30 >"$work/game.out" 2>"$work/game.err"
+status=$?
+wait $!
+check "F12 quits with status 0 (got $status)" test "$status" = 0
+check "greeting, window and pictures in the start-up lines" test "$(sed -n '1p;10p;11p' "$work/game.out")" = \
+"- WELCOME TO QUORVEL BEES!!!
+- refresh screen viewport: now 800x600, viewport 800x600
+- texture load: loading tga data/maps/tutorial1_preview.tga"
+check "no fatal line" bash -c "! grep -q '^\* ' '$work/game.out'"
+# The title screen is a meadow: green above all else, where a failed start shows black.
+colour=$(convert "$work/title.png" -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)
+check "the title shows (mean colour $colour)" awk -v c="$colour" 'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 60 && v[2] > v[3] + 60) }'
+games=$home/.local/share/quorvel-bees
+check "progress saved in the player's game directory only" \
+  test "$(find "$work" -name savegame.dat)" = "$games/savegame.dat"
+check "installed files unchanged" test -z "$("${dpkg[@]}" --verify quorvel-bees)"
+
+# 3. XDG_DATA_HOME moves the game directory; no display: the game itself says why and stops.
+(unset DISPLAY WAYLAND_DISPLAY && menu_start XDG_DATA_HOME="$work/xdg") >/dev/null 2>&1
+check "XDG_DATA_HOME holds the game directory" test -L "$work/xdg/quorvel-bees/data"
+
+# 4. A HOME the player cannot write to: one line that says why, and no game.
+rm -rf "$home/.local" && chmod 555 "$home"
+as_player=()
+[ "$(id -u)" = 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+menu_start "${as_player[@]}" >"$work/denied.out" 2>&1
+status=$?
+check "unwritable HOME: status 1 (got $status)" test "$status" = 1
+check "unwritable HOME: one line that says why" test "$(cat "$work/denied.out")" = \
+  "quorvel-bees: cannot make the game directory $games: Permission denied"
+
+# 5. Removal leaves nothing installed.
+"${dpkg[@]}" -r quorvel-bees >"$work/dpkg.log" 2>&1
+check "removal leaves no installed file" test -z "$(find "$sys" -mindepth 1 -not -path "$sys/var*")"
+
+echo "e2e_package: $((checks - failures)) passed, $failures failed"
+[ $failures -eq 0 ]
