@@ -13,9 +13,8 @@ source "$(dirname "$0")/script_lib.sh"
 shots=${QUORVEL_SHOTS:-$work/shots}
 mkdir -p "$shots"
 fail() {
-  echo "FAILED: $*"
   show_output "$run"
-  exit 1
+  fatal "$@"
 }
 unset SDL_VIDEODRIVER
 

@@ -12,14 +12,6 @@ fi
 source "$(dirname "$0")/script_lib.sh"
 unset SDL_VIDEODRIVER
 
-fatal() {
-  echo "FAILED: $*"
-  exit 1
-}
-for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli setpriv Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || fatal "$tool is missing (run tools/setup.sh)"
-done
-
 # 1. The package and what it carries.
 (cd "$build" && cpack -G DEB -B "$work/pkg") >"$work/cpack.log" 2>&1 || fatal "cpack: $(tail -n 5 "$work/cpack.log")"
 deb=$(echo "$work"/pkg/quorvel-bees_*.deb)

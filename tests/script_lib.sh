@@ -22,6 +22,11 @@ check() { # description, then a command that must succeed
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 
+fatal() {
+  echo "FAILED: $*"
+  exit 1
+}
+
 finish() {
   echo "$(basename "$0"): $((checks - failures)) passed, $failures failed"
   [ $failures -eq 0 ]

@@ -121,24 +121,6 @@ TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
     EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);
 }
 
-TEST(Screen, CloseQuitAndFullscreenKeys)
-{
-    title Title;
-    for (SDL_Keycode Key : {SDLK_F12, SDLK_UNKNOWN})
-    {
-        SDL_Event E = event(SDL_KEYDOWN, Key);
-        if (Key == SDLK_UNKNOWN) E.type = SDL_QUIT;
-        Title.quit_flag = false;
-        dispatch_event(Title, E);
-        EXPECT_TRUE(Title.quit_flag);
-    }
-    SDL_Event F11 = event(SDL_KEYDOWN, SDLK_F11);
-    std::string Said = printed_by([&] { dispatch_event(Title, F11); dispatch_event(Title, F11); });
-    EXPECT_FALSE(is_fullscreen);
-    EXPECT_EQ(split_lines(Said)[0], "- toggle fullscreen: now fullscreen");
-    EXPECT_EQ(split_lines(Said)[2], "- toggle fullscreen: now windowed");
-}
-
 TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 {
     // Only the last of six pixels is transparent; alpha 1 still counts as visible.

@@ -141,27 +141,6 @@ TEST(WorldTerrain, MapsThatCannotHoldTheLevelEndTheGameWithOneLine)
     EXPECT_EQ(make_world(make_level("rock.tga", 0, 0, 0), 1)->sprites.size(), 1u); // nothing to place
 }
 
-TEST(WorldUpdate, DeadLeaveAtTheNextUpdateAndActiveFlowersAreRebuilt)
-{
-    game_dir Dir;
-    write_map("meadow.tga", 8, 6, false);
-    ref<world> W = make_world(make_level("meadow.tga", 2, 0, 5, mkrpos(-50, -50, 0)), 9);
-    sprite* After = W->sprites[5].ptr();
-    static_cast<bee*>(W->sprites[4].ptr())->kill();
-    EXPECT_EQ(W->sprites.size(), 8u);
-    flower* F = static_cast<flower*>(W->sprites[1].ptr());
-    W->set_cursor(mkrloc(F->position[0], F->position[1]));
-    W->update(0.01);
-    ASSERT_EQ(W->sprites.size(), 7u);
-    EXPECT_EQ(W->sprites[4].ptr(), After);
-    EXPECT_EQ(W->killed_bees, 1);
-    ASSERT_EQ(W->active_flowers.size(), 1u);
-    EXPECT_EQ(W->active_flowers[0], F);
-    W->set_cursor(mkrloc(-20, -20));
-    W->update(0.01);
-    EXPECT_TRUE(W->active_flowers.empty());
-}
-
 TEST(Draws, EachOperationTakesItsCountOfDraws)
 {
     game_dir Dir;
