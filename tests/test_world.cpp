@@ -88,6 +88,7 @@ TEST(WorldTerrain, HueSortsTilesAndEachKindIsPlacedOnItsTerrainInListOrder)
     EXPECT_EQ(W->get_tile_type(mkrpos(6.99, 0.99, 0)), world::tt_grass); // tile (6, 0)
     EXPECT_EQ(W->get_tile_type(mkrpos(8.0, -7, 0)), world::tt_water);    // tile (8, 0)
     EXPECT_EQ(W->get_tile_type(mkrpos(50, 50, 0)), world::tt_rock);      // tile (10, 11)
+    EXPECT_EQ(W->hue_to_tile_type(0.1665), world::tt_grass); // as far from rock as from grass: grass is tested first
 
     ASSERT_EQ(W->sprites.size(), 1u + 6 + 5 + 12);
     EXPECT_EQ(W->sprites[0]->position, mkrpos(10, 11, 0));
