@@ -3,6 +3,7 @@
 #include "die.h"
 #include "level.h"
 #include "ref.h"
+#include "sound.h"
 #include "title.h"
 
 #include <GL/gl.h>
@@ -136,7 +137,7 @@ void toggle_fullscreen()
     refresh_gl_viewport_from_window_size();
 }
 
-void dispatch_event(title& Title, SDL_Event& E)
+void dispatch_event(title& Title, sound& Sound, SDL_Event& E)
 {
     if (E.type == SDL_QUIT)
         Title.quit_flag = true;
@@ -144,6 +145,8 @@ void dispatch_event(title& Title, SDL_Event& E)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
         toggle_fullscreen();
+    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_m)
+        Sound.toggle();
     else if (E.type == SDL_WINDOWEVENT && E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
     {
         // Under X11 the size read right after going fullscreen can still be the old one; this is
@@ -200,6 +203,8 @@ int run_game(int, char**)
     ref<title> Title = mkref(new title);
     Title->init();
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
+    sound Sound;
+    Sound.init();
 
     Uint32 PrevTicks = SDL_GetTicks();
     while (!Title->quit_flag)
@@ -209,7 +214,7 @@ int run_game(int, char**)
         mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
         SDL_Event E;
-        while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), E);
+        while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), Sound, E);
         if (hung_up) Title->quit_flag = true;
 
         Uint32 Now = SDL_GetTicks();
@@ -218,6 +223,7 @@ int run_game(int, char**)
 
         // The delay just taken belongs to the next frame's step.
         Title->update(Elapsed / 1000.0);
+        Sound.follow(*Title.ptr(), Elapsed / 1000.0);
         Title->render();
         SDL_GL_SwapWindow(screen_window);
         glClearColor(0, 0, 0, 1);
@@ -227,6 +233,7 @@ int run_game(int, char**)
     }
 
     save_all_levels();
+    Sound.close();
     screen_close();
     SDL_Quit();
     Title.clear();

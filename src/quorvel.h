@@ -7,6 +7,7 @@
 
 #include <SDL2/SDL.h>
 
+class sound;
 class title;
 
 extern rloc mouseloc;
@@ -21,8 +22,9 @@ void screen_close();
 void toggle_fullscreen();
 void refresh_gl_viewport_from_window_size();
 
-// One event of the frame loop: quit, fullscreen, a new window size, or handed to the title screen.
-void dispatch_event(title& Title, SDL_Event& E);
+// One event of the frame loop: quit, fullscreen, a new window size, sound on or off, or handed to the
+// title screen.
+void dispatch_event(title& Title, sound& Sound, SDL_Event& E);
 
 // The whole program; main only forwards to it.
 int run_game(int ArgC, char** ArgV);

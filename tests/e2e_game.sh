@@ -17,6 +17,11 @@ fail() {
   fatal "$@"
 }
 unset SDL_VIDEODRIVER
+# Sound goes to a file: silence is zero bytes, anything else is heard.
+audio=$work/audio.raw
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$audio
+heard() { ! cmp -s <(tail -c +$(($1 + 1)) "$audio" | head -c $(($2 - $1))) <(head -c $(($2 - $1)) /dev/zero); }
+audio_size() { stat -c %s "$audio"; }
 
 # The picture on the screen: left, top and size in screen pixels. Scripts speak in the pixels of the
 # picture at 800 by 600; screenshots of the picture are scaled to that size.
@@ -51,9 +56,9 @@ wait_for() { # name, check
     sleep 0.2
   done
 }
-settled() { # the middle of the picture is the same as in the last screenshot: its slide is over
+settled() { # the top middle, clear of the wobbling go button, is as in the last screenshot: its slide is over
   local now
-  now=$(at "$1" 400 150 140)
+  now=$(at "$1" 400 120 100)
   [ "$now" = "$prev" ] && return 0
   prev=$now
   return 1
@@ -128,7 +133,26 @@ check "start-up lines" test "$(head -n 10 "$run.out")" = "$greeting
 - screen open: setting to windowed 800x600
 - refresh screen viewport: now 800x600, viewport 800x600"
 check "an 800x600 window" test "${WIDTH}x$HEIGHT" = 800x600
+# Silence on the title until a tile is picked; the level is heard; M silences it.
+wait_for window_title row_up || fail "the title did not slide in"
+a0=$(audio_size)
+move "$(px 9.666)" "$(px 7.5)"
+sleep 0.3 # the title sees the pointer there before the click
+xdotool click 1
+sleep 1
+a1=$(audio_size)
+check "silence on the title ($a0 bytes), a tick when a tile is picked" eval "! heard 0 $a0 && heard $a0 $a1"
+move "$(px 3.666)" "$(px 7.5)" # the first tile again, one step left since the row glided
+sleep 0.3
+xdotool click 1
 play_first_level window
+a2=$(audio_size)
+sleep 1
+key m
+sleep 0.5
+a3=$(audio_size)
+sleep 1
+check "the level is heard, M silences it" eval "heard $a2 $a3 && ! heard $a3 $(audio_size)"
 check "the title slid in" test "$(at title_early 20 20)" != "$(at window_title 20 20)"
 key Escape
 move 60 60

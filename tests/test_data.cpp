@@ -5,6 +5,7 @@
 
 #include "hsv.h"
 #include "loadtga.h"
+#include "sound.h"
 #include "title.h"
 
 #include <algorithm>
@@ -220,4 +221,29 @@ TEST_F(Data, KilledRightAfterAResultIsRecordedTheNextStartHasTheMedal)
     EXPECT_TRUE(WIFSIGNALED(Status)) << "still running when killed";
     EXPECT_EQ(read_file("savegame.dat"), le_words({10, 1, 1, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0}));
     for (const auto& E : fs::directory_iterator(".")) EXPECT_NE(E.path().filename().string().rfind("savegame.dat.", 0), 0u);
+}
+
+TEST_F(Data, SoundsAreShortQuietAtTheirEndsAndCentred)
+{
+    int Files = 0;
+    for (const auto& E : fs::directory_iterator(shipped("data/sfx")))
+    {
+        SCOPED_TRACE(E.path().filename().string());
+        std::string Bytes = read_file(E.path().string());
+        ASSERT_GT(Bytes.size(), 44u);
+        EXPECT_EQ(Bytes.substr(0, 4) + Bytes.substr(8, 8), "RIFFWAVEfmt ");
+        EXPECT_EQ(Bytes.substr(20, 4), std::string("\1\0\1\0", 4)) << "PCM, mono";
+        EXPECT_EQ(Bytes.substr(34, 6), std::string("\x10\0data", 6)) << "16 bits";
+        std::vector<int> S;
+        for (size_t a = 44; a + 1 < Bytes.size(); a += 2) S.push_back((short)((unsigned char)Bytes[a] | (unsigned char)Bytes[a + 1] << 8));
+        double Sum = 0;
+        int Peak = 0;
+        for (int V : S) Sum += V, Peak = std::max(Peak, std::abs(V));
+        EXPECT_TRUE(S.size() > 22050 / 20 && S.size() < 22050 * 3) << S.size() << " samples";
+        EXPECT_TRUE(Peak > 32767 / 10 && Peak < 32767 * 0.9) << "peak " << Peak;
+        EXPECT_TRUE(std::abs(S.front()) < 100 && std::abs(S.back()) < 100) << "silent ends: " << S.front() << ", " << S.back();
+        EXPECT_LT(std::abs(Sum / S.size()), 32767 * 0.005) << "offset";
+        Files++;
+    }
+    EXPECT_EQ(Files, SND_SIZE);
 }

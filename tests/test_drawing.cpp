@@ -5,6 +5,7 @@
 
 #include "horsefly.h"
 #include "play.h"
+#include "sound.h"
 #include "texture.h"
 #include "title.h"
 
@@ -113,9 +114,10 @@ TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
     SDL_Event E = event(SDL_WINDOWEVENT);
     E.window.event = SDL_WINDOWEVENT_SIZE_CHANGED, E.window.data1 = 1680, E.window.data2 = 1050;
     title Title;
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
+    sound Sound;
+    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
     EXPECT_EQ(picture_pixels(12), 21.0f);
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, E); }), "") << "the same size again";
+    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "") << "the same size again";
     SDL_SetWindowSize(screen_window, 800, 600);
     printed_by(refresh_gl_viewport_from_window_size);
     EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);

@@ -4,6 +4,7 @@
 
 #include "flower.h"
 #include "play.h"
+#include "sound.h"
 #include "title.h"
 
 #include <memory>
@@ -258,4 +259,47 @@ TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
     EXPECT_EQ(Title.cur_level, 9);
     click_at(9.666, 7.5); // past it: nothing
     EXPECT_EQ(Title.cur_level, 9);
+}
+
+TEST_F(TitleScreen, SoundsFollowWhatTheScreensShow)
+{
+    std::vector<int> Heard;
+    sound S;
+    S.heard = &Heard;
+    until_not(title::m_slide_in);
+    S.follow(Title, 0.01); // the level row: silence
+    click_at(6.666 + 3.0, 7.5); // a tile picked
+    S.follow(Title, 0.01);
+    Title.cur_level = 0;
+    S.follow(Title, 0.01);
+    click_at(6.666, 5.05); // go
+    S.follow(Title, 0.01);
+
+    hand_world H; // a level of seven bees in view and a flower
+    std::vector<bee*> Bees;
+    for (int a = 0; a < 7; a++) Bees.push_back(H.add_bee(mkrpos(2 + a, 3, 0.5)));
+    flower* F = H.place<flower>(mkrpos(5, 5, 0));
+    Title.play_world = H.W;
+    Title.play_mode->init_level(H.W);
+    Title.mode = title::m_play;
+    S.follow(Title, 0.01); // the swarm's buzz
+    Bees[0]->rescue();
+    Bees[1]->kill();
+    S.follow(Title, 0.01);
+    for (int a = 2; a < 7; a++) Bees[a]->rescue(); // a crowd home at once rings three chimes, spaced
+    for (int f = 0; f < 50; f++) S.follow(Title, 0.01);
+    F->drain(F->pollen);
+    F->update(0.01);
+    Title.play_mode->mode = play::m_drag_pollen;
+    S.follow(Title, 0.01);
+    S.toggle(); // M: everything stops, nothing new is heard
+    S.follow(Title, 0.01);
+    S.toggle();
+    S.follow(Title, 0.01);
+    Title.mode = title::m_scores_in;
+    S.follow(Title, 0.01);
+    Title.score_medals = 2;
+    for (int f = 0; f < 4; f++) S.follow(Title, 0.5);
+    EXPECT_EQ(Heard, (std::vector<int>{snd_pick, snd_pick, snd_go, snd_buzz, snd_sting, snd_home, snd_home, snd_home, snd_home,
+                                       snd_wilt, snd_drag, snd_rustle, snd_buzz, snd_rustle, snd_end, snd_medal1, snd_medal2}));
 }

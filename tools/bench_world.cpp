@@ -4,6 +4,8 @@
 // Runs from the source tree so the real maps are used.
 #include "level.h"
 #include "quorvel.h"
+#include "sound.h"
+#include "title.h"
 #include "world.h"
 
 #include <GL/gl.h>
@@ -52,6 +54,18 @@ void BM_world_render_final(benchmark::State& State)
     State.SetLabel(std::to_string(W->sprites.size()) + " sprites, llvmpipe");
 }
 
+// What the sounds add to a frame: following the last level's world, unheard (no audio device here).
+void BM_sound_follow(benchmark::State& State)
+{
+    title Title;
+    Title.init();
+    Title.play_world = warm_world(count_levels() - 1);
+    Title.play_mode->init_level(Title.play_world);
+    Title.mode = title::m_play;
+    sound Sound;
+    for (auto _ : State) Sound.follow(Title, 0.01);
+}
+
 } // namespace
 
 int main(int ArgC, char** ArgV)
@@ -62,6 +76,7 @@ int main(int ArgC, char** ArgV)
 
     for (int a = 0; a < count_levels(); a++)
         benchmark::RegisterBenchmark(("world_update/level" + std::to_string(a)).c_str(), BM_world_update)->Arg(a);
+    benchmark::RegisterBenchmark("sound_follow/final_level", BM_sound_follow);
     benchmark::RegisterBenchmark("world_render/final_level", BM_world_render_final)
         ->Args({800, 600})
         ->Args({1440, 1080})

@@ -1,0 +1,164 @@
+#include "sound.h"
+
+#include "flower.h"
+#include "picture.h"
+#include "title.h"
+
+#include <algorithm>
+#include <string>
+
+#ifdef QUORVEL_MIXER
+#include <SDL2/SDL_mixer.h>
+#endif
+
+namespace {
+const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3", "pick", "go", "buzz"};
+const int LOOP_CHANNELS = 2; // 0 the buzz, 1 the rustle; the effects share the rest
+const double HOME_GAP = 0.12; // seconds between chimes when many bees come home at once
+const int HOMES_KEPT = 3;     // chimes still owed at most: a crowd arriving does not ring for seconds
+const double MEDAL_GAP = 0.4;
+const int BUZZ_LOUDEST = 80; // of the mixer's 128, reached with this many bees in view
+const int BUZZ_CROWD = 15;
+} // namespace
+
+sound::sound()
+    : on_flag(true), heard(nullptr), open_flag(false), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1),
+      seen_mode(-1), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
+{
+    std::fill(chunks, chunks + SND_SIZE, nullptr);
+    loop_volume[0] = loop_volume[1] = -1;
+}
+
+sound::~sound()
+{
+    close();
+}
+
+void sound::init()
+{
+#ifdef QUORVEL_MIXER
+    // Audio is opened apart from the rest of SDL, so a machine without it plays the game all the same.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
+    {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    open_flag = true;
+    Mix_AllocateChannels(LOOP_CHANNELS + 8);
+    Mix_ReserveChannels(LOOP_CHANNELS);
+    for (int a = 0; a < SND_SIZE; a++) chunks[a] = Mix_LoadWAV((std::string("data/sfx/") + FILES[a] + ".wav").c_str());
+#endif
+}
+
+void sound::close()
+{
+#ifdef QUORVEL_MIXER
+    if (!open_flag) return;
+    Mix_HaltChannel(-1);
+    for (void*& C : chunks) Mix_FreeChunk((Mix_Chunk*)C), C = nullptr;
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+#endif
+    open_flag = false;
+}
+
+void sound::toggle()
+{
+    on_flag = !on_flag;
+    for (int Slot = 0; Slot < LOOP_CHANNELS; Slot++) loop(Slot, Slot == 0 ? snd_buzz : snd_rustle, -1);
+}
+
+void sound::follow(title& Title, double T)
+{
+    home_counter -= T;
+    medal_counter -= T;
+    const int Mode = Title.mode;
+
+    if (Mode == title::m_title && seen_mode == title::m_title && Title.cur_level != seen_level) play(snd_pick);
+    if (Mode == title::m_slide_out && seen_mode == title::m_title && !Title.slide_out_quit) play(snd_go);
+    if (Mode == title::m_scores_in && seen_mode == title::m_play)
+    {
+        play(snd_end);
+        medals_rung = 0, medal_counter = 2 * MEDAL_GAP;
+    }
+    // The medals as the results card shows them, one after another; the score is known from its first frame.
+    if ((Mode == title::m_scores_in || Mode == title::m_scores) && medal_counter <= 0 && medals_rung < Title.score_medals)
+    {
+        play(snd_medal1 + medals_rung++);
+        medal_counter = MEDAL_GAP;
+    }
+    seen_mode = Mode, seen_level = Title.cur_level;
+
+    world* W = Mode == title::m_play ? Title.play_world.ptr() : nullptr;
+    std::vector<bool> Wilted;
+    int InView = 0;
+    if (W)
+    {
+        const rpos& View = Title.play_mode->R.view_center;
+        for (ref<sprite>& S : W->sprites)
+        {
+            if (S->sprite_type == sprite::st_flower) Wilted.push_back(static_cast<flower*>(S.ptr())->wilted_flag);
+            const rpos& P = S->position;
+            InView += S->sprite_type == sprite::st_bee && !S->dead && P[0] >= View[0] && P[0] <= View[0] + VIEW_W &&
+                      P[1] >= View[1] && P[1] <= View[1] + PICTURE_H;
+        }
+    }
+    if (W != seen_world) // a new level: nothing of it has been heard yet
+    {
+        seen_world = W, seen_wilted = Wilted, seen_drag = false, homes_waiting = 0;
+        if (W) seen_rescued = W->rescued_bees, seen_killed = W->killed_bees;
+    }
+    bool Drag = W && Title.play_mode->mode == play::m_drag_pollen;
+    if (W)
+    {
+        homes_waiting = std::min(HOMES_KEPT, homes_waiting + W->rescued_bees - seen_rescued);
+        if (W->killed_bees > seen_killed) play(snd_sting);
+        for (size_t a = 0; a < Wilted.size(); a++)
+            if (Wilted[a] && !seen_wilted[a])
+            {
+                play(snd_wilt);
+                break;
+            }
+        if (Drag && !seen_drag) play(snd_drag);
+        seen_rescued = W->rescued_bees, seen_killed = W->killed_bees, seen_wilted = Wilted, seen_drag = Drag;
+    }
+    if (homes_waiting > 0 && home_counter <= 0)
+    {
+        play(snd_home);
+        homes_waiting--, home_counter = HOME_GAP;
+    }
+    loop(0, snd_buzz, W ? BUZZ_LOUDEST * std::min(InView, BUZZ_CROWD) / BUZZ_CROWD : -1);
+    loop(1, snd_rustle, Drag ? 128 : -1);
+}
+
+void sound::play(int Id)
+{
+    if (!on_flag) return;
+    if (heard) heard->push_back(Id);
+#ifdef QUORVEL_MIXER
+    else if (open_flag && chunks[Id]) Mix_PlayChannel(-1, (Mix_Chunk*)chunks[Id], 0);
+#endif
+}
+
+void sound::loop(int Slot, int Id, int Volume)
+{
+    if (!on_flag) Volume = -1;
+    int Was = loop_volume[Slot];
+    loop_volume[Slot] = Volume;
+    if (Volume == Was) return;
+    if (heard)
+    {
+        if (Was < 0) heard->push_back(Id);
+        return;
+    }
+#ifdef QUORVEL_MIXER
+    if (!open_flag || !chunks[Id]) return;
+    if (Volume < 0) Mix_HaltChannel(Slot);
+    else
+    {
+        if (Was < 0) Mix_PlayChannel(Slot, (Mix_Chunk*)chunks[Id], -1);
+        Mix_Volume(Slot, Volume);
+    }
+#endif
+}

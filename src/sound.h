@@ -1,0 +1,58 @@
+// What the player hears. The sounds follow what the screens already show, once per frame after the title
+// screen's update: the world's counters, the flowers' wilting, the drag, the title's modes. Nothing in the
+// rules calls it and it draws no random numbers, so a replayed level stays draw for draw the same. Without
+// an audio device, or with M pressed, the game is silent and otherwise unchanged.
+#pragma once
+
+#include <vector>
+
+class title;
+class world;
+
+enum sound_ids
+{
+    snd_home,
+    snd_sting,
+    snd_drag,
+    snd_rustle, // loop
+    snd_wilt,
+    snd_end,
+    snd_medal1,
+    snd_medal2,
+    snd_medal3,
+    snd_pick,
+    snd_go,
+    snd_buzz, // loop
+    SND_SIZE
+};
+
+class sound
+{
+public:
+    bool on_flag;
+    std::vector<int>* heard; // set: requests are noted here instead of played
+
+    sound();
+    ~sound();
+
+    // Opens the audio device and loads data/sfx; silent, without a word, where either fails. The device is
+    // closed before SDL is.
+    void init();
+    void close();
+    void follow(title& Title, double T);
+    void toggle();
+
+private:
+    bool open_flag;
+    void* chunks[SND_SIZE]; // Mix_Chunk*, owned
+    world* seen_world;
+    int seen_rescued, seen_killed, seen_level, seen_mode;
+    bool seen_drag;
+    std::vector<bool> seen_wilted;
+    int homes_waiting, medals_rung;
+    double home_counter, medal_counter;
+    int loop_volume[2]; // buzz, rustle: -1 while stopped
+
+    void play(int Id);
+    void loop(int Slot, int Id, int Volume);
+};
