@@ -41,7 +41,7 @@ game_pid=$!
 
 wid=""
 for _ in $(seq 1800); do # memcheck is slow to start a GL program: up to three minutes
-  wid=$(xdotool search --onlyvisible --name '^Loading\.\.\.$' 2>/dev/null | head -n 1) || true
+  wid=$(xdotool search --onlyvisible --name '^Quorvel Bees$' 2>/dev/null | head -n 1) || true
   [ -n "$wid" ] && grep -qx -- '- texture load: loading tga data/gfx/tulip1.tga' "$work/game.out" && break
   kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.out" "$log"; exit 1; }
   sleep 0.1
