@@ -197,38 +197,46 @@ int run_game(int, char**)
 
     scan_all_levels();
 
-    ref<title> Title = mkref(new title);
-    Title->init();
+    game_loop Loop;
+    Loop.Title = mkref(new title);
+    Loop.Title->init();
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
 
-    Uint32 PrevTicks = SDL_GetTicks();
-    while (!Title->quit_flag)
-    {
-        int MouseX, MouseY;
-        SDL_GetMouseState(&MouseX, &MouseY);
-        mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
+    Loop.PrevTicks = SDL_GetTicks();
+    while (!Loop.Title->quit_flag) frame(Loop);
+    stop_game(Loop);
+    return 0;
+}
 
-        SDL_Event E;
-        while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), E);
-        if (hung_up) Title->quit_flag = true;
+void frame(game_loop& Loop)
+{
+    title& Title = *Loop.Title.ptr();
+    int MouseX, MouseY;
+    SDL_GetMouseState(&MouseX, &MouseY);
+    mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
-        Uint32 Now = SDL_GetTicks();
-        Sint32 Elapsed = (Sint32)(Now - PrevTicks);
-        if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
+    SDL_Event E;
+    while (SDL_PollEvent(&E)) dispatch_event(Title, E);
+    if (hung_up) Title.quit_flag = true;
 
-        // The delay just taken belongs to the next frame's step.
-        Title->update(Elapsed / 1000.0);
-        Title->render();
-        SDL_GL_SwapWindow(screen_window);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Uint32 Now = SDL_GetTicks();
+    Sint32 Elapsed = (Sint32)(Now - Loop.PrevTicks);
+    if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
 
-        PrevTicks = Now;
-    }
+    // The delay just taken belongs to the next frame's step.
+    Title.update(Elapsed / 1000.0);
+    Title.render();
+    SDL_GL_SwapWindow(screen_window);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    Loop.PrevTicks = Now;
+}
+
+void stop_game(game_loop& Loop)
+{
     save_all_levels();
     screen_close();
     SDL_Quit();
-    Title.clear();
-    return 0;
+    Loop.Title.clear();
 }
