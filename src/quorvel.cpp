@@ -4,6 +4,9 @@
 #include "level.h"
 #include "ref.h"
 #include "title.h"
+#ifdef __EMSCRIPTEN__
+#include "web.h"
+#endif
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -203,6 +206,9 @@ int run_game(int, char**)
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
 
     Loop.PrevTicks = SDL_GetTicks();
+#ifdef __EMSCRIPTEN__
+    web_run(Loop); // the browser calls frame from here on, and stops the game itself
+#endif
     while (!Loop.Title->quit_flag) frame(Loop);
     stop_game(Loop);
     return 0;
