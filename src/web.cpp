@@ -53,10 +53,12 @@ void follow_canvas()
     if (W > 0 && H > 0 && (W != NowW || H != NowH)) SDL_SetWindowSize(screen_window, W, H);
 }
 
-// F12 belongs to the browser (its developer tools); it must not end the game there.
-int SDLCALL drop_browser_keys(void*, SDL_Event* E)
+// The browser runs no frames while the page is hidden; the first frame back must not pass the whole
+// absence to the world as one step.
+EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
-    return !(E->type == SDL_KEYDOWN && E->key.keysym.sym == SDLK_F12);
+    if (!E->hidden) running.PrevTicks = SDL_GetTicks();
+    return EM_FALSE;
 }
 
 void browser_frame()
@@ -82,6 +84,7 @@ void web_run(game_loop& Loop)
     running = Loop;
     Loop.Title.clear();
     last_save = save_file();
-    SDL_SetEventFilter(drop_browser_keys, nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
+    // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.
     emscripten_set_main_loop(browser_frame, 0, 1);
 }

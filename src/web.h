@@ -9,5 +9,6 @@ struct game_loop;
 #define WEB_SAVE_FILE "/progress/savegame.dat"
 
 // Takes over the loop (and its title screen) and hands it to the browser, which calls frame once per
-// display refresh; never returns. When the title screen quits, the game stops as on the desktop.
+// display refresh while the page is shown; never returns. When the title screen quits, the game stops as
+// on the desktop.
 void web_run(game_loop& Loop);

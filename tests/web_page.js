@@ -29,10 +29,12 @@ const bees = n => png => [...Array(n).keys()].every(i => {
   let lines = [];
   page.on('console', m => lines.push(m.text()));
   page.on('pageerror', e => check(false, 'page error: ' + e.message));
-  const waitFor = async (name, test) => {
-    for (const end = Date.now() + 30000; Date.now() < end; await sleep(250)) {
-      const shot = await page.screenshot({ path: `${shots}/${name}.png` });
-      if (test(PNG.sync.read(shot))) return check(true, name);
+  const waitFor = async (name, test) => { // on a picture whose slide is over: its middle stays put
+    for (let end = Date.now() + 30000, last = ''; Date.now() < end; await sleep(250)) {
+      const png = PNG.sync.read(await page.screenshot({ path: `${shots}/${name}.png` }));
+      const middle = at(png, 400, 150).join();
+      if (test(png) && middle === last) return check(true, name);
+      last = middle;
     }
     check(false, name);
     throw new Error('gave up waiting for ' + name);

@@ -46,7 +46,7 @@ server=$!
 for _ in $(seq 50); do python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null && break; sleep 0.1; done
 
 if [ "${1:-}" = "--frame-time" ]; then
-  node "$root/tools/web/frame_time.js" "http://127.0.0.1:$port/" "$work/profile"
+  node "$root/tools/web/frame_time.js" "http://127.0.0.1:$port/" "$work/profile" "$work/shots/last_level.png"
 else
   node "$root/tests/web_page.js" "http://127.0.0.1:$port/" "$work/desktop.txt" "$work/profile" "$work/shots"
 fi
