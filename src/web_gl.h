@@ -7,7 +7,8 @@
 // - The browser shows the drawing buffer as it stands when the frame's callback returns, and the loop
 //   clears right after presenting; that clear waits for the next frame's first drawing.
 // - WebGL has no GL_GENERATE_MIPMAP: the mipmaps are built after the upload that asked for them.
-// - Lighting is never on; the one light-model setting has no effect and the emulation lacks it.
+// - Lighting is never on, so the light model has no effect (the emulation lacks the call), and the
+//   emulation always shades smoothly, as the game asks (it would only warn about the call).
 #pragma once
 
 #include <GL/gl.h>
@@ -103,6 +104,7 @@ inline void tex_image2d(GLenum Target, GLint Level, GLint Inner, GLsizei W, GLsi
 }
 
 inline void light_modeli(GLenum, GLint) {}
+inline void shade_model(GLenum) {}
 } // namespace web_gl
 
 #define glBegin web_gl::begin
@@ -118,3 +120,4 @@ inline void light_modeli(GLenum, GLint) {}
 #define glTexParameteri web_gl::tex_parameteri
 #define glTexImage2D web_gl::tex_image2d
 #define glLightModeli web_gl::light_modeli
+#define glShadeModel web_gl::shade_model
