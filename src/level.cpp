@@ -3,6 +3,9 @@
 #include "clamp.h"
 #include "die.h"
 #include "texture.h"
+#ifdef __EMSCRIPTEN__
+#include "web.h"
+#endif
 
 #include <cerrno>
 #include <cstdint>
@@ -85,7 +88,11 @@ void scan_all_levels()
 }
 
 namespace {
+#ifdef __EMSCRIPTEN__
+const char* const SAVE_FILE = WEB_SAVE_FILE; // the web page keeps it in the browser's store
+#else
 const char* const SAVE_FILE = "savegame.dat";
+#endif
 
 // Set when a save file is there but could not be read: writing this run's progress over it would
 // throw away medals the player may still have in it.

@@ -5,6 +5,9 @@
 #include "ref.h"
 #include "sound.h"
 #include "title.h"
+#ifdef __EMSCRIPTEN__
+#include "web.h"
+#endif
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -200,42 +203,52 @@ int run_game(int, char**)
 
     scan_all_levels();
 
-    ref<title> Title = mkref(new title);
-    Title->init();
+    game_loop Loop;
+    Loop.screen = mkref(new title);
+    Loop.screen->init();
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
-    sound Sound;
-    Sound.init();
+    Loop.sounds.init();
 
-    Uint32 PrevTicks = SDL_GetTicks();
-    while (!Title->quit_flag)
-    {
-        int MouseX, MouseY;
-        SDL_GetMouseState(&MouseX, &MouseY);
-        mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
+    Loop.prev_ticks = SDL_GetTicks();
+#ifdef __EMSCRIPTEN__
+    web_run(Loop); // the browser calls frame from here on, and stops the game itself
+#endif
+    while (!Loop.screen->quit_flag) frame(Loop);
+    stop_game(Loop);
+    return 0;
+}
 
-        SDL_Event E;
-        while (SDL_PollEvent(&E)) dispatch_event(*Title.ptr(), Sound, E);
-        if (hung_up) Title->quit_flag = true;
+void frame(game_loop& Loop)
+{
+    title& Title = *Loop.screen.ptr();
+    int MouseX, MouseY;
+    SDL_GetMouseState(&MouseX, &MouseY);
+    mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
-        Uint32 Now = SDL_GetTicks();
-        Sint32 Elapsed = (Sint32)(Now - PrevTicks);
-        if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
+    SDL_Event E;
+    while (SDL_PollEvent(&E)) dispatch_event(Title, Loop.sounds, E);
+    if (hung_up) Title.quit_flag = true;
 
-        // The delay just taken belongs to the next frame's step.
-        Title->update(Elapsed / 1000.0);
-        Sound.follow(*Title.ptr(), Elapsed / 1000.0);
-        Title->render();
-        SDL_GL_SwapWindow(screen_window);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Uint32 Now = SDL_GetTicks();
+    Sint32 Elapsed = (Sint32)(Now - Loop.prev_ticks);
+    if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
 
-        PrevTicks = Now;
-    }
+    // The delay just taken belongs to the next frame's step.
+    Title.update(Elapsed / 1000.0);
+    Loop.sounds.follow(Title, Elapsed / 1000.0);
+    Title.render();
+    SDL_GL_SwapWindow(screen_window);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    Loop.prev_ticks = Now;
+}
+
+void stop_game(game_loop& Loop)
+{
     save_all_levels();
-    Sound.close();
+    Loop.sounds.close();
     screen_close();
     SDL_Quit();
-    Title.clear();
-    return 0;
+    Loop.screen.clear();
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "picture.h"
+#include "ref.h"
+#include "sound.h"
 #include "vecco.h"
 
 #include <SDL2/SDL.h>
 
-class sound;
 class title;
 
 extern rloc mouseloc;
@@ -26,5 +27,18 @@ void refresh_gl_viewport_from_window_size();
 // title screen.
 void dispatch_event(title& Title, sound& Sound, SDL_Event& E);
 
+// What the frame loop carries from one frame to the next.
+struct game_loop
+{
+    ref<title> screen;
+    sound sounds;
+    Uint32 prev_ticks = 0; // SDL_GetTicks at the previous frame
+};
+
 // The whole program; main only forwards to it.
 int run_game(int ArgC, char** ArgV);
+// One pass of the frame loop: mouse, events, pacing, update, render, present. The desktop loop and the
+// browser's frame callback both call it.
+void frame(game_loop& Loop);
+// After the last frame: progress saved, the window and SDL closed, the screens released.
+void stop_game(game_loop& Loop);

@@ -34,6 +34,8 @@ public:
 
     sound();
     ~sound();
+    sound(const sound&) = delete; // owns the mixer's chunks
+    sound& operator=(const sound&) = delete;
 
     // Opens the audio device and loads data/sfx; silent, without a word, where either fails. The device is
     // closed before SDL is.

@@ -8,6 +8,12 @@ if [ "${1:-}" = "--play" ] || [ "${1:-}" = "--package" ]; then
   packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
   [ "$1" = "--package" ] && packages+=(dpkg-dev file)
 fi
+# The web page: emscripten, and dpkg-dev to unpack SDL's source package; its test: a browser, a server, npm.
+[ "${1:-}" = "--web" ] && packages=(cmake make emscripten dpkg-dev)
+if [ "${1:-}" = "--web-test" ]; then
+  packages=(chromium python3)
+  command -v npm >/dev/null || packages+=(npm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

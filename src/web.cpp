@@ -1,0 +1,91 @@
+#include "web.h"
+
+#include "quorvel.h"
+#include "title.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+#include <sys/stat.h>
+
+namespace {
+game_loop running; // the browser's frames outlive run_game's stack
+struct stat last_save; // the save file as last handed to the browser's store
+
+struct stat save_file()
+{
+    struct stat Now = {};
+    ::stat(WEB_SAVE_FILE, &Now);
+    return Now;
+}
+
+// Hands the progress directory to the browser's store; at the end the page learns when it is kept.
+void store(bool Ending)
+{
+    EM_ASM({
+        FS.syncfs(false, function(Err) {
+            if (Err) err('! save all levels: the browser did not keep the save file: ' + Err);
+            if ($0 && Module.stopped) Module.stopped();
+        });
+    }, Ending);
+}
+
+// Every save makes a fresh file, so a new inode or time means a save the store has not seen yet.
+void store_new_save()
+{
+    struct stat Now = save_file();
+    if (Now.st_ino == last_save.st_ino && Now.st_mtim.tv_sec == last_save.st_mtim.tv_sec &&
+        Now.st_mtim.tv_nsec == last_save.st_mtim.tv_nsec)
+        return;
+    last_save = Now;
+    store(false);
+}
+
+// The page sizes the canvas with CSS; the window, and so the picture's fit, follows it in device
+// pixels. SDL reports the new size as a window event, which the frame's event loop refits on.
+void follow_canvas()
+{
+    double CssW = 0, CssH = 0;
+    emscripten_get_element_css_size("#canvas", &CssW, &CssH);
+    double Ratio = emscripten_get_device_pixel_ratio();
+    int W = (int)(CssW * Ratio + 0.5), H = (int)(CssH * Ratio + 0.5);
+    int NowW, NowH;
+    SDL_GetWindowSize(screen_window, &NowW, &NowH);
+    if (W > 0 && H > 0 && (W != NowW || H != NowH)) SDL_SetWindowSize(screen_window, W, H);
+}
+
+// The browser runs no frames while the page is hidden; the first frame back must not pass the whole
+// absence to the world as one step.
+EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
+{
+    if (!E->hidden) running.prev_ticks = SDL_GetTicks();
+    return EM_FALSE;
+}
+
+void browser_frame()
+{
+    if (running.screen->quit_flag)
+    {
+        emscripten_cancel_main_loop();
+        stop_game(running);
+        store(true);
+        return;
+    }
+    follow_canvas();
+    frame(running);
+    store_new_save();
+}
+} // namespace
+
+void web_run(game_loop& Loop)
+{
+    // emscripten starts with every permission bit masked, so a save made with the umask applied would be
+    // unreadable when the store gives it back on the next visit.
+    ::umask(022);
+    running.screen = Loop.screen; // the web page is silent: the loop's sounds stay behind
+    running.prev_ticks = Loop.prev_ticks;
+    Loop.screen.clear();
+    last_save = save_file();
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
+    // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.
+    emscripten_set_main_loop(browser_frame, 0, 1);
+}

@@ -1,0 +1,20 @@
+# The game as a web page, configured by tools/web/build.sh with emscripten: the desktop game's sources
+# and data, SDL2 built for the browser (QUORVEL_SDL_PREFIX), and the drawing layer src/web_gl.h
+# force-included into every file. The page itself is tools/web/index.html.
+set(QUORVEL_SDL_PREFIX "" CACHE PATH "SDL2 built for the browser (tools/web/sdl.sh)")
+if(NOT EXISTS "${QUORVEL_SDL_PREFIX}/lib/libSDL2.a")
+  message(FATAL_ERROR "QUORVEL_SDL_PREFIX holds no libSDL2.a: run tools/web/build.sh")
+endif()
+
+file(GLOB QUORVEL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+add_executable(quorvel ${QUORVEL_SOURCES})
+set_target_properties(quorvel PROPERTIES SUFFIX ".js")
+target_include_directories(quorvel PRIVATE ${CMAKE_SOURCE_DIR}/src ${QUORVEL_SDL_PREFIX}/include)
+target_compile_options(quorvel PRIVATE -include ${CMAKE_SOURCE_DIR}/src/web_gl.h)
+target_link_libraries(quorvel PRIVATE ${QUORVEL_SDL_PREFIX}/lib/libSDL2.a)
+target_link_options(quorvel PRIVATE
+  -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js
+  --preload-file ${CMAKE_SOURCE_DIR}/data@data
+  --pre-js ${CMAKE_SOURCE_DIR}/tools/web/pre.js)
+set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tools/web/pre.js ${CMAKE_SOURCE_DIR}/src/web_gl.h)
