@@ -14,7 +14,7 @@ target_compile_options(quorvel PRIVATE -include ${CMAKE_SOURCE_DIR}/src/web_gl.h
 target_link_libraries(quorvel PRIVATE ${QUORVEL_SDL_PREFIX}/lib/libSDL2.a)
 target_link_options(quorvel PRIVATE
   -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js
-  --preload-file ${CMAKE_SOURCE_DIR}/data@data
+  --preload-file ${CMAKE_SOURCE_DIR}/data@data --exclude-file *.wav # the page has no mixer
   --pre-js ${CMAKE_SOURCE_DIR}/tools/web/pre.js)
 set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
   ${CMAKE_SOURCE_DIR}/tools/web/pre.js ${CMAKE_SOURCE_DIR}/src/web_gl.h)
