@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -92,6 +94,27 @@ struct game_dir
         fs::remove_all(path);
     }
 };
+
+// Runs Body in a child process, its output in child.txt; returns the exit status and keeps the fatal lines.
+template <class F>
+int in_child(F Body, std::vector<std::string>& Fatal)
+{
+    pid_t Child = fork();
+    if (Child == 0)
+    {
+        alarm(120); // a hang becomes a failure
+        int Out = open("child.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(Out, 1), dup2(Out, 2);
+        Body();
+        std::exit(0);
+    }
+    int Status = -1;
+    waitpid(Child, &Status, 0);
+    Fatal.clear();
+    for (const std::string& L : split_lines(read_file("child.txt")))
+        if (L.rfind("* ", 0) == 0 || L.find("Sanitizer") != std::string::npos) Fatal.push_back(L);
+    return WIFEXITED(Status) ? WEXITSTATUS(Status) : 128 + WTERMSIG(Status);
+}
 
 // The ten levels as a first start finds them: counted, no medals, nothing open.
 inline void fresh_level_table()

@@ -32,19 +32,11 @@ finish() {
   [ $failures -eq 0 ]
 }
 
-# A scratch working directory for one run; with "links", data/ holds a link per shipped file so that
-# one can be taken away, otherwise data/ is one link to the repository's.
+# A scratch working directory for one run, with the repository's data/ linked in.
 new_run_dir() {
-  local dir="$work/$1" sub f
+  local dir="$work/$1"
   mkdir -p "$dir"
-  if [ "${2:-}" = links ]; then
-    for sub in gfx maps; do
-      mkdir -p "$dir/data/$sub"
-      for f in "$root/data/$sub"/*; do ln -s "$f" "$dir/data/$sub/"; done
-    done
-  else
-    ln -s "$root/data" "$dir/data"
-  fi
+  ln -s "$root/data" "$dir/data"
   chmod -R a+rX "$dir"
   echo "$dir"
 }

@@ -11,9 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <regex>
-#include <sys/wait.h>
 #include <thread>
 
 namespace {
@@ -72,27 +70,6 @@ protected:
     {
         fs::remove(Name);
         fs::create_symlink(shipped(Name), Name);
-    }
-    // Runs Body in a child with its output in child.txt; the exit status, and the fatal lines it printed.
-    template <class F>
-    int in_child(F Body, std::vector<std::string>& Fatal)
-    {
-        pid_t Child = fork();
-        if (Child == 0)
-        {
-            alarm(120); // a hang becomes a failure
-            int Out = open("child.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(Out, 1);
-            dup2(Out, 2);
-            Body();
-            std::exit(0);
-        }
-        int Status = -1;
-        waitpid(Child, &Status, 0);
-        Fatal.clear();
-        for (const std::string& L : split_lines(read_file("child.txt")))
-            if (L.rfind("* ", 0) == 0 || L.find("Sanitizer") != std::string::npos) Fatal.push_back(L);
-        return WIFEXITED(Status) ? WEXITSTATUS(Status) : 128 + WTERMSIG(Status);
     }
 };
 

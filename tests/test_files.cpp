@@ -160,24 +160,6 @@ TEST(SaveFile, UnlockingOpensUpToTheFirstLevelWithoutMedals)
     EXPECT_FALSE(all_levels[10].is_open);
 }
 
-TEST(SaveFile, StartUpCountsTheTableAndAppliesTheFile)
-{
-    game_dir Dir;
-    all_levels[3].medals = 2; // left from an earlier run of the table: reset
-    load_all_levels();        // no file yet: nothing read, no rule applied
-    scan_all_levels();
-    EXPECT_EQ(num_levels, 10);
-    EXPECT_FALSE(all_levels[0].is_open);
-    for (int a = 0; a < 10; a++) EXPECT_NE(all_levels[a].map_texture, nullptr) << a;
-    EXPECT_EQ(all_levels[10].map_texture, nullptr);
-
-    write_file("savegame.dat", le_words({3, 1, 2, 2, 1, 3, 7}));
-    scan_all_levels();
-    EXPECT_EQ((std::vector<int>{all_levels[0].medals, all_levels[1].medals, all_levels[2].medals, all_levels[3].medals}),
-              (std::vector<int>{2, 1, 3, 0}));
-    EXPECT_EQ(last_open_level, 3);
-}
-
 TEST(SaveFile, WritesTheCountAndEveryLevelThroughAFreshFileOfItsOwn)
 {
     game_dir Dir(false);

@@ -158,23 +158,6 @@ std::unique_ptr<game_dir> TitleScreen::dir;
 
 } // namespace
 
-TEST_F(TitleScreen, SlidesInThenTheRowGlidesOneStepPerFrame)
-{
-    Title.update(0.2);
-    EXPECT_DOUBLE_EQ(Title.slide_in_alpha, 0.4);
-    Title.update(0.2);
-    Title.update(0.2);
-    EXPECT_TRUE(Title.mode == title::m_title && Title.slide_in_alpha == 1.0);
-    medals({1, 1, 1, 1});
-    Title.init();
-    until_not(title::m_slide_in);
-    EXPECT_EQ(Title.cur_scroll, 0.0);
-    Title.update(0.01);
-    EXPECT_DOUBLE_EQ(Title.cur_scroll, 1.2); // toward 3 units a level, the fifth level here
-    Title.update(0.5);
-    EXPECT_DOUBLE_EQ(Title.cur_scroll, 2.28);
-}
-
 TEST_F(TitleScreen, HoverSelectAndGo)
 {
     until_not(title::m_slide_in);

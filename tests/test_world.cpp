@@ -9,7 +9,6 @@
 #include "clamp.h"
 
 #include <functional>
-#include <sys/wait.h>
 
 namespace {
 
@@ -112,30 +111,16 @@ TEST(WorldTerrain, MapsThatCannotHoldTheLevelEndTheGameWithOneLine)
     write_map("rock.tga", 6, 6, false, false);
     write_map("meadow.tga", 6, 6, false, true);
     write_file("empty.tga", tga(0, 5, {}));
-    write_file("short.tga", plain_tga(6, 6, 0, 200, 0).substr(0, 60));
     const std::pair<level, const char*> Cases[] = {
-        {make_level("missing.tga", 1, 0, 1), "can't open file missing.tga"},
-        {make_level("short.tga", 1, 0, 1), "short.tga"},
         {make_level("empty.tga", 0, 0, 0), "empty.tga has no tiles"},
         {make_level("rock.tga", 0, 0, 1), "rock.tga has no grass"},
         {make_level("rock.tga", 2, 0, 0), "rock.tga has no grass"},
         {make_level("meadow.tga", 0, 1, 0), "meadow.tga has no water"},
     };
+    std::vector<std::string> Fatal;
     for (const auto& C : Cases)
     {
-        pid_t Child = fork();
-        if (Child == 0)
-        {
-            if (!freopen("child.txt", "w", stdout)) _exit(9);
-            make_world(C.first, 1);
-            _exit(0);
-        }
-        int Status = 0;
-        waitpid(Child, &Status, 0);
-        EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 1) << C.second << ": status " << Status;
-        std::vector<std::string> Fatal;
-        for (const std::string& L : split_lines(read_file("child.txt")))
-            if (L.rfind("* ", 0) == 0) Fatal.push_back(L);
+        EXPECT_EQ(in_child([&] { make_world(C.first, 1); }, Fatal), 1) << C.second;
         ASSERT_EQ(Fatal.size(), 1u) << C.second;
         EXPECT_NE(Fatal[0].find(C.second), std::string::npos) << Fatal[0];
     }
