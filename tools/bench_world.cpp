@@ -39,8 +39,9 @@ void BM_world_update(benchmark::State& State)
 
 void BM_world_render_final(benchmark::State& State)
 {
-    SDL_SetWindowSize(screen_window, (int)State.range(0), (int)State.range(1));
-    refresh_gl_viewport_from_window_size();
+    // A window of that size from the start: the offscreen driver keeps a resized window's first surface.
+    screen_close();
+    screen_open((int)State.range(0), (int)State.range(1), false, false);
     int Index = count_levels() - 1;
     ref<world> W = warm_world(Index);
     rstate R;
