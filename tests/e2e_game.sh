@@ -32,10 +32,10 @@ at() { colour "$shots/$1.png" "$2" "$3" "${4:-3}"; }
 key() { xdotool key --window "$wid" "$1"; }
 green() { read -r r g b <<<"$1" && [ "$g" -gt 150 ] && [ "$g" -gt $((r + 60)) ] && [ "$g" -gt $((b + 60)) ]; }
 
-start() { # the window is named for the game once the title is up
+start() { # the window is named for the game once the title is up, which a busy machine may take a while to reach
   start_game "$run"
   wid=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     wid=$(xdotool search --onlyvisible --name '^Quorvel Bees$' 2>/dev/null | head -n 1)
     [ -n "$wid" ] && break
     ended "$game_pid" && fail "the game ended at start"
