@@ -24,6 +24,10 @@ namespace player {
 const double STEP = 0.01;          // the game's frame at its pace of 100 frames a second
 const double TIME_LIMIT = 600.0;   // ten minutes of play
 const double MOUSE_SPEED = 3.0;    // picture heights a second: 30 world units, a quick hand
+// A careful hand, nearer most people's: one picture height a second (600 pixels at 800x600), and a
+// moment's rest on the spot before each press.
+const double CAREFUL_SPEED = 1.0;
+const double CAREFUL_PAUSE = 0.3;
 const double PICTURE_W = 4.0 / 3.0; // mouseloc's range across
 const double LEAD_SPEED = 0.45;    // slower than a bee (0.5 on each axis), so the swarm keeps up
 const double SWARM_RADIUS = 2.5;   // the drag's scent reaches about this far
@@ -45,6 +49,21 @@ struct result
     int killed_near_hive = 0; // of killed_bees, those caught within HIVE_REACH of the hive
 };
 
+// How the player's hand moves the mouse and presses its button.
+struct hand
+{
+    double speed = MOUSE_SPEED; // picture heights a second
+    double press_pause = 0.0;   // seconds of rest before each new press
+};
+
+inline hand careful_hand()
+{
+    hand H;
+    H.speed = CAREFUL_SPEED;
+    H.press_pause = CAREFUL_PAUSE;
+    return H;
+}
+
 inline double dist2d(const rpos& A, const rpos& B) { return std::hypot(A[0] - B[0], A[1] - B[1]); }
 
 // One level in play, driven frame by frame like the game's own loop: mouse, events, update.
@@ -56,8 +75,10 @@ public:
     rloc mouse;
     bool button_down = false;
     double clock = 0.0;
+    hand H;
+    double rested = 0.0; // seconds the hand has waited to press
 
-    session(int LevelIndex, unsigned long Seed)
+    session(int LevelIndex, unsigned long Seed, const hand& Hand = hand()) : H(Hand)
     {
         W = mkref(new world);
         W->init(all_levels[LevelIndex], Seed);
@@ -70,9 +91,9 @@ public:
 
     rpos cursor() const { return mkrpos(W.ptr()->cursor[0], W.ptr()->cursor[1], 0.0); }
 
-    // One frame: the mouse moves toward the picture point that shows Goal (at most a hand's speed,
+    // One frame: the mouse moves toward the picture point that shows Goal (at most the hand's speed,
     // and never off the picture, which makes the game scroll when Goal is out of view), the button
-    // goes down or up as asked, then the play screen updates.
+    // goes down (once the hand has rested) or up as asked, then the play screen updates.
     void frame(const rpos& Goal, bool WantDown)
     {
         const rpos& View = P.R.view_center;
@@ -80,7 +101,7 @@ public:
         double GoalY = std::clamp((Goal[1] - View[1]) / 10.0, 0.0, 1.0);
         double DX = GoalX - mouse[0], DY = GoalY - mouse[1];
         double D = std::hypot(DX, DY);
-        double Max = MOUSE_SPEED * STEP;
+        double Max = H.speed * STEP;
         if (D > Max)
         {
             DX *= Max / D;
@@ -90,6 +111,13 @@ public:
         mouse[1] = std::clamp(mouse[1] + DY, 0.0, 1.0);
         mouseloc = mouse;
 
+        if (!WantDown || button_down)
+            rested = 0.0;
+        else if (rested < H.press_pause - 1e-9)
+        {
+            rested += STEP;
+            WantDown = false;
+        }
         if (WantDown != button_down)
         {
             SDL_Event E;
@@ -226,6 +254,14 @@ public:
         std::vector<bee*> Bees = bees_in_play(V);
         rpos Cursor = S.cursor();
 
+        if (phase != p_fetch && !S.button_down && source && !source->wilted_flag &&
+            std::find(V.active_flowers.begin(), V.active_flowers.end(), source) != V.active_flowers.end())
+        {
+            // The hand rests on the flower before it presses.
+            Goal = source->position;
+            Down = true;
+            return;
+        }
         if (phase != p_fetch && S.P.mode != play::m_drag_pollen)
         {
             phase = p_fetch; // the picked flowers ran dry, or the press missed
@@ -319,9 +355,10 @@ public:
 };
 
 // Plays a level to its end or the time limit. Passive never presses and never moves the mouse.
-inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT)
+inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT,
+                         const hand& Hand = hand())
 {
-    session S(LevelIndex, Seed);
+    session S(LevelIndex, Seed, Hand);
     herder H;
     rpos Hive = herder::all_levels_hive(S.wld());
     int NearHive = 0;
