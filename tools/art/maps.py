@@ -33,7 +33,7 @@ KINDS = {
                  (0.112, 0.33, 0.85)]),                         # wet, damp, dry sand (two dry shades)
     "r": (ROCK, [(0.085, 0.14, 0.68), (0.080, 0.14, 0.62), (0.075, 0.15, 0.57),
                  (0.072, 0.16, 0.54)]),                         # stone: bank, then two far shades
-    "R": (ROCK, [(0.070, 0.30, 0.50), (0.065, 0.32, 0.44)]),    # cliff, edge then face
+    "R": (ROCK, [(0.070, 0.30, 0.50), (0.065, 0.32, 0.44)]),    # cliff: rim, then face
     "e": (ROCK, [(0.072, 0.42, 0.54)]),                         # bare earth
     "o": (ROCK, [(0.090, 0.10, 0.74)]),                         # a stone lying in the grass
 }
@@ -163,7 +163,6 @@ class Terrain:
         to_water = self.distance_to(lambda k: k == "w")
         from_land = self.distance_to(lambda k: k != "w")
         to_grass = self.distance_to(lambda k: k in GRASS_KINDS)
-        from_cliff_edge = self.distance_to(lambda k: k != "R")
         out = [[None] * self.w for _ in range(self.h)]
         for x, y, px, py in self.tiles():
             k = self.kind[y][x]
@@ -179,7 +178,7 @@ class Terrain:
                 if band >= 2:
                     band = 2 + self.broad(px, py, 41)
             elif k == "R":
-                band = int(from_cliff_edge[y][x] + 0.5) - 1  # the cliff's rim catches the light
+                band = 0 if to_grass[y][x] < 1.5 else 1       # the rim by the meadow catches the light
             elif k == "g":
                 band = self.broad(px, py, 31)
             else:
@@ -233,8 +232,8 @@ class Terrain:
 def tutorial(hive=(6, 9)):
     """One screen of meadow with a pond, the hive at the bottom."""
     m = Terrain("tutorial", 14, 10, hive, seed=1)
-    m.blob(11.3, 2.4, 2.4, 1.8, "w", rough=0.1)
-    m.reeds(lambda px, py: px < 11.5 and py > 2)
+    m.blob(10.8, 2.6, 2.3, 1.8, "w", rough=0.1)
+    m.reeds(lambda px, py: px < 11 and py > 2)
     m.blob(0.6, 0.4, 2.4, 1.7, "r", rough=0.15, salt=2)
     m.blob(13.7, 9.6, 1.7, 1.4, "r", rough=0.15, salt=3)
     m.blob(2.6, 6.2, 1.6, 1.2, "f", rough=0.15, only="g", salt=4)
@@ -316,13 +315,15 @@ def cliff(hive=(20, 21)):
     edge = lambda px: 8 + 1.5 * math.sin(px * 0.18) + 0.8 * math.sin(px * 0.5 + 1)
     m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.6), "R")
     m.where(lambda px, py: py >= edge(px) + 3.0 + m.wobble(px, py, 0.6, salt=1), "r")
+    m.where(lambda px, py: px > 24 + 2.0 * math.sin(py * 0.5) + m.wobble(px, py, 1.0, salt=2), "r",
+            only="g")                                            # stony upland to the east
     m.blob(20, 21.5, 4.0, 3.0, "g", rough=0.15, salt=3)           # ledge with the hive
     m.blob(2, 24, 6.5, 5.5, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
     m.blob(37, 23, 6.5, 6.0, "w", rough=0.15, only="r", salt=8)
     m.patches("G", 0.18, 0.62, salt=5)
     m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
-    m.blob(29.0, 4.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=10)
-    m.stones([(12, 2), (23, 5), (34, 2)])
+    m.blob(17.0, 5.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=10)
+    m.stones([(12, 2), (21, 3), (30, 4)], kind="R", only="gr")
     m.clearing(2.3)
     return m
 
@@ -364,16 +365,17 @@ def world_map(hive=(13, 6)):
 
 def ponds(hive=(24, 36)):
     """A meadow at the foot of a stony upland dotted with ponds, each a home for horseflies. The
-    level opens up on the upland, where a sandy track leads down to the meadow."""
+    level opens up on the upland, by a pond, where a sandy track sets off down to the meadow."""
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
     m.blob(24, 34.5, 8.5, 6.5, "g", rough=0.12)
-    track = [(-1, 2.5), (5, 4.5), (9, 9), (12, 15), (15, 21), (18.5, 27.5), (20, 30)]
-    m.path(track, 1.6, "s", rough=0.1, only="re", salt=3)
+    track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
+    m.path(track, 1.6, "s", rough=0.1, only="r", salt=3)
     m.way = "s"
     rng = random.Random(99)
-    placed = []
-    while len(placed) < 6:
+    placed = [(11.0, 3.5, 1.7)]
+    m.blob(11.0, 3.5, 2.1, 1.7, "w", rough=0.1, salt=5)
+    while len(placed) < 7:
         cx, cy = rng.uniform(3, 41), rng.uniform(3, 19)
         r = rng.uniform(1.4, 2.2)
         near_track = min(math.hypot(cx - x, cy - y) for x, y in track) < r + 5
@@ -381,11 +383,10 @@ def ponds(hive=(24, 36)):
             continue
         placed.append((cx, cy, r))
         m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.15, salt=len(placed))
-    m.shore("s", land="re", width=1)
-    m.reeds()
+    m.shore("s", land="r", width=1)
     m.patches("G", 0.16, 0.63, salt=1)
     m.blob(30.0, 31.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=4)
-    m.stones([(20, 31), (28, 37), (6, 7), (12, 11)], kind="R", only="rse")
+    m.stones([(20, 31), (28, 37), (2, 6), (9, 13), (11, 18)], kind="R", only="r")
     m.clearing(2.4)
     return m
 
