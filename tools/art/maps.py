@@ -34,7 +34,6 @@ KINDS = {
     "r": (ROCK, [(0.085, 0.14, 0.68), (0.080, 0.14, 0.62), (0.075, 0.15, 0.57),
                  (0.072, 0.16, 0.54)]),                         # stone: bank, then two far shades
     "R": (ROCK, [(0.070, 0.30, 0.50), (0.065, 0.32, 0.44)]),    # cliff: rim, then face
-    "e": (ROCK, [(0.072, 0.42, 0.54)]),                         # bare earth
     "o": (ROCK, [(0.090, 0.10, 0.74)]),                         # a stone lying in the grass
 }
 TERRAIN_OF_KIND = {k: v[0] for k, v in KINDS.items()}
@@ -297,7 +296,7 @@ def island(hive=(13, 11)):
     """An island with the hive, in a sea with horseflies and rocky islets."""
     m = Terrain("island", 32, 26, hive, seed=5)
     m.fill("w")
-    m.blob(10.0, 8.5, 12.0, 10.0, "g", rough=0.12)
+    m.blob(12.0, 10.0, 12.0, 10.0, "g", rough=0.12)
     m.shore("s", width=5)
     m.blob(28, 3, 2.0, 1.6, "r", rough=0.3, only="w", salt=1)
     m.blob(28, 22, 2.2, 1.6, "s", rough=0.3, only="w", salt=2)
@@ -317,7 +316,7 @@ def cliff(hive=(20, 21)):
     m.where(lambda px, py: py >= edge(px) + 3.0 + m.wobble(px, py, 0.6, salt=1), "r")
     m.where(lambda px, py: px > 24 + 2.0 * math.sin(py * 0.5) + m.wobble(px, py, 1.0, salt=2), "r",
             only="g")                                            # stony upland to the east
-    m.blob(20, 21.5, 4.0, 3.0, "g", rough=0.15, salt=3)           # ledge with the hive
+    m.blob(20, 21.3, 2.4, 2.0, "g", rough=0.15, salt=3)           # ledge with the hive
     m.blob(2, 24, 6.5, 5.5, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
     m.blob(37, 23, 6.5, 6.0, "w", rough=0.15, only="r", salt=8)
     m.patches("G", 0.18, 0.62, salt=5)
@@ -329,20 +328,21 @@ def cliff(hive=(20, 21)):
 
 
 def streams(hive=(1, 21)):
-    """A meadow by the hive in a stony valley, a glade at its head; streams run far off."""
+    """A meadow by the hive in a stony valley, a glade up at its head with a path down; streams
+    run far off."""
     m = Terrain("streams", 34, 26, hive, seed=7)
     m.fill("r")
     m.blob(4.5, 20.0, 7.0, 6.0, "g", rough=0.12)
-    m.blob(4.0, 5.0, 3.6, 3.0, "g", rough=0.12, salt=3)
-    m.path([(3.0, 8.0), (2.5, 14.0)], 2.2, "g", rough=0.1, salt=5)
+    m.blob(4.5, 6.0, 2.3, 1.9, "g", rough=0.1, salt=3)
+    m.path([(4.5, 7.5), (3.5, 11), (3.5, 15)], 1.4, "s", rough=0.1, only="r", salt=5)
     rng = random.Random(77)
     for i, x0 in enumerate((18.5, 29)):
         pts = [(x0 + rng.uniform(-1.0, 1.0), y) for y in range(-2, 32, 6)]
         m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.1, salt=10 + i)
-    m.shore("s", land="re", width=2)
+    m.shore("s", land="r", width=2)
     m.patches("G", 0.22, 0.64, salt=1)
     m.blob(6.0, 16.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
-    m.stones([(13, 6), (12, 20), (9, 24), (24, 12)], kind="R", only="re")
+    m.stones([(13, 6), (12, 20), (9, 24), (24, 12)], kind="R", only="r")
     m.clearing(2.4)
     return m
 
@@ -397,7 +397,7 @@ def final(hive=(15, 2)):
     m.fill("s")
     m.blob(15, 4.0, 8.5, 6.0, "g", rough=0.15)
     ridge = [(-1, 12.5), (10, 13.5), (20, 12), (35, 13.5)]
-    m.path(ridge, 2.4, "R", rough=0.25, salt=6, only="se")
+    m.path(ridge, 2.4, "R", rough=0.25, salt=6, only="s")
     river = [(35, 15), (28, 17), (20, 17.5), (12, 20.5)]
     m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.1, salt=2)
     m.blob(4, 27, 5, 3, "w", rough=0.2, salt=3)                    # lake

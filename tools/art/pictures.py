@@ -342,7 +342,7 @@ def result(medals, size=512):
             P.paste(img, flower, x * S, y * S)
     if medals == 0:
         # A lost bee drifting away from the empty disc.
-        _flight_trail(img, P.curve((286 * S, 196 * S), (350 * S, 120 * S), (430 * S, 60 * S), 24)[:-5],
+        _flight_trail(img, P.curve((300 * S, 236 * S), (360 * S, 150 * S), (420 * S, 166 * S), 24)[:-5],
                       2.4 * S)
-        P.paste(img, P.bee(44 * S, 30), 446 * S, 48 * S)
+        P.paste(img, P.bee(48 * S, 10), 432 * S, 164 * S)
     return P.finish(img, size)
