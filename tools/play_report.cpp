@@ -155,6 +155,11 @@ int main(int ArgC, char** ArgV)
         std::fprintf(stderr, "levels within 1-%d, at least one seed and one job\n", NumLevels);
         return 2;
     }
+    if (Players != "all" && std::find(PLAYER_NAMES, PLAYER_NAMES + PL_SIZE, Players) == PLAYER_NAMES + PL_SIZE)
+    {
+        std::fprintf(stderr, "players: all, herder, careful or passive\n");
+        return 2;
+    }
 
     // The big levels first, so that the jobs finish together.
     std::vector<game> Games;
