@@ -58,7 +58,14 @@ def check_map(m, hive, flowers, flies):
     water = sum(m.terrain_at(x, y) == WATER for y in range(h) for x in range(w))
     assert grass >= max(flowers, 20), (m.name, grass)
     assert water >= (flies if flies else 0), (m.name, water)
-    return grass, water
+    # The level opens on the map's top-left corner: it shows meadow enough for two flowers on
+    # average (flowers and bees land anywhere on grass), or a track leading to the meadow.
+    seen = sum(m.terrain_at(x, y) == GRASS for y in range(h) for x in range(w) if m.in_opening_view(x, y))
+    if m.way:
+        assert m.way_reaches_meadow(), (m.name, "no way from the opening view to the meadow")
+    else:
+        assert flowers * seen / grass >= 2, (m.name, "too little meadow in the opening view", seen)
+    return grass, water, seen
 
 
 def build():
@@ -77,9 +84,10 @@ def build():
         m = make(hive)
         assert m.name == name
         img = m.image()
-        grass, water = check_map(m, hive, flowers, flies)
-        print("%-9s %2dx%2d  grass %4d  water %4d  screens %.1f" %
-              (name, m.w, m.h, grass, water, (m.w * m.h) / (VIEW_W * VIEW_H)))
+        grass, water, seen = check_map(m, hive, flowers, flies)
+        print("%-9s %2dx%2d  grass %4d  water %4d  screens %.1f  opening view: %s" %
+              (name, m.w, m.h, grass, water, (m.w * m.h) / (VIEW_W * VIEW_H),
+               "a track to the meadow" if m.way else "%d%% of the grass" % round(100 * seen / grass)))
         out.append(("data/maps/%s1.tga" % name, img))
         out.append(("data/maps/%s1_preview.tga" % name, maps.preview(m, img)))
         levels.append((m, img))
@@ -92,10 +100,14 @@ def as_drawn(img, background=(102, 255, 102)):
     return Image.alpha_composite(under, img.convert("RGBA")).convert("RGB")
 
 
-def terrain_as_drawn(img, k):
-    """Map tiles as the game draws them: alpha 192/255 over black."""
+def terrain_as_drawn(m, img, k):
+    """Map tiles as the game draws them, flat squares without blending, with the opening view
+    outlined."""
     big = img.convert("RGB").resize((img.width * k, img.height * k), Image.NEAREST)
-    return Image.blend(Image.new("RGB", big.size, (0, 0, 0)), big, 192 / 255)
+    vw, vh = round(maps.OPENING_VIEW[0] * k), round(maps.OPENING_VIEW[1] * k)
+    ImageDraw.Draw(big).rectangle((0, 0, min(vw, big.width) - 1, min(vh, big.height) - 1),
+                                  outline=(255, 255, 255), width=2)
+    return big
 
 
 def contact_sheet(files, levels):
@@ -122,7 +134,7 @@ def contact_sheet(files, levels):
         sheet.paste(as_drawn(im), (x, y + 20))
         label(x, y, os.path.basename(path))
         x += 340
-    for path, px, nearest in (("data/gfx/go1.tga", 72, False), ("data/gfx/closed1.tga", 60, True),
+    for path, px, nearest in (("data/gfx/go1.tga", 72, False), ("data/gfx/closed1.tga", 75, True),
                               ("data/gfx/daisy1.tga", 24, False), ("data/gfx/violet1.tga", 24, False),
                               ("data/gfx/tulip1.tga", 24, False)):
         im = pics[path].resize((px, px), Image.NEAREST if nearest else Image.LANCZOS)
@@ -135,12 +147,12 @@ def contact_sheet(files, levels):
     x, y, row_h = 16, 700, 0
     for m, img in levels:
         k = max(1, min(16, 300 // max(m.w, m.h)))
-        terr = terrain_as_drawn(img, k)
+        terr = terrain_as_drawn(m, img, k)
         prev = maps.preview(m, img).resize((128, 128), Image.NEAREST)
         need = terr.width + 140
         if x + need > W:
             x, y, row_h = 16, y + row_h + 30, 0
-        label(x, y, "%s1 (%dx%d) and preview" % (m.name, m.w, m.h))
+        label(x, y, "%s1 (%dx%d), opening view outlined" % (m.name, m.w, m.h))
         sheet.paste(terr, (x, y + 20))
         sheet.paste(as_drawn(prev), (x + terr.width + 8, y + 20))
         x += need + 20
@@ -151,7 +163,7 @@ def contact_sheet(files, levels):
 def screen_sizes(files, folder):
     """PNGs at the sizes the game shows each picture, 800x600 and fullscreen."""
     os.makedirs(folder, exist_ok=True)
-    sizes = {"title2": (300, 540), "rules1": (255, 459), "go1": (72, 130), "closed1": (60, 108),
+    sizes = {"title2": (300, 540), "rules1": (255, 459), "go1": (72, 130), "closed1": (60, 75, 108, 135),
              "lose1": (300, 540), "won_daisy1": (300, 540), "won_violet1": (300, 540),
              "won_tulip1": (300, 540), "daisy1": (24, 43), "violet1": (24, 43), "tulip1": (24, 43)}
     for path, img in files:

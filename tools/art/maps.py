@@ -1,13 +1,16 @@
-"""Level maps: one function per level lays out the terrain with simple shapes.
+"""Level maps, drawn the way a tile map is: broad areas of one shade with gentle steps.
 
-A map is a grid of terrain kinds. Each kind belongs to one of the game's
-three terrains (grass, water, rock) and has its own range of shades, so the
-ground does not look flat. The colours are checked against the game's hue
-bands before anything is written.
+The game draws every map pixel as a flat square of 60 screen pixels, so each
+tile gets the shade of its kind and its band, never noise: water darkens
+with its distance from the shore, sand with its nearness to the water, stone
+with its distance from the meadow. A few details are placed by hand: reeds on
+sheltered shores, stones in the grass, flower meadows.
 
-Coordinates are world units: tile (x, y) covers x..x+1, y..y+1, and shapes
-test the tile's centre. The hive of a level stands at the corner point of
-four tiles, so `clearing` makes a round patch of grass around it.
+One function per level lays out the kinds with simple shapes around the hive
+of its level record. Coordinates are world units: tile (x, y) covers x..x+1,
+y..y+1, and shapes test the tile's centre. The hive stands at the corner
+point of four tiles, so `clearing` keeps a round patch of grass around it.
+Every colour is checked against the game's hue bands before it is written.
 """
 import colorsys
 import math
@@ -16,26 +19,27 @@ import random
 from PIL import Image
 
 from .hue import GRASS, WATER, ROCK, game_hue, terrain_of_hue, band_margin, MARGIN
-from .noise import fbm, value_noise
+from .noise import fbm
 
-# kind: (terrain, (hue range), (saturation range), (value range)), hue in turns.
+# kind: (terrain, shades as (hue, saturation, value), darkest last where a band picks one).
 KINDS = {
-    "g": (GRASS, (0.26, 0.32), (0.50, 0.64), (0.62, 0.78)),  # meadow
-    "l": (GRASS, (0.22, 0.26), (0.48, 0.58), (0.76, 0.86)),  # sunny clover
-    "G": (GRASS, (0.31, 0.36), (0.52, 0.64), (0.48, 0.58)),  # thicket
-    "w": (WATER, (0.530, 0.555), (0.50, 0.62), (0.74, 0.84)),  # shallows
-    "W": (WATER, (0.585, 0.625), (0.68, 0.80), (0.50, 0.62)),  # deep water
-    "r": (ROCK, (0.07, 0.10), (0.06, 0.14), (0.54, 0.68)),  # grey stone
-    "R": (ROCK, (0.06, 0.09), (0.30, 0.40), (0.40, 0.50)),  # cliff
-    "s": (ROCK, (0.105, 0.125), (0.30, 0.40), (0.80, 0.88)),  # sand
-    "e": (ROCK, (0.065, 0.085), (0.42, 0.52), (0.44, 0.54)),  # bare earth
+    "g": (GRASS, [(0.280, 0.54, 0.72), (0.292, 0.57, 0.67)]),   # meadow, two gentle shades
+    "G": (GRASS, [(0.315, 0.60, 0.56)]),                        # thicket
+    "f": (GRASS, [(0.225, 0.50, 0.80)]),                        # flower meadow, sunny
+    "d": (GRASS, [(0.210, 0.50, 0.58)]),                        # reeds by the water
+    "w": (WATER, [(0.540, 0.44, 0.86), (0.552, 0.54, 0.80), (0.572, 0.62, 0.74),
+                  (0.590, 0.68, 0.68), (0.605, 0.72, 0.63)]),   # shallows to deep water
+    "s": (ROCK, [(0.100, 0.40, 0.76), (0.108, 0.36, 0.83), (0.115, 0.31, 0.88),
+                 (0.112, 0.33, 0.85)]),                         # wet, damp, dry sand (two dry shades)
+    "r": (ROCK, [(0.085, 0.14, 0.68), (0.080, 0.14, 0.62), (0.075, 0.15, 0.57),
+                 (0.072, 0.16, 0.54)]),                         # stone: bank, then two far shades
+    "R": (ROCK, [(0.070, 0.30, 0.50), (0.065, 0.32, 0.44)]),    # cliff: rim, then face
+    "o": (ROCK, [(0.090, 0.10, 0.74)]),                         # a stone lying in the grass
 }
 TERRAIN_OF_KIND = {k: v[0] for k, v in KINDS.items()}
-WATER_KINDS = "wW"
-
-
-def _lerp(a, b, t):
-    return a + (b - a) * t
+GRASS_KINDS = "gGfd"
+# The view when a level opens: the map's top-left corner, 13.333 by 10 units.
+OPENING_VIEW = (40 / 3, 10.0)
 
 
 def _clamp01(t):
@@ -43,11 +47,14 @@ def _clamp01(t):
 
 
 class Terrain:
-    """A map under construction: kinds per tile plus the shapes to lay them."""
+    """A map under construction: a kind per tile, and the shapes that lay them."""
 
     def __init__(self, name, w, h, hive, seed):
         self.name, self.w, self.h, self.hive, self.seed = name, w, h, hive, seed
         self.kind = [["g"] * w for _ in range(h)]
+        # The kind of a track that leads from the opening view to a meadow out of sight; None
+        # where the opening view shows meadow itself.
+        self.way = None
 
     # -- shapes ---------------------------------------------------------
     def tiles(self):
@@ -64,17 +71,17 @@ class Terrain:
     def fill(self, kind):
         self.where(lambda px, py: True, kind)
 
-    def wobble(self, px, py, rough, scale=0.35, salt=0):
-        """Noise in -rough..rough that frays the edges of shapes."""
+    def wobble(self, px, py, rough, scale=0.3, salt=0):
+        """Slow noise in -rough..rough that bends the edges of shapes."""
         return (fbm(px * scale, py * scale, self.seed + salt, 2) - 0.5) * 2 * rough
 
-    def blob(self, cx, cy, rx, ry, kind, rough=0.2, only=None, salt=0):
+    def blob(self, cx, cy, rx, ry, kind, rough=0.15, only=None, salt=0):
         def inside(px, py):
             d = math.hypot((px - cx) / rx, (py - cy) / ry)
             return d < 1 + self.wobble(px, py, rough, salt=salt)
         self.where(inside, kind, only)
 
-    def path(self, points, widths, kind, rough=0.15, only=None, salt=0):
+    def path(self, points, widths, kind, rough=0.1, only=None, salt=0):
         """A band along a polyline; widths are given per point (or one for all)."""
         if not isinstance(widths, (list, tuple)):
             widths = [widths] * len(points)
@@ -85,44 +92,42 @@ class Terrain:
                 dx, dy = x1 - x0, y1 - y0
                 t = _clamp01(((px - x0) * dx + (py - y0) * dy) / (dx * dx + dy * dy))
                 d = math.hypot(px - (x0 + t * dx), py - (y0 + t * dy))
-                best = min(best, d / (0.5 * _lerp(w0, w1, t)))
+                best = min(best, d / (0.5 * (w0 + (w1 - w0) * t)))
             return best < 1 + self.wobble(px, py, rough, salt=salt)
         self.where(inside, kind, only)
 
     def patches(self, kind, scale, threshold, only="g", salt=0):
-        """Noise-shaped patches, e.g. thickets or sunny spots in a meadow."""
-        self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt) > threshold,
+        """Broad noise-shaped patches, e.g. thickets in a meadow."""
+        self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt, 2) > threshold,
                    kind, only)
 
-    def boulders(self, count, kind="r", radius=(0.6, 1.4), only="gl", keep_away=4.0, salt=0):
-        rng = random.Random(self.seed * 31 + salt)
-        for _ in range(count):
-            cx, cy = rng.uniform(1, self.w - 1), rng.uniform(1, self.h - 1)
-            if math.hypot(cx - self.hive[0], cy - self.hive[1]) < keep_away:
-                continue
-            r = rng.uniform(*radius)
-            self.blob(cx, cy, r, r * rng.uniform(0.7, 1.2), kind, rough=0.25, only=only,
-                      salt=salt + 1)
+    def stones(self, spots, kind="o", only=GRASS_KINDS):
+        """Single stones at chosen tiles."""
+        for x, y in spots:
+            if self.kind[y][x] in only:
+                self.kind[y][x] = kind
 
-    def shore(self, kind, land="glG", width=1):
-        """Turns land next to water into `kind` (sand beaches, stony banks)."""
-        for _ in range(width):
-            water = [[self.kind[y][x] in WATER_KINDS or self.kind[y][x] == "*"
-                      for x in range(self.w)] for y in range(self.h)]
-            for y in range(self.h):
-                for x in range(self.w):
-                    if self.kind[y][x] not in land:
-                        continue
-                    near = any(water[y + dy][x + dx]
-                               for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))
-                               if 0 <= x + dx < self.w and 0 <= y + dy < self.h)
-                    if near:
-                        self.kind[y][x] = "*"
-        # Only now, or each ring would stop the next from growing.
-        for y in range(self.h):
-            for x in range(self.w):
-                if self.kind[y][x] == "*":
-                    self.kind[y][x] = kind
+    def near(self, x, y, kinds, reach=1):
+        """Whether a tile within `reach` steps (8 neighbours) is of one of `kinds`."""
+        for dy in range(-reach, reach + 1):
+            for dx in range(-reach, reach + 1):
+                nx, ny = x + dx, y + dy
+                if (dx or dy) and 0 <= nx < self.w and 0 <= ny < self.h and self.kind[ny][nx] in kinds:
+                    return True
+        return False
+
+    def shore(self, kind, land="gGf", width=1, water="w"):
+        """Turns land within `width` steps of water into `kind` (beaches, stony banks)."""
+        dist = self.distance_to(lambda k: k in water)
+        for x, y, _, _ in self.tiles():
+            if self.kind[y][x] in land and dist[y][x] <= width + 0.5:
+                self.kind[y][x] = kind
+
+    def reeds(self, test=lambda px, py: True):
+        """Reeds on the meadow's edge of the water, where `test` allows."""
+        for x, y, px, py in self.tiles():
+            if self.kind[y][x] in "gG" and test(px, py) and self.near(x, y, "w"):
+                self.kind[y][x] = "d"
 
     def clearing(self, radius=2.2, kind="g"):
         """Grass around the hive, so that bees can be brought home."""
@@ -130,103 +135,142 @@ class Terrain:
         self.where(lambda px, py: math.hypot(px - hx, py - hy) < radius, kind)
 
     # -- colours --------------------------------------------------------
-    def water_depth(self):
-        """Steps from the nearest tile that is not water (for shading)."""
-        inf = 10 ** 6
-        dist = [[0 if self.kind[y][x] not in WATER_KINDS else inf for x in range(self.w)]
-                for y in range(self.h)]
-        frontier = [(x, y) for y in range(self.h) for x in range(self.w) if dist[y][x] == 0]
-        while frontier:
-            nxt = []
-            for x, y in frontier:
-                for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-                    nx, ny = x + dx, y + dy
-                    if 0 <= nx < self.w and 0 <= ny < self.h and dist[ny][nx] > dist[y][x] + 1:
-                        dist[ny][nx] = dist[y][x] + 1
-                        nxt.append((nx, ny))
-            frontier = nxt
+    def distance_to(self, test):
+        """Per tile, the distance between its centre and the nearest centre of a tile passing
+        `test(kind)` (0 on such tiles; a large number if there is none)."""
+        targets = [(x, y) for x, y, _, _ in self.tiles() if test(self.kind[y][x])]
+        big = 1e6
+        dist = [[big] * self.w for _ in range(self.h)]
+        for x, y in targets:
+            dist[y][x] = 0.0
+        if not targets:
+            return dist
+        # Only tiles at the border of a region can be nearest to anything outside it.
+        edge = [(x, y) for x, y in targets if self.near(x, y, "".join(
+            k for k in KINDS if not test(k)))] or targets
+        for x, y, _, _ in self.tiles():
+            if dist[y][x]:
+                dist[y][x] = min(math.hypot(x - ex, y - ey) for ex, ey in edge)
         return dist
+
+    def broad(self, px, py, salt):
+        """0 or 1 in areas many tiles across: the gentle step between two shades of one kind."""
+        return 1 if fbm(px * 0.11, py * 0.11, self.seed + salt, 2) > 0.52 else 0
+
+    def shades(self):
+        """The (hue, saturation, value) of every tile."""
+        to_water = self.distance_to(lambda k: k == "w")
+        from_land = self.distance_to(lambda k: k != "w")
+        to_grass = self.distance_to(lambda k: k in GRASS_KINDS)
+        out = [[None] * self.w for _ in range(self.h)]
+        for x, y, px, py in self.tiles():
+            k = self.kind[y][x]
+            shades = KINDS[k][1]
+            if k == "w":
+                band = int(from_land[y][x] + 0.5) - 1        # 0 right by the shore
+            elif k == "s":
+                band = int(to_water[y][x] + 0.5) - 1         # wet sand by the water
+                if band >= 2:
+                    band = 2 + self.broad(px, py, 37)
+            elif k == "r":
+                band = int((to_grass[y][x] - 1) / 2.0)       # lighter near the meadow
+                if band >= 2:
+                    band = 2 + self.broad(px, py, 41)
+            elif k == "R":
+                band = 0 if to_grass[y][x] < 1.5 else 1       # the rim by the meadow catches the light
+            elif k == "g":
+                band = self.broad(px, py, 31)
+            else:
+                band = 0
+            out[y][x] = shades[max(0, min(len(shades) - 1, band))]
+        return out
 
     def image(self):
         """The map picture; every pixel's hue is checked against its band."""
-        depth = self.water_depth()
-        rng = random.Random(self.seed)
         img = Image.new("RGBA", (self.w, self.h))
         px = img.load()
-        for x, y, cx, cy in self.tiles():
-            k = self.kind[y][x]
-            if k in WATER_KINDS:
-                # Shallow by the shore, deep in the middle, whatever was drawn.
-                d = depth[y][x]
-                t = _clamp01((d - 1) / 3.5) if d < 10 ** 6 else 1.0
-                lo, hi = KINDS["w"], KINDS["W"]
-                n = value_noise(cx * 0.5, cy * 0.5, self.seed + 3)
-                hue = _lerp(_lerp(*lo[1], n), _lerp(*hi[1], n), t)
-                sat = _lerp(_lerp(*lo[2], n), _lerp(*hi[2], n), t)
-                val = _lerp(_lerp(*lo[3], n), _lerp(*hi[3], n), t)
-                val += rng.uniform(-0.02, 0.02)
-            else:
-                _, hr, sr, vr = KINDS[k]
-                n1 = fbm(cx * 0.3, cy * 0.3, self.seed + 11)
-                n2 = rng.random()
-                hue = _lerp(*hr, 0.8 * n1 + 0.2 * n2)
-                sat = _lerp(*sr, value_noise(cx * 0.4, cy * 0.4, self.seed + 13))
-                val = _lerp(*vr, 0.75 * n1 + 0.25 * rng.random())
-            r, g, b = colorsys.hsv_to_rgb(hue % 1.0, _clamp01(sat), _clamp01(val))
-            rgb = tuple(int(round(c * 255)) for c in (r, g, b))
-            want = TERRAIN_OF_KIND[k]
+        shades = self.shades()
+        for x, y, _, _ in self.tiles():
+            hue, sat, val = shades[y][x]
+            rgb = tuple(int(round(c * 255)) for c in colorsys.hsv_to_rgb(hue, sat, val))
+            want = TERRAIN_OF_KIND[self.kind[y][x]]
             h = game_hue(*rgb)
             assert terrain_of_hue(h) == want and band_margin(h, want) >= MARGIN, \
-                (self.name, x, y, k, rgb, h)
+                (self.name, x, y, self.kind[y][x], rgb, h)
             px[x, y] = rgb + (255,)
         return img
 
     def terrain_at(self, x, y):
         return TERRAIN_OF_KIND[self.kind[y][x]]
 
+    def in_opening_view(self, x, y):
+        return x < OPENING_VIEW[0] and y < OPENING_VIEW[1]
+
+    def way_reaches_meadow(self):
+        """Whether tiles of kind `way` run unbroken from the opening view to the edge of a meadow."""
+        todo = [(x, y) for x, y, _, _ in self.tiles() if self.in_opening_view(x, y) and self.kind[y][x] == self.way]
+        seen = set(todo)
+        while todo:
+            x, y = todo.pop()
+            if self.near(x, y, GRASS_KINDS, reach=2):
+                return True
+            for nx, ny in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+                if 0 <= nx < self.w and 0 <= ny < self.h and (nx, ny) not in seen and self.kind[ny][nx] == self.way:
+                    seen.add((nx, ny))
+                    todo.append((nx, ny))
+        return False
+
 
 # ---------------------------------------------------------------------------
 # The levels, in the order of the level table. Each takes the hive position
-# of its record; sizes grow so that scrolling matters from the second level.
+# of its record. The opening view (the map's top-left corner) always shows
+# meadow, where flowers and bees are placed; the meadows stay compact round
+# the hive, so that a careful hand brings the bees home in a few minutes.
 # ---------------------------------------------------------------------------
 
 def tutorial(hive=(6, 9)):
-    """One screen of meadow, a pond without horseflies, the hive at the bottom."""
+    """One screen of meadow with a pond, the hive at the bottom."""
     m = Terrain("tutorial", 14, 10, hive, seed=1)
-    m.patches("l", 0.25, 0.58)
-    m.blob(11.2, 2.6, 2.3, 1.7, "w", rough=0.12)
-    m.blob(1.0, 0.8, 2.2, 1.6, "r", rough=0.2)
-    m.blob(13.6, 9.4, 1.6, 1.3, "r", rough=0.2)
+    m.blob(10.8, 2.6, 2.3, 1.8, "w", rough=0.1)
+    m.reeds(lambda px, py: px < 11 and py > 2)
+    m.blob(0.6, 0.4, 2.4, 1.7, "r", rough=0.15, salt=2)
+    m.blob(13.7, 9.6, 1.7, 1.4, "r", rough=0.15, salt=3)
+    m.blob(2.6, 6.2, 1.6, 1.2, "f", rough=0.15, only="g", salt=4)
+    m.blob(10.2, 6.8, 1.4, 1.1, "f", rough=0.15, only="g", salt=5)
+    m.blob(6.5, 2.0, 1.8, 1.1, "G", rough=0.2, only="g", salt=6)
+    m.stones([(4, 1), (12, 6)])
     m.clearing(2.0)
     return m
 
 
 def ravine(hive=(14, 14)):
-    """A rocky ravine with a brook splits the meadow; some bees start across it."""
-    m = Terrain("ravine", 32, 24, hive, seed=2)
-    m.patches("G", 0.2, 0.6)
-    m.patches("l", 0.3, 0.62, salt=5)
-    course = [(20.5, -1), (22.5, 5), (20.0, 11), (23.5, 17), (21.5, 25)]
-    m.path(course, 6.0, "R", rough=0.2)
-    m.path(course, 3.6, "r", rough=0.25, only="R", salt=3)
-    m.path(course, 1.5, "w", rough=0.1, salt=4)
-    m.blob(3.0, 21.5, 4.0, 2.5, "r", rough=0.3)
-    m.boulders(5, salt=9)
+    """A rocky ravine with a brook above a meadow; the hive at the meadow's lower end."""
+    m = Terrain("ravine", 24, 18, hive, seed=2)
+    m.fill("r")
+    m.blob(10.5, 10.0, 7.0, 6.0, "g", rough=0.12)
+    course = [(-1, 6.5), (5, 3.5), (12, 3.0), (18, 1.0), (25, -0.5)]
+    m.path(course, 5.0, "R", rough=0.15, only="r")
+    m.path(course, 1.6, "w", rough=0.05, salt=4)
+    m.patches("G", 0.16, 0.62, salt=1)
+    m.blob(7.0, 8.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=9)
+    m.blob(15.0, 9.0, 1.4, 1.1, "f", rough=0.2, only="g", salt=10)
+    m.stones([(6, 11), (16, 6)])
     m.clearing(2.4)
     return m
 
 
 def tongue(hive=(13, 11)):
     """A tongue of meadow reaching into a lake; the hive stands near its tip."""
-    m = Terrain("tongue", 36, 26, hive, seed=3)
+    m = Terrain("tongue", 30, 22, hive, seed=3)
     m.fill("w")
-    m.where(lambda px, py: py > 20.5 + 1.5 * math.sin(px * 0.35) + m.wobble(px, py, 1.2), "g")
-    m.where(lambda px, py: px > 30 + 1.5 * math.sin(py * 0.4) + m.wobble(px, py, 1.2, salt=1), "g")
-    m.path([(7, 27), (9, 19), (13, 12), (15.5, 7.5)], [7, 5.5, 4.5, 2.5], "g", rough=0.12)
-    m.blob(25, 2, 7, 5, "g", rough=0.2, salt=2)
-    m.blob(3, 2, 5, 4, "r", rough=0.25, salt=3)
-    m.patches("l", 0.3, 0.6)
-    m.patches("G", 0.25, 0.66, salt=4)
+    m.where(lambda px, py: px + 1.2 * py < 13 + m.wobble(px, py, 1.5), "g")
+    m.path([(2, 2), (8, 6), (13, 11), (15.5, 13)], [8, 6.5, 5, 3], "g", rough=0.1)
+    m.blob(27, 19, 5, 4, "r", rough=0.25, salt=3)
+    m.shore("s", width=1)
+    m.reeds(lambda px, py: py < 6)
+    m.patches("G", 0.2, 0.64, salt=4)
+    m.blob(4.5, 3.5, 1.8, 1.3, "f", rough=0.2, only="g", salt=5)
+    m.stones([(1, 6), (9, 5)])
     m.clearing(2.0)
     return m
 
@@ -234,31 +278,32 @@ def tongue(hive=(13, 11)):
 def coast(hive=(4, 8)):
     """Meadows behind a broad sandy beach; the horseflies keep to the sea."""
     m = Terrain("coast", 30, 22, hive, seed=4)
-    m.fill("W")
+    m.fill("w")
     m.where(lambda px, py: px < 24 + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
-    m.patches("l", 0.3, 0.6)
-    m.patches("G", 0.22, 0.65, salt=4)
     # A beach wide enough that a horsefly on the water cannot smell the bees in the meadow.
     m.shore("s", width=8)
-    m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="wW", salt=3)   # rocks off shore
+    m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="w", salt=3)   # rocks off shore
     m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
-    m.boulders(3, salt=6)
+    m.patches("G", 0.18, 0.64, salt=4)
+    m.blob(9.0, 3.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=6)
+    m.blob(6.0, 15.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=7)
+    m.stones([(11, 9), (3, 19), (14, 16)])
     m.clearing(2.2)
     return m
 
 
 def island(hive=(13, 11)):
-    """An island with the hive, rocky islets around it, horseflies on the sea."""
-    m = Terrain("island", 34, 28, hive, seed=5)
-    m.fill("W")
-    m.blob(15.5, 13.5, 12.5, 10.0, "g", rough=0.15)
-    m.patches("l", 0.3, 0.6)
-    m.patches("G", 0.25, 0.64, salt=4)
-    m.blob(19, 17, 1.8, 1.4, "r", rough=0.3, only="glG", salt=5)
+    """An island with the hive, in a sea with horseflies and rocky islets."""
+    m = Terrain("island", 32, 26, hive, seed=5)
+    m.fill("w")
+    m.blob(12.0, 10.0, 12.0, 10.0, "g", rough=0.12)
     m.shore("s", width=5)
-    m.blob(31, 3, 2.0, 1.6, "r", rough=0.3, only="wW", salt=1)
-    m.blob(31, 25, 2.2, 1.6, "s", rough=0.3, only="wW", salt=2)
-    m.blob(2, 26, 1.6, 1.3, "r", rough=0.3, only="wW", salt=3)
+    m.blob(28, 3, 2.0, 1.6, "r", rough=0.3, only="w", salt=1)
+    m.blob(28, 22, 2.2, 1.6, "s", rough=0.3, only="w", salt=2)
+    m.blob(4, 23, 1.6, 1.3, "r", rough=0.3, only="w", salt=3)
+    m.patches("G", 0.22, 0.64, salt=4)
+    m.blob(9.0, 6.0, 1.4, 1.1, "f", rough=0.2, only="g", salt=6)
+    m.stones([(12, 5)])
     m.clearing(2.2)
     return m
 
@@ -267,32 +312,37 @@ def cliff(hive=(20, 21)):
     """A plateau above a cliff; the hive waits on a ledge between two lakes."""
     m = Terrain("cliff", 38, 28, hive, seed=6)
     edge = lambda px: 8 + 1.5 * math.sin(px * 0.18) + 0.8 * math.sin(px * 0.5 + 1)
-    m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.8), "R")
-    m.where(lambda px, py: py >= edge(px) + 3.0 + m.wobble(px, py, 0.9, salt=1), "r")
-    m.blob(20, 21.5, 4.0, 3.0, "g", rough=0.2, salt=3)            # ledge with the hive
-    m.blob(2, 24, 6.5, 5.5, "W", rough=0.2, only="r", salt=7)     # lakes below the cliff
-    m.blob(37, 23, 6.5, 6.0, "W", rough=0.2, only="r", salt=8)
-    m.patches("l", 0.3, 0.62)
-    m.patches("G", 0.22, 0.62, salt=5)
-    m.boulders(4, kind="r", only="glG", salt=6)
+    m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.6), "R")
+    m.where(lambda px, py: py >= edge(px) + 3.0 + m.wobble(px, py, 0.6, salt=1), "r")
+    m.where(lambda px, py: px > 24 + 2.0 * math.sin(py * 0.5) + m.wobble(px, py, 1.0, salt=2), "r",
+            only="g")                                            # stony upland to the east
+    m.blob(20, 21.3, 2.4, 2.0, "g", rough=0.15, salt=3)           # ledge with the hive
+    m.blob(2, 24, 6.5, 5.5, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
+    m.blob(37, 23, 6.5, 6.0, "w", rough=0.15, only="r", salt=8)
+    m.patches("G", 0.18, 0.62, salt=5)
+    m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
+    m.blob(17.0, 5.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=10)
+    m.stones([(12, 2), (21, 3), (30, 4)], kind="R", only="gr")
     m.clearing(2.3)
     return m
 
 
 def streams(hive=(1, 21)):
-    """A meadow by the hive in a stony valley; streams run far off at its end."""
-    m = Terrain("streams", 34, 28, hive, seed=7)
+    """A meadow by the hive in a stony valley, a glade up at its head with a path down; streams
+    run far off."""
+    m = Terrain("streams", 34, 26, hive, seed=7)
     m.fill("r")
-    m.patches("e", 0.25, 0.55, only="r")
-    m.blob(4.5, 20.5, 7.0, 6.0, "g", rough=0.18)
-    m.patches("l", 0.3, 0.58)
-    m.patches("G", 0.25, 0.64, salt=1)
+    m.blob(4.5, 20.0, 7.0, 6.0, "g", rough=0.12)
+    m.blob(4.5, 6.0, 2.3, 1.9, "g", rough=0.1, salt=3)
+    m.path([(4.5, 7.5), (3.5, 11), (3.5, 15)], 1.4, "s", rough=0.1, only="r", salt=5)
     rng = random.Random(77)
-    for i, x0 in enumerate((17.5, 29)):
+    for i, x0 in enumerate((18.5, 29)):
         pts = [(x0 + rng.uniform(-1.0, 1.0), y) for y in range(-2, 32, 6)]
-        m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.15, salt=10 + i)
-    m.shore("s", land="reR", width=2)
-    m.boulders(6, kind="R", only="re", salt=3)
+        m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.1, salt=10 + i)
+    m.shore("s", land="r", width=2)
+    m.patches("G", 0.22, 0.64, salt=1)
+    m.blob(6.0, 16.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
+    m.stones([(13, 6), (12, 20), (9, 24), (24, 12)], kind="R", only="r")
     m.clearing(2.4)
     return m
 
@@ -300,37 +350,43 @@ def streams(hive=(1, 21)):
 def world_map(hive=(13, 6)):
     """A green coast on an old map: meadow round the hive, desert, then the ocean."""
     m = Terrain("map", 36, 26, hive, seed=8)
-    m.fill("W")
-    m.where(lambda px, py: py < 17 + 1.5 * math.sin(px * 0.3) + m.wobble(px, py, 1.2)
+    m.fill("w")
+    m.where(lambda px, py: py < 20 + 1.5 * math.sin(px * 0.3) + m.wobble(px, py, 1.2)
             and px < 30 + 1.5 * math.sin(py * 0.4) + m.wobble(px, py, 1.2, salt=1), "s")
-    m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.2)
-    m.patches("l", 0.25, 0.6)
-    m.patches("G", 0.2, 0.62, salt=8)
-    m.path([(24, 3), (27, 9), (25, 14)], 2.0, "R", rough=0.3, only="s", salt=9)
-    m.path([(4, 14), (8, 17)], 1.6, "R", rough=0.3, only="s", salt=10)
+    m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.15)
+    m.patches("G", 0.18, 0.62, salt=8)
+    m.path([(24, 3), (27, 9), (25, 14)], 2.0, "R", rough=0.25, only="s", salt=9)
+    m.path([(4, 14), (8, 17)], 1.6, "R", rough=0.25, only="s", salt=10)
+    m.blob(10.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=11)
+    m.stones([(17, 9)])
     m.clearing(2.4)
     return m
 
 
 def ponds(hive=(24, 36)):
-    """A meadow at the foot of a stony upland dotted with ponds, each a home for horseflies."""
+    """A meadow at the foot of a stony upland dotted with ponds, each a home for horseflies. The
+    level opens up on the upland, by a pond, where a sandy track sets off down to the meadow."""
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
-    m.patches("e", 0.2, 0.55, only="r")
-    m.blob(24, 34.5, 8.5, 6.5, "g", rough=0.18)
-    m.patches("l", 0.2, 0.58)
-    m.patches("G", 0.16, 0.63, salt=1)
+    m.blob(24, 34.5, 8.5, 6.5, "g", rough=0.12)
+    track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
+    m.path(track, 1.6, "s", rough=0.1, only="r", salt=3)
+    m.way = "s"
     rng = random.Random(99)
-    placed = []
-    while len(placed) < 6:
-        cx, cy = rng.uniform(3, 41), rng.uniform(19, 25)
+    placed = [(11.0, 3.5, 1.7)]
+    m.blob(11.0, 3.5, 2.1, 1.7, "w", rough=0.1, salt=5)
+    while len(placed) < 7:
+        cx, cy = rng.uniform(3, 41), rng.uniform(3, 19)
         r = rng.uniform(1.4, 2.2)
-        if any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
+        near_track = min(math.hypot(cx - x, cy - y) for x, y in track) < r + 5
+        if near_track or any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
             continue
         placed.append((cx, cy, r))
-        m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.2, salt=len(placed))
-    m.shore("s", land="re", width=1)
-    m.boulders(8, kind="R", only="re", salt=2)
+        m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.15, salt=len(placed))
+    m.shore("s", land="r", width=1)
+    m.patches("G", 0.16, 0.63, salt=1)
+    m.blob(30.0, 31.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=4)
+    m.stones([(20, 31), (28, 37), (2, 6), (9, 13), (11, 18)], kind="R", only="r")
     m.clearing(2.4)
     return m
 
@@ -339,16 +395,15 @@ def final(hive=(15, 2)):
     """Everything at once: a meadow under the hive, a ridge, a river into a lake."""
     m = Terrain("final", 34, 28, hive, seed=10)
     m.fill("s")
-    m.patches("e", 0.2, 0.55, only="s")
-    m.blob(15, 4.0, 8.5, 6.0, "g", rough=0.18)
-    m.patches("l", 0.2, 0.58)
+    m.blob(15, 4.0, 8.5, 6.0, "g", rough=0.15)
+    ridge = [(-1, 12.5), (10, 13.5), (20, 12), (35, 13.5)]
+    m.path(ridge, 2.4, "R", rough=0.25, salt=6, only="s")
+    river = [(35, 15), (28, 17), (20, 17.5), (12, 20.5)]
+    m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.1, salt=2)
+    m.blob(4, 27, 5, 3, "w", rough=0.2, salt=3)                    # lake
     m.patches("G", 0.16, 0.62, salt=1)
-    ridge = [(-1, 15), (10, 16), (20, 14), (35, 16)]
-    m.path(ridge, 2.4, "R", rough=0.3, salt=6, only="se")
-    river = [(35, 9), (28, 12), (20, 12.5), (12, 16)]
-    m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.15, salt=2)
-    m.blob(4, 27, 5, 3, "w", rough=0.25, salt=3)                    # lake
-    m.boulders(6, kind="r", only="se", salt=8)
+    m.blob(9.5, 5.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=4)
+    m.stones([(20, 7)])
     m.clearing(2.6)
     return m
 

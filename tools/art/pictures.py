@@ -4,7 +4,7 @@ Sizes follow the largest use on screen. The title, rules and result
 pictures are squares 300 or 255 pixels tall in the 800x600 window and about
 twice that fullscreen, so they are 512 pixels; the go button (72 pixels on
 screen) is 128; medal icons (24 pixels, 48 fullscreen) are 64; the locked
-tile is pixel art shown without interpolation.
+tile, shown without interpolation at 60 to 135 pixels, is 128.
 """
 import math
 
@@ -102,32 +102,46 @@ def rules(size=512):
     img = P.blank(N)
     _panel(img, (6 * S, 6 * S, 500 * S, 500 * S), 28 * S)
     head = P.font(P.BOLD, 34 * S)
-    P.paste(img, P.text_sprite("How to play", head, (120, 62, 14, 255)), 253 * S, 38 * S)
+    P.paste(img, P.text_sprite("How to play", head, (120, 62, 14, 255)), 253 * S, 36 * S)
     rows = [
-        ("Press on a flower and drag:", "lay a trail of pollen scent"),
-        ("Bees follow pollen scent", "home to the hive"),
-        ("Horseflies over water kill", "bees, but not in pollen scent"),
-        ("Push the cursor against", "an edge to scroll"),
-        ("The level ends when every", "bee is home or lost"),
-        ("Escape ends a level", ""),
+        (["Press on a flower and drag:", "lay a trail of pollen scent"], _icon_drag),
+        (["A flower runs dry after a few", "seconds of dragging"], _icon_dry),
+        (["Bees follow pollen scent", "home to the hive"], _icon_home),
+        (["Horseflies over water kill", "bees, but not in pollen scent"], _icon_horsefly),
+        (["Push the cursor against", "an edge to scroll"], _icon_scroll),
+        (["The level ends when every", "bee is home or lost;", "Escape ends it at once"], _icon_end),
     ]
     text_x, text_w = 104 * S, 386 * S
-    f = P.fit_font(P.COND_BOLD, 25 * S, [line for row in rows for line in row], text_w)
-    icons = [_icon_drag, _icon_home, _icon_horsefly, _icon_scroll, _icon_end, _icon_escape]
-    top, step = 68 * S, 72 * S
-    for i, ((a, b), icon) in enumerate(zip(rows, icons)):
-        y = top + i * step + step / 2
+    f = P.fit_font(P.COND_BOLD, 25 * S, [line for lines, _ in rows for line in lines], text_w)
+    lh = f.size * 1.18
+    # Rows as tall as their lines, the spare height shared out between them.
+    top, bottom = 62 * S, 496 * S
+    pad = (bottom - top - lh * sum(len(lines) for lines, _ in rows)) / len(rows)
+    y0 = top
+    for i, (lines, icon) in enumerate(rows):
+        h = lh * len(lines) + pad
+        y = y0 + h / 2
         if i:
-            ImageDraw.Draw(img).line([(24 * S, y - step / 2), (482 * S, y - step / 2)],
-                                     fill=(214, 190, 140, 255), width=2 * S)
-        P.paste(img, icon(68 * S), 56 * S, y)
-        lines = [t for t in (a, b) if t]
-        lh = f.size * 1.18
+            ImageDraw.Draw(img).line([(24 * S, y0), (482 * S, y0)], fill=(214, 190, 140, 255), width=2 * S)
+        P.paste(img, icon(min(68 * S, h - 4 * S)), 56 * S, y)
         for j, t in enumerate(lines):
             spr = P.text_sprite(t, f, INK)
-            ly = y + (j - (len(lines) - 1) / 2) * lh
-            P.paste(img, spr, text_x + spr.width / 2, ly)
+            P.paste(img, spr, text_x + spr.width / 2, y + (j - (len(lines) - 1) / 2) * lh)
+        y0 += h
     return P.finish(img, size)
+
+
+def _icon_dry(s):
+    """A flower drained by a drag: the pink trail leaves it, its petals hang grey."""
+    img = P.blank(s)
+    d = ImageDraw.Draw(img)
+    P.arrow(d, P.curve((0.5 * s, 0.3 * s), (0.8 * s, 0.16 * s), (0.98 * s, 0.42 * s), 10),
+            0.07 * s, P.POLLEN, head=0.18 * s, dashed=True)
+    d.line(P.curve((0.34 * s, 0.96 * s), (0.36 * s, 0.6 * s), (0.5 * s, 0.52 * s), 12),
+           fill=(90, 130, 50, 255), width=int(0.06 * s))
+    head = P.rotated(P.daisy(0.46 * s, (184, 146, 100, 255)), -40)
+    P.paste(img, head, 0.52 * s, 0.6 * s)
+    return img
 
 
 def _icon_drag(s):
@@ -227,32 +241,39 @@ def go(size=128):
     return P.finish(img, size)
 
 
-def closed(size=32):
-    """A locked level: a slate tile with a padlock, drawn pixel by pixel."""
-    assert size == 32
-    img = P.blank(size)
+def closed(size=128):
+    """A locked level: a slate tile with a padlock. The game samples it without interpolation at
+    60 to 135 screen pixels, so it is drawn at about that size with bold shapes and no thin lines,
+    which survive being sampled a texel in two."""
+    S = 8
+    N = size * S
+    img = P.blank(N)
+    u = N / 128  # the drawing's unit: 1/128 of the tile
+    # The slate, a little lighter at the top.
+    slate = P.vertical_gradient(120 * u, 120 * u, (112, 120, 132, 255), (78, 84, 96, 255))
+    mask = P.blank(120 * u).getchannel("A")
+    ImageDraw.Draw(mask).rounded_rectangle((0, 0, 120 * u - 1, 120 * u - 1), radius=16 * u, fill=255)
+    slate = P.masked(slate, mask)
+    ImageDraw.Draw(slate).rounded_rectangle((2 * u, 2 * u, 118 * u, 118 * u), radius=15 * u,
+                                            outline=(40, 44, 52, 255), width=int(5 * u))
+    P.paste(img, slate, N / 2, N / 2)
     d = ImageDraw.Draw(img)
-    d.rounded_rectangle((1, 1, 30, 30), radius=4, fill=(92, 98, 108, 255), outline=(40, 42, 48, 255))
-    d.line([(3, 2), (28, 2)], fill=(132, 138, 148, 255))
-    d.line([(2, 3), (2, 28)], fill=(132, 138, 148, 255))
-    d.line([(3, 29), (28, 29)], fill=(66, 70, 78, 255))
-    d.line([(29, 3), (29, 28)], fill=(66, 70, 78, 255))
-    # Shackle.
-    d.rectangle((10, 8, 11, 15), fill=(50, 52, 58, 255))
-    d.rectangle((20, 8, 21, 15), fill=(50, 52, 58, 255))
-    d.rectangle((12, 6, 19, 7), fill=(50, 52, 58, 255))
-    d.point([(11, 7), (20, 7)], fill=(50, 52, 58, 255))
-    d.rectangle((11, 8, 11, 15), fill=(200, 204, 212, 255))
-    d.rectangle((12, 7, 19, 7), fill=(200, 204, 212, 255))
-    d.rectangle((20, 8, 20, 15), fill=(170, 174, 182, 255))
-    # Body with a keyhole.
-    d.rectangle((8, 14, 23, 25), fill=(232, 176, 40, 255), outline=(110, 70, 10, 255))
-    d.line([(9, 15), (22, 15)], fill=(255, 222, 120, 255))
-    d.line([(9, 24), (22, 24)], fill=(190, 130, 20, 255))
-    d.rectangle((15, 17, 16, 19), fill=(50, 30, 5, 255))
-    d.rectangle((14, 18, 17, 18), fill=(50, 30, 5, 255))
-    d.rectangle((15, 20, 16, 22), fill=(50, 30, 5, 255))
-    return img
+    cx = N / 2
+    # Shackle: a thick arch, dark outline under a steel face.
+    for w, colour in ((18 * u, (36, 38, 44, 255)), (10 * u, (196, 202, 212, 255))):
+        d.arc((cx - 22 * u, 24 * u, cx + 22 * u, 70 * u), 180, 360, fill=colour, width=int(w))
+        for sx in (cx - 22 * u, cx + 22 * u):
+            d.line([(sx, 46 * u), (sx, 62 * u)], fill=colour, width=int(w))
+    # Body: gold with a dark rim and a lighter top band.
+    body = (cx - 34 * u, 56 * u, cx + 34 * u, 106 * u)
+    d.rounded_rectangle(body, radius=8 * u, fill=(236, 178, 40, 255), outline=(96, 60, 8, 255),
+                        width=int(5 * u))
+    d.rounded_rectangle((cx - 28 * u, 61 * u, cx + 28 * u, 70 * u), radius=4 * u, fill=(255, 218, 110, 255))
+    # Keyhole: a round head over a tapering slot.
+    d.ellipse((cx - 8 * u, 72 * u, cx + 8 * u, 88 * u), fill=(48, 28, 4, 255))
+    d.polygon([(cx - 5 * u, 82 * u), (cx + 5 * u, 82 * u), (cx + 8 * u, 99 * u), (cx - 8 * u, 99 * u)],
+              fill=(48, 28, 4, 255))
+    return P.finish(img, size)
 
 
 def medal(kind, size=64):
@@ -264,43 +285,64 @@ def medal(kind, size=64):
 
 
 RESULTS = {
+    # Only true things: the first three levels and the sixth award a single medal, the fourth and
+    # fifth two, so no card counts the medals a level could have given.
     0: ("No medal", ["Too few bees came home.", "Try again!"]),
-    1: ("Daisy medal!", ["Enough bees came home.", "One of three medals."]),
-    2: ("Violet medal!", ["Many bees came home.", "Two of three medals."]),
-    3: ("Tulip medal!", ["Nearly every bee is home.", "All three medals!"]),
+    1: ("Daisy medal!", ["Enough bees came home.", "The daisy is yours."]),
+    2: ("Violet medal!", ["Many bees came home.", "Daisy and violet are yours."]),
+    3: ("Tulip medal!", ["Nearly every bee is home.", "All three medals are yours!"]),
 }
 
 
+def _fit_in_circle(sprite, radius):
+    """`sprite` scaled so that everything visible lies within `radius` of its centre."""
+    alpha = sprite.getchannel("A")
+    w, h = sprite.size
+    px = alpha.load()
+    cx, cy = w / 2, h / 2
+    far = 1.0
+    step = max(1, min(w, h) // 200)
+    for y in range(0, h, step):
+        for x in range(0, w, step):
+            if px[x, y] > 24:
+                far = max(far, math.hypot(x + 0.5 - cx, y + 0.5 - cy))
+    k = radius / far
+    return sprite.resize((max(1, round(w * k)), max(1, round(h * k))), Image.LANCZOS)
+
+
 def result(medals, size=512):
-    """The results card. Its lower middle stays clear: the go button shows there."""
+    """The results card: the medals won, each on its gold disc. Its lower middle stays clear: the
+    go button shows there."""
     S = SS
     N = size * S
     img = P.blank(N)
     _panel(img, (20 * S, 14 * S, 492 * S, 424 * S), 30 * S)
     heading, lines = RESULTS[medals]
     P.paste(img, _title_text(heading, 60 * S, 404 * S), 256 * S, 76 * S)
-    f = P.fit_font(P.COND_BOLD, 30 * S, lines, 420 * S)
+    # One size for every card, so that they read alike.
+    f = P.fit_font(P.COND_BOLD, 30 * S, [t for _, ts in RESULTS.values() for t in ts], 420 * S)
     for j, t in enumerate(lines):
         P.paste(img, P.text_sprite(t, f, INK), 256 * S, (334 + j * 40) * S)
     kinds = [P.daisy, P.violet, P.tulip]
-    slots = (128, 256, 384)
+    # The discs of the medals won, side by side; an empty one when there is none.
+    slots, r = {0: ((256,), 64), 1: ((256,), 72), 2: ((178, 334), 68), 3: ((128, 256, 384), 56)}[medals]
+    y = 214
     for i, x in enumerate(slots):
-        y, r = 214, 56
+        won = medals > 0
         ring = P.blank(2 * r * S + 8 * S)
         rc = ring.width / 2
-        dr = ImageDraw.Draw(ring)
-        won = i < medals
-        dr.ellipse((rc - r * S, rc - r * S, rc + r * S, rc + r * S),
-                   fill=(255, 236, 170, 255) if won else (230, 214, 184, 255),
-                   outline=(200, 150, 50, 255) if won else (190, 170, 140, 255), width=5 * S)
+        ImageDraw.Draw(ring).ellipse((rc - r * S, rc - r * S, rc + r * S, rc + r * S),
+                                     fill=(255, 236, 170, 255) if won else (230, 214, 184, 255),
+                                     outline=(200, 150, 50, 255) if won else (190, 170, 140, 255),
+                                     width=5 * S)
         P.paste(img, ring, x * S, y * S)
         if won:
-            grow = 1.12 if i == medals - 1 else 1.0
-            P.paste(img, kinds[i](int(118 * grow * S)), x * S, (y - 2) * S)
-        else:
-            q = P.font(P.BOLD, 60 * S)
-            P.paste(img, P.text_sprite("?", q, (200, 182, 150, 255)), x * S, y * S)
+            # Inside the gold rim, whatever the flower's shape.
+            flower = _fit_in_circle(kinds[i](int(2 * r * S)), (r - 9) * S)
+            P.paste(img, flower, x * S, y * S)
     if medals == 0:
-        # A lost bee drifting away.
-        P.paste(img, P.bee(44 * S, 30), 462 * S, 38 * S)
+        # A lost bee drifting away from the empty disc.
+        _flight_trail(img, P.curve((300 * S, 236 * S), (360 * S, 150 * S), (420 * S, 166 * S), 24)[:-5],
+                      2.4 * S)
+        P.paste(img, P.bee(48 * S, 10), 432 * S, 164 * S)
     return P.finish(img, size)

@@ -24,6 +24,10 @@ namespace player {
 const double STEP = 0.01;          // the game's frame at its pace of 100 frames a second
 const double TIME_LIMIT = 600.0;   // ten minutes of play
 const double MOUSE_SPEED = 3.0;    // picture heights a second: 30 world units, a quick hand
+// A careful hand, nearer most people's: one picture height a second (600 pixels at 800x600), and a
+// moment's rest on the spot before each press.
+const double CAREFUL_SPEED = 1.0;
+const double CAREFUL_PAUSE = 0.3;
 const double PICTURE_W = 4.0 / 3.0; // mouseloc's range across
 const double LEAD_SPEED = 0.45;    // slower than a bee (0.5 on each axis), so the swarm keeps up
 const double SWARM_RADIUS = 2.5;   // the drag's scent reaches about this far
@@ -34,6 +38,10 @@ const double MIN_PRESS_POLLEN = 0.5; // two seconds of drag: less is not worth t
 const double KEEP_POLLEN = 0.01;
 // Kills this close to the hive are horseflies that reached home, not bees lost in the field.
 const double HIVE_REACH = 3.0;
+// A group not brought nearer home for this long is stuck; one the herder gives up on is left alone
+// for a while.
+const double PATIENCE = 20.0;
+const double LEAVE_ALONE = 60.0;
 
 struct result
 {
@@ -44,6 +52,21 @@ struct result
     double end_time = -1.0; // seconds until every bee was home or dead; -1 if the time ran out
     int killed_near_hive = 0; // of killed_bees, those caught within HIVE_REACH of the hive
 };
+
+// How the player's hand moves the mouse and presses its button.
+struct hand
+{
+    double speed = MOUSE_SPEED; // picture heights a second
+    double press_pause = 0.0;   // seconds of rest before each new press
+};
+
+inline hand careful_hand()
+{
+    hand H;
+    H.speed = CAREFUL_SPEED;
+    H.press_pause = CAREFUL_PAUSE;
+    return H;
+}
 
 inline double dist2d(const rpos& A, const rpos& B) { return std::hypot(A[0] - B[0], A[1] - B[1]); }
 
@@ -56,8 +79,10 @@ public:
     rloc mouse;
     bool button_down = false;
     double clock = 0.0;
+    hand H;
+    double rested = 0.0; // seconds the hand has waited to press
 
-    session(int LevelIndex, unsigned long Seed)
+    session(int LevelIndex, unsigned long Seed, const hand& Hand = hand()) : H(Hand)
     {
         W = mkref(new world);
         W->init(all_levels[LevelIndex], Seed);
@@ -70,9 +95,9 @@ public:
 
     rpos cursor() const { return mkrpos(W.ptr()->cursor[0], W.ptr()->cursor[1], 0.0); }
 
-    // One frame: the mouse moves toward the picture point that shows Goal (at most a hand's speed,
+    // One frame: the mouse moves toward the picture point that shows Goal (at most the hand's speed,
     // and never off the picture, which makes the game scroll when Goal is out of view), the button
-    // goes down or up as asked, then the play screen updates.
+    // goes down (once the hand has rested) or up as asked, then the play screen updates.
     void frame(const rpos& Goal, bool WantDown)
     {
         const rpos& View = P.R.view_center;
@@ -80,7 +105,7 @@ public:
         double GoalY = std::clamp((Goal[1] - View[1]) / 10.0, 0.0, 1.0);
         double DX = GoalX - mouse[0], DY = GoalY - mouse[1];
         double D = std::hypot(DX, DY);
-        double Max = MOUSE_SPEED * STEP;
+        double Max = H.speed * STEP;
         if (D > Max)
         {
             DX *= Max / D;
@@ -90,6 +115,13 @@ public:
         mouse[1] = std::clamp(mouse[1] + DY, 0.0, 1.0);
         mouseloc = mouse;
 
+        if (!WantDown || button_down)
+            rested = 0.0;
+        else if (rested < H.press_pause - 1e-9)
+        {
+            rested += STEP;
+            WantDown = false;
+        }
         if (WantDown != button_down)
         {
             SDL_Event E;
@@ -148,7 +180,9 @@ inline std::vector<flower*> all_flowers(world& V)
 }
 
 // A patient herder: fetch pollen from the flower nearest to the next group of bees, carry the drag
-// to them and walk them home at a bee's pace, then go for more pollen.
+// to them and walk them home at a bee's pace, then go for more pollen. Bees sitting among several
+// flowers smell those more than a drag and stay: when a group has not come nearer home for a while,
+// the herder presses on the flowers around it until they wilt, and failing that tries other bees.
 class herder
 {
 public:
@@ -156,22 +190,41 @@ public:
     {
         p_fetch, // going to a flower, button up
         p_reach, // button down, carrying the scent to the bees
-        p_lead   // button down, walking the bees home
+        p_lead,  // button down, walking the bees home
+        p_empty  // button down on a flower the bees sit by, until it wilts
     };
 
     phases phase = p_fetch;
     rpos herd;   // where the group to bring home is
     rpos goal;   // where the cursor is going
     flower* source = nullptr;
+    double best_home = HUGE_VAL;   // the nearest to the hive this group has come
+    double progress_at = 0.0;      // when it last came nearer
+    std::vector<flower*> to_empty; // flowers holding the group, to press on next
+    rpos emptied_at = mkrpos(-1e9, -1e9, 0); // where flowers were last emptied for a stuck group
+    double empty_until = 0.0;      // when to give up on the flower being emptied
+    std::vector<std::pair<rpos, double>> left_alone; // groups given up on, and until when
 
-    void choose_herd(world& V, const rpos& Hive, const std::vector<bee*>& Bees)
+    bool is_left_alone(const rpos& Where, double Clock) const
     {
-        // Many bees close together and near home first: the cheapest rescues in pollen.
+        for (const auto& Spot : left_alone)
+            if (Spot.second > Clock && dist2d(Spot.first, Where) < SWARM_RADIUS) return true;
+        return false;
+    }
+
+    void choose_herd(double Clock, const rpos& Hive, const std::vector<bee*>& Bees)
+    {
+        // Many bees close together and near home first: the cheapest rescues in pollen. Groups
+        // given up on come last.
+        bool Others = false;
+        for (bee* B : Bees)
+            if (dist2d(B->position, Hive) >= HOME_RADIUS && !is_left_alone(B->position, Clock)) Others = true;
         double Best = -1.0;
+        rpos Pick = Hive;
         for (bee* B : Bees)
         {
             double H = dist2d(B->position, Hive);
-            if (H < HOME_RADIUS) continue;
+            if (H < HOME_RADIUS || (Others && is_left_alone(B->position, Clock))) continue;
             int Near = 0;
             for (bee* C : Bees)
                 if (dist2d(B->position, C->position) < 2.0) Near++;
@@ -179,22 +232,29 @@ public:
             if (Score > Best)
             {
                 Best = Score;
-                herd = B->position;
+                Pick = B->position;
             }
         }
-        if (Best < 0.0) herd = Hive;
-        (void)V;
+        if (dist2d(Pick, herd) > SWARM_RADIUS)
+        {
+            best_home = HUGE_VAL; // another group
+            progress_at = Clock;
+        }
+        herd = Pick;
     }
 
-    flower* choose_flower(world& V, const rpos& Near)
+    flower* choose_flower(world& V, const rpos& Near, const rpos& Hive)
     {
         flower* Best = nullptr;
         double BestCost = 1e9;
         for (flower* F : all_flowers(V))
         {
             if (F->wilted_flag || F->pollen < MIN_PRESS_POLLEN) continue;
-            // Full flowers are worth a little detour: each unit of pollen is four seconds of drag.
-            double Cost = dist2d(F->position, Near) - 4.0 * F->pollen;
+            // Full flowers are worth a little detour: each unit of pollen is four seconds of drag. A
+            // flower farther from home than the bees costs the way back too: the drag's scent draws
+            // them toward it while it comes.
+            double Behind = std::max(0.0, dist2d(F->position, Hive) - dist2d(Near, Hive));
+            double Cost = dist2d(F->position, Near) + Behind - 4.0 * F->pollen;
             if (Cost < BestCost)
             {
                 BestCost = Cost;
@@ -218,6 +278,29 @@ public:
         if (N > 0) herd = Sum / (double)N;
     }
 
+    // The group has not come nearer home for PATIENCE seconds: list the flowers it sits among, or
+    // give it up for a while if there are none.
+    void stuck(world& V, double Clock, const rpos& Hive, const std::vector<bee*>& Bees)
+    {
+        progress_at = Clock;
+        to_empty.clear();
+        // Emptied flowers that did not free the group once will not the second time.
+        bool Tried = dist2d(emptied_at, herd) < SWARM_RADIUS;
+        for (flower* F : all_flowers(V))
+            if (!Tried && !F->wilted_flag && F->pollen > 0.1 && dist2d(F->position, herd) < 2.0)
+                to_empty.push_back(F);
+        std::sort(to_empty.begin(), to_empty.end(), [](flower* A, flower* B) { return A->pollen < B->pollen; });
+        if (to_empty.size() > 6) to_empty.erase(to_empty.begin(), to_empty.end() - 6);
+        if (!to_empty.empty())
+            emptied_at = herd;
+        else
+        {
+            emptied_at = mkrpos(-1e9, -1e9, 0);
+            left_alone.push_back({herd, Clock + LEAVE_ALONE});
+            choose_herd(Clock, Hive, Bees);
+        }
+    }
+
     // Decides this frame's cursor goal and button for session S.
     void think(session& S, rpos& Goal, bool& Down)
     {
@@ -225,7 +308,16 @@ public:
         rpos Hive = all_levels_hive(V);
         std::vector<bee*> Bees = bees_in_play(V);
         rpos Cursor = S.cursor();
+        bool OnSource = source && std::find(V.active_flowers.begin(), V.active_flowers.end(), source) !=
+                                      V.active_flowers.end();
 
+        if (phase != p_fetch && !S.button_down && source && !source->wilted_flag && OnSource)
+        {
+            // The hand rests on the flower before it presses.
+            Goal = source->position;
+            Down = true;
+            return;
+        }
         if (phase != p_fetch && S.P.mode != play::m_drag_pollen)
         {
             phase = p_fetch; // the picked flowers ran dry, or the press missed
@@ -235,10 +327,14 @@ public:
         if (phase == p_fetch)
         {
             Down = false;
-            if (!source || source->wilted_flag || source->pollen < MIN_PRESS_POLLEN)
+            while (!to_empty.empty() && (to_empty.back()->wilted_flag || to_empty.back()->pollen < 0.1))
+                to_empty.pop_back();
+            if (!to_empty.empty())
+                source = to_empty.back();
+            else if (!source || source->wilted_flag || source->pollen < MIN_PRESS_POLLEN)
             {
-                choose_herd(V, Hive, Bees);
-                source = choose_flower(V, herd);
+                choose_herd(S.clock, Hive, Bees);
+                source = choose_flower(V, herd, Hive);
             }
             if (!source)
             {
@@ -247,17 +343,37 @@ public:
                 return;
             }
             Goal = source->position;
-            bool OnIt = std::find(V.active_flowers.begin(), V.active_flowers.end(), source) !=
-                        V.active_flowers.end();
-            if (OnIt && dist2d(Cursor, source->position) < 0.5 * source->radius)
+            if (OnSource && dist2d(Cursor, source->position) < 0.5 * source->radius)
             {
                 Down = true;
-                phase = p_reach;
+                if (!to_empty.empty())
+                {
+                    phase = p_empty;
+                    to_empty.pop_back();
+                    empty_until = S.clock + CAREFUL_PAUSE + source->pollen / 0.25 + 1.0;
+                }
+                else
+                    phase = p_reach;
             }
             return;
         }
 
         Down = true;
+        if (phase == p_empty)
+        {
+            // Hold still until the flower has wilted. A drag that also picked a flower already
+            // wilted drains the rest ever more slowly, so the hand lets go in time.
+            Goal = Cursor;
+            if (source->wilted_flag || source->pollen < 0.001 || S.clock > empty_until)
+            {
+                Down = false;
+                phase = p_fetch;
+                source = nullptr;
+                best_home = HUGE_VAL; // the group gets a fresh chance
+                progress_at = S.clock;
+            }
+            return;
+        }
         double Left = 0.0;
         for (flower* F : S.P.drag_pollen_flowers) Left += F->pollen;
         if (Left < KEEP_POLLEN * S.P.drag_pollen_flowers.size())
@@ -270,6 +386,21 @@ public:
             return;
         }
         follow_herd(Bees);
+        double Home = dist2d(herd, Hive);
+        if (Home < best_home - 0.5)
+        {
+            best_home = Home;
+            progress_at = S.clock;
+        }
+        else if (S.clock - progress_at > PATIENCE)
+        {
+            stuck(V, S.clock, Hive, Bees);
+            Down = false;
+            phase = p_fetch;
+            source = nullptr;
+            Goal = Cursor;
+            return;
+        }
         if (phase == p_reach)
         {
             Goal = herd;
@@ -290,7 +421,7 @@ public:
         if (N == 0 && ToHive > HOME_RADIUS)
         {
             // The swarm is lost: look for the next group while the scent lasts.
-            choose_herd(V, Hive, Bees);
+            choose_herd(S.clock, Hive, Bees);
             phase = p_reach;
             Goal = herd;
             return;
@@ -319,9 +450,10 @@ public:
 };
 
 // Plays a level to its end or the time limit. Passive never presses and never moves the mouse.
-inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT)
+inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT,
+                         const hand& Hand = hand())
 {
-    session S(LevelIndex, Seed);
+    session S(LevelIndex, Seed, Hand);
     herder H;
     rpos Hive = herder::all_levels_hive(S.wld());
     int NearHive = 0;
