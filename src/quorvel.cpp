@@ -129,6 +129,8 @@ void refresh_gl_viewport_from_window_size()
 
     const viewport& V = picture_viewport = fit_picture(screen_w, screen_h);
     glViewport(V.x, V.y, V.w, V.h);
+    // Points are not cut at the viewport's edge: the scissor keeps sprites by the picture's edge out of the bars.
+    glScissor(V.x, V.y, V.w, V.h);
     trace('-', "refresh screen viewport: now ", screen_w, "x", screen_h, ", viewport ", V.w, "x", V.h);
 }
 
@@ -236,7 +238,9 @@ void frame(game_loop& Loop)
     // The delay just taken belongs to the next frame's step.
     Title.update(Elapsed / 1000.0);
     Loop.sounds.follow(Title, Elapsed / 1000.0);
+    glEnable(GL_SCISSOR_TEST);
     Title.render();
+    glDisable(GL_SCISSOR_TEST);
     SDL_GL_SwapWindow(screen_window);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
