@@ -2,7 +2,7 @@
 # Plays the built game as a person would, under Xvfb with xdotool: the start-up lines and the window, the
 # title sliding in, the go button starting the first level, a drag from a flower laying pollen scent where
 # the pointer is, Escape ending the level, leaving the results and quitting; later starts read the save
-# file back and quit by F12 and by the close button; the same level in fullscreen on a 16:10 and a 5:4
+# file back and quit by the close button; the same level in fullscreen on a 16:10 and a 5:4
 # screen under a window manager; and without a video system or a display the game says so and stops.
 # Screenshots stay in $QUORVEL_SHOTS if it is set.
 # Usage: bash tests/e2e_game.sh GAME REPO_ROOT
@@ -166,21 +166,15 @@ check "the save holds the run's progress ($medal medals on level 1, won only by 
   test "$medal" -le 1 -a -z "$(cmp "$run/savegame.dat" "$work/expected" 2>&1)"
 check "no temporary save file left" test -z "$(ls "$run" | grep "^savegame\.dat\.")"
 
-# ---- Later starts read the file back: the same bytes again, and medals kept and shown.
-cp "$run/savegame.dat" "$work/first"
-start
-wait_for title_second row_up || fail "the second start shows no title"
-quit F12
-check "a second start writes the same bytes" cmp -s "$run/savegame.dat" "$work/first"
+# ---- A later start with medals (the file's reading and writing by the real game are in e2e_faults.sh):
+#      the row starts on the third level, and the close button quits.
 make_save "$run/savegame.dat" 10 1 1 2 3 3 0 4 0 5 0 6 0 7 0 8 0 9 0 10 0
-cp "$run/savegame.dat" "$work/won"
 start
 move 60 60
-wait_for title_medals row_up || fail "the third start shows no title"
+wait_for title_medals row_up || fail "the second start shows no title"
 sleep 1.5 # the row glides to the open level
 shot title_medals
 quit close
-check "medals are kept across runs" cmp -s "$run/savegame.dat" "$work/won"
 check "the row starts on level 3" test "$(at window_title 400 450 20)" != "$(at title_medals 400 450 20)"
 
 # ---- No video system, and no display at all: the greeting, one fatal line, status 255, nothing written.

@@ -190,7 +190,6 @@ struct hand_world
         return B;
     }
     smellgrid& pollen() { return *W->smells[smell_pollen].ptr(); }
-    smellgrid& bees() { return *W->smells[smell_bee].ptr(); }
 };
 
 inline double total(const smellgrid& G)

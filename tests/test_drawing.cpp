@@ -65,17 +65,8 @@ uint64_t frame(const char* Name)
     uint64_t H = 1469598103934665603ull;
     for (size_t a = 0; a < Px.size(); a++)
         if (a % 4 != 3) H = (H ^ Px[a]) * 1099511628211ull;
-    if (const char* Dir = getenv("QUORVEL_FRAMES"))
-    {
-        std::vector<unsigned char> Top; // rows from the top, blue before red
-        for (int Y = 599; Y >= 0; Y--)
-            for (int X = 0; X < 800; X++)
-            {
-                const unsigned char* P = &Px[(Y * 800 + X) * 4];
-                Top.insert(Top.end(), {P[2], P[1], P[0], 255});
-            }
-        write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Top));
-    }
+    if (const char* Dir = getenv("QUORVEL_FRAMES")) // bottom row first, as GL reads it and TGA's default
+        write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Px, 0x08));
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     return H;
