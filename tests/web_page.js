@@ -40,9 +40,9 @@ const bees = n => png => [...Array(n).keys()].every(i => {
     throw new Error('gave up waiting for ' + name);
   };
   const go = async (name, n) => { // the row's slide is over within a second; then the go button, hovered first
-    await sleep(1000);
+    await sleep(2000); // a busy machine draws few frames a second: give the page time to see the pointer
     await page.mouse.move(500, 303);
-    await sleep(300);
+    await sleep(1000);
     await page.mouse.click(500, 303);
     await waitFor(name, bees(n));
   };
