@@ -51,6 +51,11 @@ void sound::init()
 #endif
 }
 
+int sound::loaded() const
+{
+    return (int)std::count_if(chunks, chunks + SND_SIZE, [](void* C) { return C != nullptr; });
+}
+
 void sound::close()
 {
 #ifdef QUORVEL_MIXER

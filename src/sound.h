@@ -43,6 +43,7 @@ public:
     void close();
     void follow(title& Title, double T);
     void toggle();
+    int loaded() const; // sounds ready to play: every one once the device is open
 
 private:
     bool open_flag;

@@ -223,4 +223,8 @@ TEST_F(Data, SoundsAreShortQuietAtTheirEndsAndCentred)
         Files++;
     }
     EXPECT_EQ(Files, SND_SIZE);
+    fs::create_directory_symlink(shipped("data/sfx"), "data/sfx");
+    sound Sound;
+    Sound.init();
+    EXPECT_EQ(Sound.loaded(), SND_SIZE) << "the game loads every one";
 }
