@@ -150,7 +150,7 @@ void load_all_levels()
     // Opening a named pipe would wait for a writer for ever; anything but a plain file is unreadable.
     std::ifstream File;
     if (S_ISREG(Entry.st_mode)) File.open(SAVE_FILE, std::ios::in | std::ios::binary);
-    if (!File.is_open() || !File.good())
+    if (!File.is_open())
     {
         const char* Reason = S_ISREG(Entry.st_mode) ? std::strerror(errno) : "not a plain file";
         keep_unreadable_save = true;
@@ -214,7 +214,11 @@ bool save_levels_file(const std::string& Path)
 void save_all_levels()
 {
     if (keep_unreadable_save) return; // said once, when it could not be read
+#ifdef __EMSCRIPTEN__
+    if (save_levels_file(SAVE_FILE)) web_saved();
+#else
     save_levels_file(SAVE_FILE);
+#endif
 }
 
 void check_open_levels()

@@ -9,14 +9,7 @@
 
 namespace {
 game_loop running; // the browser's frames outlive run_game's stack
-struct stat last_save; // the save file as last handed to the browser's store
-
-struct stat save_file()
-{
-    struct stat Now = {};
-    ::stat(WEB_SAVE_FILE, &Now);
-    return Now;
-}
+bool save_unstored = false; // a save the browser's store has not been handed yet
 
 // Hands the progress directory to the browser's store; at the end the page learns when it is kept.
 void store(bool Ending)
@@ -27,17 +20,6 @@ void store(bool Ending)
             if ($0 && Module.stopped) Module.stopped();
         });
     }, Ending);
-}
-
-// Every save makes a fresh file, so a new inode or time means a save the store has not seen yet.
-void store_new_save()
-{
-    struct stat Now = save_file();
-    if (Now.st_ino == last_save.st_ino && Now.st_mtim.tv_sec == last_save.st_mtim.tv_sec &&
-        Now.st_mtim.tv_nsec == last_save.st_mtim.tv_nsec)
-        return;
-    last_save = Now;
-    store(false);
 }
 
 // The page sizes the canvas with CSS; the window, and so the picture's fit, follows it in device
@@ -72,9 +54,15 @@ void browser_frame()
     }
     follow_canvas();
     frame(running);
-    store_new_save();
+    if (save_unstored) store(false);
+    save_unstored = false;
 }
 } // namespace
+
+void web_saved()
+{
+    save_unstored = true;
+}
 
 void web_run(game_loop& Loop)
 {
@@ -84,7 +72,6 @@ void web_run(game_loop& Loop)
     running.screen = Loop.screen; // the web page is silent: the loop's sounds stay behind
     running.prev_ticks = Loop.prev_ticks;
     Loop.screen.clear();
-    last_save = save_file();
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
     // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.
     emscripten_set_main_loop(browser_frame, 0, 1);

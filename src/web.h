@@ -8,6 +8,9 @@ struct game_loop;
 // (tools/web/pre.js); the program hands each new save back to the store.
 #define WEB_SAVE_FILE "/progress/savegame.dat"
 
+// A new save file is on disk; the browser's store gets it after the frame.
+void web_saved();
+
 // Takes over the loop (and its title screen) and hands it to the browser, which calls frame once per
 // display refresh while the page is shown; never returns. When the title screen quits, the game stops as
 // on the desktop.

@@ -4,13 +4,13 @@ Module.preRun = (Module.preRun || []).concat(function () {
   FS.mkdir('/progress');
   FS.mount(IDBFS, {}, '/progress');
   addRunDependency('progress');
-  try {
-    FS.syncfs(true, function (Err) {
-      if (Err) err('! load all levels: the browser keeps no files here (' + Err + '); medals last until the page closes');
-      removeRunDependency('progress');
-    });
-  } catch (Err) {
-    err('! load all levels: the browser keeps no files here (' + Err + '); medals last until the page closes');
+  function filled(Err) {
+    if (Err) err('! load all levels: the browser keeps no files here (' + Err + '); medals last until the page closes');
     removeRunDependency('progress');
+  }
+  try {
+    FS.syncfs(true, filled);
+  } catch (Err) {
+    filled(Err);
   }
 });
