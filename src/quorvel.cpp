@@ -2,12 +2,10 @@
 
 #include "die.h"
 #include "level.h"
+#include "platform.h"
 #include "ref.h"
 #include "sound.h"
 #include "title.h"
-#ifdef __EMSCRIPTEN__
-#include "web.h"
-#endif
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -212,11 +210,7 @@ int run_game(int, char**)
     Loop.sounds.init();
 
     Loop.prev_ticks = SDL_GetTicks();
-#ifdef __EMSCRIPTEN__
-    web_run(Loop); // the browser calls frame from here on, and stops the game itself
-#endif
-    while (!Loop.screen->quit_flag) frame(Loop);
-    stop_game(Loop);
+    run_frames(Loop);
     return 0;
 }
 

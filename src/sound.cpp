@@ -1,15 +1,12 @@
 #include "sound.h"
 
+#include "die.h"
 #include "flower.h"
 #include "picture.h"
 #include "title.h"
 
 #include <algorithm>
 #include <string>
-
-#ifdef QUORVEL_MIXER
-#include <SDL2/SDL_mixer.h>
-#endif
 
 namespace {
 const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3", "pick", "go", "buzz"};
@@ -22,50 +19,27 @@ const int BUZZ_CROWD = 15;
 } // namespace
 
 sound::sound()
-    : on_flag(true), heard(nullptr), open_flag(false), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1),
-      seen_mode(-1), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
+    : on_flag(true), heard(nullptr), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1), seen_mode(-1),
+      seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
 {
-    std::fill(chunks, chunks + SND_SIZE, nullptr);
     loop_volume[0] = loop_volume[1] = -1;
-}
-
-sound::~sound()
-{
-    close();
 }
 
 void sound::init()
 {
-#ifdef QUORVEL_MIXER
-    // Audio is opened apart from the rest of SDL, so a machine without it plays the game all the same.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
-    {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
-    }
-    open_flag = true;
-    Mix_AllocateChannels(LOOP_CHANNELS + 8);
-    Mix_ReserveChannels(LOOP_CHANNELS);
-    for (int a = 0; a < SND_SIZE; a++) chunks[a] = Mix_LoadWAV((std::string("data/sfx/") + FILES[a] + ".wav").c_str());
-#endif
+    std::string Problem;
+    if (!device.open(std::vector<std::string>(FILES, FILES + SND_SIZE), LOOP_CHANNELS, Problem) && !Problem.empty())
+        trace('!', "sound: no audio device (", Problem, "); the game runs silent");
 }
 
 int sound::loaded() const
 {
-    return (int)std::count_if(chunks, chunks + SND_SIZE, [](void* C) { return C != nullptr; });
+    return device.loaded();
 }
 
 void sound::close()
 {
-#ifdef QUORVEL_MIXER
-    if (!open_flag) return;
-    Mix_HaltChannel(-1);
-    for (void*& C : chunks) Mix_FreeChunk((Mix_Chunk*)C), C = nullptr;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-#endif
-    open_flag = false;
+    device.close();
 }
 
 void sound::toggle()
@@ -140,10 +114,10 @@ void sound::follow(title& Title, double T)
 void sound::play(int Id)
 {
     if (!on_flag) return;
-    if (heard) heard->push_back(Id);
-#ifdef QUORVEL_MIXER
-    else if (open_flag && chunks[Id]) Mix_PlayChannel(-1, (Mix_Chunk*)chunks[Id], 0);
-#endif
+    if (heard)
+        heard->push_back(Id);
+    else
+        device.play(Id);
 }
 
 void sound::loop(int Slot, int Id, int Volume)
@@ -157,13 +131,5 @@ void sound::loop(int Slot, int Id, int Volume)
         if (Was < 0) heard->push_back(Id);
         return;
     }
-#ifdef QUORVEL_MIXER
-    if (!open_flag || !chunks[Id]) return;
-    if (Volume < 0) Mix_HaltChannel(Slot);
-    else
-    {
-        if (Was < 0) Mix_PlayChannel(Slot, (Mix_Chunk*)chunks[Id], -1);
-        Mix_Volume(Slot, Volume);
-    }
-#endif
+    device.loop(Slot, Id, Volume, Was < 0);
 }
