@@ -51,24 +51,17 @@ void horsefly::update(double T)
         }
         else if (PollenGrid->sniff(position) < 0.5)
         {
-            int N = (int)cur_world->sprites.size();
-            int NumChecks = (int)(N * 0.5 * T);
-            if (NumChecks < 1) NumChecks = 1;
+            int NumChecks = checks_this_frame(T);
             for (int a = 0; a < NumChecks; a++)
             {
-                int SpriteID = RN.get_index(N);
-                sprite* S = cur_world->sprites[SpriteID].ptr();
-                if (S->sprite_type != st_bee) continue;
-                bee* B = static_cast<bee*>(S);
+                bee* B = bee_in_reach(RN);
                 // A bee another horsefly killed this frame is still listed until the next sweep.
-                if (length(B->position - position) < 1.0 && !B->rescued_flag && !B->dead)
-                {
-                    B->kill();
-                    state = s_attacking;
-                    attacking_counter = 0.25;
-                    attacking_position = B->position;
-                    break;
-                }
+                if (!B || B->dead) continue;
+                B->kill();
+                state = s_attacking;
+                attacking_counter = 0.25;
+                attacking_position = B->position;
+                break;
             }
         }
     }

@@ -16,3 +16,7 @@ public:
     // Replaces (never accumulates onto) the modelview matrix.
     void set_view(const rpos& Center);
 };
+
+// A quad of half-extent Radius turned by Angle degrees about At, texture coordinates 0 to 1 from its
+// top-left corner; the caller sets colour, texture and blending.
+void draw_centered_quad(const rpos& At, const rpos& Radius, double Angle);

@@ -71,9 +71,7 @@ void title::init()
     winning_textures[1] = texture_load("data/gfx/won_daisy1.tga", false);
     winning_textures[2] = texture_load("data/gfx/won_violet1.tga", false);
     winning_textures[3] = texture_load("data/gfx/won_tulip1.tga", false);
-    medal_textures[0] = texture_load("data/gfx/daisy1.tga", false);
-    medal_textures[1] = texture_load("data/gfx/violet1.tga", false);
-    medal_textures[2] = texture_load("data/gfx/tulip1.tga", false);
+    load_medal_textures(medal_textures);
 }
 
 void title::update(double T)
@@ -82,12 +80,7 @@ void title::update(double T)
     switch (mode)
     {
     case m_slide_in:
-        slide_in_alpha += SLIDE_SPEED * T;
-        if (slide_in_alpha > 1.0)
-        {
-            slide_in_alpha = 1.0;
-            mode = m_title;
-        }
+        if (slide(T, +1)) mode = m_title;
         break;
 
     case m_title:
@@ -105,10 +98,8 @@ void title::update(double T)
     }
 
     case m_slide_out:
-        slide_in_alpha -= SLIDE_SPEED * T;
-        if (slide_in_alpha < 0.0)
+        if (slide(T, -1))
         {
-            slide_in_alpha = 0.0;
             if (slide_out_quit)
                 quit_flag = true;
             else
@@ -131,12 +122,7 @@ void title::update(double T)
             // Stored at once, so a crash or a kill later in the run cannot lose it.
             save_all_levels();
         }
-        slide_in_alpha += SLIDE_SPEED * T;
-        if (slide_in_alpha > 1.0)
-        {
-            slide_in_alpha = 1.0;
-            mode = m_scores;
-        }
+        if (slide(T, +1)) mode = m_scores;
         break;
     }
 
@@ -145,12 +131,7 @@ void title::update(double T)
         break;
 
     case m_scores_out:
-        slide_in_alpha -= SLIDE_SPEED * T;
-        if (slide_in_alpha < 0.0)
-        {
-            slide_in_alpha = 0.0;
-            mode = m_slide_in;
-        }
+        if (slide(T, -1)) mode = m_slide_in;
         break;
 
     case m_play:
@@ -200,6 +181,18 @@ void title::notice(SDL_Event& E)
     default:
         break;
     }
+}
+
+bool title::slide(double T, int Way)
+{
+    slide_in_alpha += Way * SLIDE_SPEED * T;
+    if (Way > 0 && slide_in_alpha > 1.0)
+        slide_in_alpha = 1.0;
+    else if (Way < 0 && slide_in_alpha < 0.0)
+        slide_in_alpha = 0.0;
+    else
+        return false;
+    return true;
 }
 
 void title::render()
@@ -311,21 +304,5 @@ void title::draw_quad(const rpos& Center, const rpos& Radius, double Angle)
     Off[1] = Center[1] >= PICTURE_H / 2 ? Radius[1] + PICTURE_H : -Radius[1];
     Off[2] = 0.0;
     double A = slide_in_alpha * slide_in_alpha;
-    rpos At = Center * A + Off * (1.0 - A);
-
-    glPushMatrix();
-    glTranslated(At[0], At[1], At[2]);
-    glRotated(Angle, 0, 0, 1);
-    float R0 = (float)Radius[0], R1 = (float)Radius[1];
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(-R0, -R1, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(R0, -R1, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(R0, R1, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(-R0, R1, 0);
-    glEnd();
-    glPopMatrix();
+    draw_centered_quad(Center * A + Off * (1.0 - A), Radius, Angle);
 }

@@ -54,6 +54,8 @@ public:
     // Needs a GL context and the level table counted (scan_all_levels).
     void init();
     void update(double T);
+    // Moves slide_in_alpha in (Way +1) or out (-1) by T's share; true once it has arrived at 1 or 0.
+    bool slide(double T, int Way);
     void notice(SDL_Event& E);
     void render();
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);

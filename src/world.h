@@ -51,6 +51,8 @@ public:
     // read or cannot hold the level's sprites ends the program after a fatal trace line.
     void init(level& Level, unsigned long Seed);
 
+    // A random point on a tile of Kind: x and y drawn, then the height drawn where DrawHeight, else Height.
+    rpos random_spot(tile_types Kind, bool DrawHeight, double Height);
     void set_cursor(const rloc& Cursor);
     tile_types get_tile_type(const rpos& WorldPos);
     tile_types hue_to_tile_type(double Hue);
@@ -62,3 +64,6 @@ public:
 };
 
 extern world* cur_world;
+
+// The three medal icons, daisy, violet and tulip, from the texture cache.
+void load_medal_textures(texture* Medals[3]);

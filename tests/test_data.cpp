@@ -177,16 +177,12 @@ TEST_F(Data, KilledRightAfterAResultIsRecordedTheNextStartHasTheMedal)
 {
     const std::string Before = le_words({10, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0, 9, 0, 10, 0});
     write_file("savegame.dat", Before);
-    pid_t Child = fork();
-    if (Child == 0)
-    {
-        int Out = open("child.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(Out, 1);
+    pid_t Child = start_child([] {
         ref<title> Title = mkref(new title);
         start_level(*Title.ptr(), 0);
         Title->play_world->rescued_bees = Title->play_world->total_bees; // every bee home
         for (;;) Title->update(0.01), Title->render(), SDL_Delay(1);
-    }
+    });
     // The kill follows the change as closely as this loop allows.
     bool Changed = false;
     for (auto End = std::chrono::steady_clock::now() + std::chrono::seconds(60); !Changed && std::chrono::steady_clock::now() < End;)

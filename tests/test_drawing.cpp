@@ -57,19 +57,19 @@ public:
 
 ::testing::Environment* const Game = ::testing::AddGlobalTestEnvironment(new drawing_game);
 
-// FNV-1a of the back buffer's colours; with QUORVEL_FRAMES set, the frame is also written there.
+// A hash of the back buffer's colours; with QUORVEL_FRAMES set, the frame is also written there.
 uint64_t frame(const char* Name)
 {
     std::vector<unsigned char> Px(800 * 600 * 4);
     glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
-    uint64_t H = 1469598103934665603ull;
+    fnv1a H;
     for (size_t a = 0; a < Px.size(); a++)
-        if (a % 4 != 3) H = (H ^ Px[a]) * 1099511628211ull;
+        if (a % 4 != 3) H.add(&Px[a], 1);
     if (const char* Dir = getenv("QUORVEL_FRAMES")) // bottom row first, as GL reads it and TGA's default
         write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Px, 0x08));
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    return H;
+    return H.h;
 }
 
 } // namespace

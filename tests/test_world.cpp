@@ -325,21 +325,10 @@ TEST(Flower, BreathesScentByItsPollenWiltsWhenEmptiedAndRegrows)
 
 namespace {
 
-// FNV-1a over the bytes of every value that a rule, a constant or a draw of the simulation decides.
-struct digest
-{
-    uint64_t h = 1469598103934665603ull;
-    void add(const void* P, size_t N)
-    {
-        for (size_t a = 0; a < N; a++) h = (h ^ ((const unsigned char*)P)[a]) * 1099511628211ull;
-    }
-    void add(double V) { add(&V, sizeof V); }
-    void add(const rpos& V) { add(V.components, sizeof V.components); }
-};
-
+// A hash of every value that a rule, a constant or a draw of the simulation decides.
 uint64_t state_of(world& W, play& P)
 {
-    digest D;
+    fnv1a D;
     D.add(W.rescued_bees + 1000.0 * W.killed_bees + 1e6 * W.sprites.size());
     D.add(P.R.view_center);
     for (ref<sprite>& S : W.sprites)
