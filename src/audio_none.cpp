@@ -6,7 +6,10 @@ bool audio_device::open(const std::vector<std::string>&, int, std::string&)
     return false;
 }
 
-void audio_device::close() {}
+void audio_device::close()
+{
+    open_flag = false;
+}
 
 int audio_device::loaded() const
 {

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${2:-build-fuzz}
-CXX=clang++ cmake -S . -B "$build" -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --preset fuzz -B "$build" > /dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save
 for target in tga save; do
   work=$(mktemp -d)
