@@ -4,8 +4,6 @@
 # packaging/changelog, so a new entry there is a new package.
 
 set(QUORVEL_PKG quorvel-bees)
-set(QUORVEL_HOMEPAGE "https://quorvel-bees.example.org" CACHE STRING
-    "Where the project is published; the menu metadata's screenshots are its docs/*.png")
 set(QUORVEL_BIN_DIR games)
 set(QUORVEL_GAME_DIR lib/games/${QUORVEL_PKG})
 set(QUORVEL_DATA_DIR share/games/${QUORVEL_PKG})
@@ -58,7 +56,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORVEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL opens libGL.so.1 itself for the GL context, so the scan of the program cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
