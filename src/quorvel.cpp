@@ -2,8 +2,10 @@
 
 #include "die.h"
 #include "level.h"
+#include "loadtga.h"
 #include "platform.h"
 #include "ref.h"
+#include "safe_file.h"
 #include "sound.h"
 #include "title.h"
 
@@ -160,6 +162,22 @@ void dispatch_event(title& Title, sound& Sound, SDL_Event& E)
         Title.notice(E);
 }
 
+// The window's picture in docks and task bars; the game runs on without it.
+void set_window_icon()
+{
+    const char* const Name = "data/gfx/icon.tga";
+    std::ifstream In;
+    std::string Problem = "no such file";
+    SDL_Surface* Icon = open_plain_file(Name, In, Problem) == or_open ? read_tga(In, Problem) : nullptr;
+    if (!Icon)
+    {
+        trace('!', "screen open: no window icon from ", Name, ": ", Problem);
+        return;
+    }
+    SDL_SetWindowIcon(screen_window, Icon);
+    SDL_FreeSurface(Icon);
+}
+
 // Whether the video driver SDL chose puts a window on a screen, or was asked for by name (SDL_VIDEODRIVER).
 static bool shows_a_window(const char* Driver, const char* Asked)
 {
@@ -181,6 +199,9 @@ int run_game(int, char**)
     trace('-', "- how are you today");
     trace('-', "main: initializing SDL");
 
+    // Docks match the window to the menu entry quorvel-bees.desktop by its class (X11) or app id (Wayland).
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", "quorvel-bees", 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quorvel-bees", 0);
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
     {
         trace('*', "main fatal: can't initialize SDL: ", SDL_GetError());
@@ -207,6 +228,7 @@ int run_game(int, char**)
     Loop.screen = mkref(new title);
     Loop.screen->init();
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
+    set_window_icon();
     Loop.sounds.init();
 
     Loop.prev_ticks = SDL_GetTicks();

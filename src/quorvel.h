@@ -21,6 +21,8 @@ int screen_open(int ScreenW, int ScreenH, bool IsFullscreen, bool IsResizable);
 // Lets the GL driver finish its work, then ends the context and the window; safe to call twice.
 void screen_close();
 void toggle_fullscreen();
+// The game's icon (data/gfx/icon.tga) on the window; a warning and no icon where it cannot be read.
+void set_window_icon();
 void refresh_gl_viewport_from_window_size();
 
 // One event of the frame loop: quit, fullscreen, a new window size, sound on or off, or handed to the

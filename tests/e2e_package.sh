@@ -41,6 +41,8 @@ menu_start() { # extra environment for the launcher; runs it from the entry, in 
 start_xvfb 800x600x24 || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
 (
   win=$(timeout 20 xdotool search --sync --name '^Quorvel Bees$' | head -n 1)
+  xprop -id "$win" -notype WM_CLASS >"$work/props"
+  xprop -id "$win" -notype -len 16 -f _NET_WM_ICON 32c _NET_WM_ICON >>"$work/props"
   sleep 1 # a few frames
   import -window root "$work/title.png"
   xdotool windowfocus "$win" key F12
@@ -49,6 +51,10 @@ menu_start SDL_AUDIODRIVER=dummy timeout 30 >"$work/game.out" 2>"$work/game.err"
 status=$?
 wait $!
 check "F12 quits with status 0 (got $status)" test "$status" = 0
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+check "docks match the window to the menu entry, and it has the game's icon: $(tr '\n' ' ' <"$work/props")" test \
+  "$(cat "$work/props")" = "WM_CLASS = \"$class\", \"$class\"
+_NET_WM_ICON = 64, 64"
 check "greeting, window and pictures in the start-up lines" test "$(sed -n '1p;10p;11p' "$work/game.out")" = \
 "- WELCOME TO QUORVEL BEES!!!
 - refresh screen viewport: now 800x600, viewport 800x600

@@ -21,11 +21,12 @@ fs::path shipped(const std::string& Name)
     return fs::path(QUORVEL_SOURCE_DIR) / Name;
 }
 
-// What start-up loads: every picture under data/gfx and each level's preview.
+// What start-up needs: every picture under data/gfx but the window's icon, and each level's preview.
 std::vector<std::string> start_up_files()
 {
     std::vector<std::string> Names;
-    for (const auto& E : fs::directory_iterator(shipped("data/gfx"))) Names.push_back("data/gfx/" + E.path().filename().string());
+    for (const auto& E : fs::directory_iterator(shipped("data/gfx")))
+        if (E.path().filename() != "icon.tga") Names.push_back("data/gfx/" + E.path().filename().string());
     for (int a = 0; all_levels[a].map_texture_file; a++) Names.push_back(all_levels[a].map_texture_file);
     std::sort(Names.begin(), Names.end());
     return Names;

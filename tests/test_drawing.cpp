@@ -114,6 +114,18 @@ TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
     EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);
 }
 
+TEST(Screen, TheWindowIconIsShownOrOneWarningSaysWhyNot)
+{
+    fs::create_directories("data/gfx");
+    for (const std::string& Bytes : {std::string(), tga(2, 2, {1, 2}), tga(2, 1, {1, 2, 3, 255, 4, 5, 6, 255})})
+    {
+        if (!Bytes.empty()) write_file("data/gfx/icon.tga", Bytes);
+        std::vector<std::string> Said = split_lines(printed_by(set_window_icon));
+        ASSERT_EQ(Said.size(), Bytes.size() > 20 ? 0u : 1u); // missing, cut short, whole
+        for (const std::string& L : Said) EXPECT_EQ(L.rfind("! screen open: no window icon from data/gfx/icon.tga: ", 0), 0u) << L;
+    }
+}
+
 TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 {
     // Only the last of six pixels is transparent; alpha 1 still counts as visible.
