@@ -22,6 +22,7 @@ audio=$work/audio.raw
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$audio
 heard() { ! cmp -s <(tail -c +$(($1 + 1)) "$audio" | head -c $(($2 - $1))) <(head -c $(($2 - $1)) /dev/zero); }
 audio_size() { stat -c %s "$audio"; }
+heard_since() { heard "$1" "$(audio_size)"; }
 
 # The picture on the screen: left, top and size in screen pixels. Scripts speak in the pixels of the
 # picture at 800 by 600; screenshots of the picture are scaled to that size.
@@ -65,19 +66,42 @@ settled() { # the top middle, clear of the wobbling go button, is as in the last
 }
 row_up() { green "$(at "$1" 20 20)" && green "$(at "$1" 440 150)" && settled "$1"; }
 results_up() { green "$(at "$1" 20 20)" && ! green "$(at "$1" 440 150)" && settled "$1"; }
+pink() { read -r r g b <<<"$1" && [ "$r" -gt $((g + 80)) ] && [ "$b" -gt $((g + 60)) ]; }
+# The game has seen the pointer once it draws the halo round what it points at: a tile (its centre and
+# drawn half-size in picture units) or the go button, whose halo shows below it, clear of the tilted button.
+hovering() { # x y half-size of the tile: the halo's ring (1.1 times as large) just above it
+  local ring=$(awk -v y="$2" -v h="$3" 'BEGIN { printf "%d", (y - h * 1.05) * 60 }')
+  hover_check() { pink "$(at "$1" "$(px "$hx")" "$ring" 0)"; }
+  hx=$1
+  wait_for hover hover_check
+}
+go_hovered() { pink "$(at "$1" 400 341 0)"; }
+# A flower under the pointer lights up, its heart from (255, 51, 51) to (255, 76, 76): the game picks it at
+# the next press. Counted over the pixels round the heart, as a bee may sit on it.
+lit() {
+  convert "$shots/$1.png" -crop "11x11+$((fx - 5))+$((fy - 5))" +repage txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $3 > 250 && $4 > 70 && $4 < 82 && $5 > 70 && $5 < 82 { n++ } END { exit n < 5 }'
+}
+scented() { read -r r1 g1 b1 <<<"$(at "$1" "$qx" "$qy" 6)" && [ $((r1 - g1)) -gt $((r0 - g0 + 25)) ]; }
+silent_since() { # audio offset: what came after it ends in half a second of silence
+  local now
+  now=$(audio_size)
+  [ "$now" -gt $(($1 + 44100)) ] && ! heard $((now - 44100)) "$now"
+}
+until_true() { # seconds, command: polls it every tenth of a second
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done
+}
+
 level_up() { # the bee bar: level 1's five bees as yellow points along the top
   for x in 40 184 328 472 616; do
     read -r r g b <<<"$(at "$1" $x 40 2)" && [ "$r" -gt 150 ] && [ "$g" -gt 150 ] && [ "$b" -lt $((r - 60)) ] || return 1
   done
 }
-quit() { # a key, or the window's close button, which SDL on a bare X server now and then misses
-  if [ "$1" = close ]; then
-    for _ in 1 2 3 4 5; do
-      /usr/bin/python3 "$root/tools/x11_close.py" "$wid"
-      for _ in $(seq 20); do ended "$game_pid" && break 2; sleep 0.1; done
-    done
-  else key "$1"; fi
-  wait_game 20
+quit() { # a key, or the window's close button
+  if [ "$1" = close ]; then /usr/bin/python3 "$root/tools/x11_close.py" "$wid"; else key "$1"; fi
+  wait_game 30
   check "$1 quits with status 0 (got $game_status)" test "$game_status" = 0
 }
 
@@ -86,7 +110,7 @@ quit() { # a key, or the window's close button, which SDL on a bare X server now
 play_first_level() { # name for the screenshots
   wait_for "$1_title" row_up || fail "$1: the title did not slide in"
   move "$(px 6.666)" "$(px 5.05)"
-  sleep 0.3
+  wait_for "$1_go" go_hovered || fail "$1: the go button does not light up under the pointer"
   xdotool click 1
   move 400 300
   wait_for "$1_start" level_up || fail "$1: no bee bar: the level did not start"
@@ -100,19 +124,15 @@ play_first_level() { # name for the screenshots
       d = (i - hx) ^ 2 + (j - hy) ^ 2; for (k = 1; k <= NR; k++) { e = (i - x[k]) ^ 2 + (j - y[k]) ^ 2; if (e < d) d = e }
       if (d > best) { best = d; bx = i; by = j } } print bx, by }' "$work/red")"
   move "$qx" "$qy"
-  sleep 0.5
   shot "$1_before_drag"
   move "$fx" "$fy"
-  sleep 0.4
+  wait_for "$1_lit" lit || fail "$1: the flower does not light up under the pointer"
   xdotool mousedown 1
-  sleep 0.15
   for s in 1 2 3 4 5 6 7 8; do move $((fx + (qx - fx) * s / 8)) $((fy + (qy - fy) * s / 8)); sleep 0.05; done
-  sleep 0.8
-  shot "$1_play"
-  xdotool mouseup 1
   read -r r0 g0 b0 <<<"$(at "$1_before_drag" "$qx" "$qy" 6)"
-  read -r r1 g1 b1 <<<"$(at "$1_play" "$qx" "$qy" 6)"
-  check "$1: pollen scent at the pointer ($r0 $g0 $b0, then $r1 $g1 $b1)" test $((r1 - g1)) -gt $((r0 - g0 + 25))
+  wait_for "$1_play" scented
+  check "$1: pollen scent at the pointer ($r0 $g0 $b0, then $r1 $g1 $b1)" scented "$1_play"
+  xdotool mouseup 1
 }
 
 greeting="- WELCOME TO QUORVEL BEES!!!
@@ -137,22 +157,18 @@ check "an 800x600 window" test "${WIDTH}x$HEIGHT" = 800x600
 wait_for window_title row_up || fail "the title did not slide in"
 a0=$(audio_size)
 move "$(px 9.666)" "$(px 7.5)"
-sleep 0.3 # the title sees the pointer there before the click
+hovering 9.666 7.5 0.5 || fail "the second tile (closed, half size) does not light up under the pointer"
 xdotool click 1
-sleep 1
-a1=$(audio_size)
-check "silence on the title ($a0 bytes), a tick when a tile is picked" eval "! heard 0 $a0 && heard $a0 $a1"
-move "$(px 3.666)" "$(px 7.5)" # the first tile again, one step left since the row glided
-sleep 0.3
+check "silence on the title ($a0 bytes), a tick when a tile is picked" eval "! heard 0 $a0 && until_true 20 heard_since $a0"
+move "$(px 3.666)" "$(px 7.5)" # the first tile again, one step left once the row has glided
+hovering 3.666 7.5 1.0 || fail "the first tile does not light up under the pointer"
 xdotool click 1
 play_first_level window
 a2=$(audio_size)
-sleep 1
-key m
-sleep 0.5
+check "the level is heard" until_true 20 heard_since "$a2"
 a3=$(audio_size)
-sleep 1
-check "the level is heard, M silences it" eval "heard $a2 $a3 && ! heard $a3 $(audio_size)"
+key m
+check "M silences it" until_true 20 silent_since "$a3"
 check "the title slid in" test "$(at title_early 20 20)" != "$(at window_title 20 20)"
 key Escape
 move 60 60
@@ -171,11 +187,18 @@ check "no temporary save file left" test -z "$(ls "$run" | grep "^savegame\.dat\
 make_save "$run/savegame.dat" 10 1 1 2 3 3 0 4 0 5 0 6 0 7 0 8 0 9 0 10 0
 start
 move 60 60
-wait_for title_medals row_up || fail "the second start shows no title"
-sleep 1.5 # the row glides to the open level
-shot title_medals
+glided() { # the row has left the first level's tile and come to rest
+  local now
+  row_up "$1" || return 1
+  now=$(at "$1" 400 450 20)
+  [ "$now" != "$(at window_title 400 450 20)" ] && [ "$now" = "$glide" ] && return 0
+  glide=$now
+  return 1
+}
+glide=""
+wait_for title_medals glided
+check "the row starts on level 3" glided title_medals
 quit close
-check "the row starts on level 3" test "$(at window_title 400 450 20)" != "$(at title_medals 400 450 20)"
 
 # ---- No video system, and no display at all: the greeting, one fatal line, status 255, nothing written.
 run=$(new_run_dir novideo)

@@ -94,11 +94,14 @@ make_save() {
 # A private X server on the first free display; sets DISPLAY. -noreset: a server resets when its last
 # client leaves, and a game connecting during the reset can lose its window.
 start_xvfb() { # screen, e.g. 800x600x24
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  # A file of its own each time: a server started earlier in the script must not be read for this one.
+  local file
+  file=$(mktemp "$work/display.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$file" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  for _ in $(seq 100); do [ "$(wc -l <"$file")" -ge 1 ] && break; sleep 0.1; done # the number, then a newline
+  [ "$(wc -l <"$file")" -ge 1 ] || return 1
+  export DISPLAY=":$(head -n 1 "$file")"
 }
 
 # Mean colour of a square of half-size $4 around pixel ($2, $3) of a PNG, as "r g b" in 0..255.
