@@ -25,6 +25,10 @@ public:
     double flying_alpha;
     double attacking_counter;
     rpos attacking_position;
+    // The wings and the attack's cloud as last drawn, for a still picture.
+    double wing_heights[2];
+    float wing_shades[2];
+    rpos cloud[5];
 
     horsefly();
     ~horsefly() override;

@@ -5,6 +5,7 @@
 #include "quorvel.h"
 #include "smellgrid.h"
 
+#include <GL/gl.h>
 #include <algorithm>
 
 namespace {
@@ -14,7 +15,7 @@ const double SCENT_RADIUS = 2.0;
 const double SCROLL_SPEED = 7.0; // world units per second for each unit the cursor is inside an edge band
 } // namespace
 
-play::play() : quit_flag(false), mode(m_none) {}
+play::play() : quit_flag(false), paused_flag(false), restart_flag(false), mode(m_none) {}
 
 play::~play() {}
 
@@ -24,14 +25,28 @@ void play::init_level(ref<world> LinkWorld)
     R.set_view(mkrpos(0, 0, 0));
     link_world = LinkWorld;
     quit_flag = false;
+    set_paused(false);
+    restart_flag = false;
+}
+
+void play::set_paused(bool Paused)
+{
+    paused_flag = Paused;
+    R.still_flag = Paused;
+    if (Paused) mode = m_none;
 }
 
 void play::notice(SDL_Event& E)
 {
     if (E.type == SDL_KEYDOWN)
     {
-        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+        SDL_Keycode Key = E.key.keysym.sym;
+        if (Key == SDLK_ESCAPE) quit_flag = true;
+        if ((Key == SDLK_p || Key == SDLK_PAUSE) && !E.key.repeat) set_paused(!paused_flag);
+        if (Key == SDLK_r && !E.key.repeat) restart_flag = true;
     }
+    else if (paused_flag) // the world is not there to point at
+        return;
     else if (E.type == SDL_MOUSEBUTTONDOWN)
     {
         // The flowers under the cursor at the last world update are the ones picked.
@@ -47,6 +62,7 @@ void play::notice(SDL_Event& E)
 
 void play::update(double T)
 {
+    if (paused_flag) return;
     world& W = *link_world.ptr();
 
     if (W.total_bees == W.rescued_bees + W.killed_bees) quit_flag = true;
@@ -104,4 +120,20 @@ void play::clamp_view_center()
 void play::render()
 {
     link_world->render(R);
+    if (paused_flag) render_paused_card();
+}
+
+void play::render_paused_card()
+{
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.45f); // the level dimmed behind the card
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), 0);
+    glColor4f(0.85f, 0.75f, 0.3f, 0.95f);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(3.3, 1.3, 0), 0);
+    glColor4f(0.18f, 0.32f, 0.14f, 0.95f);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(3.22, 1.22, 0), 0);
+    glDisable(GL_BLEND);
+    glPopMatrix();
 }

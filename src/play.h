@@ -1,6 +1,7 @@
 // The screen of a level in play: turns the mouse into pollen drags and edge scrolling, keeps the view on
-// the map, and raises quit_flag when every bee is home or dead, or on Escape. The title screen links a
-// world with init_level before anything else is called.
+// the map, and raises quit_flag when every bee is home or dead, or on Escape. P pauses it: the world
+// stands still, drawn as it was, under a card; R asks the title screen for the level afresh
+// (restart_flag). The title screen links a world with init_level before anything else is called.
 #pragma once
 
 #include "flower.h"
@@ -21,6 +22,8 @@ public:
     };
 
     bool quit_flag;
+    bool paused_flag;
+    bool restart_flag;
     rstate R;
     ref<world> link_world; // shared with the title screen
     modes mode;
@@ -30,8 +33,11 @@ public:
     virtual ~play();
 
     void init_level(ref<world> LinkWorld);
+    // Pausing ends any drag; the world is neither updated nor drawn anew until the pause ends.
+    void set_paused(bool Paused);
     void update(double T);
     void notice(SDL_Event& E);
     void render();
+    void render_paused_card();
     void clamp_view_center();
 };

@@ -11,6 +11,7 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
 #include <cassert>
 #include <csignal>
 #include <cstring>
@@ -142,21 +143,36 @@ void toggle_fullscreen()
     refresh_gl_viewport_from_window_size();
 }
 
-void dispatch_event(title& Title, sound& Sound, SDL_Event& E)
+void dispatch_event(game_loop& Loop, SDL_Event& E)
 {
+    title& Title = *Loop.screen.ptr();
     if (E.type == SDL_QUIT)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F12)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
+    {
         toggle_fullscreen();
+        Loop.toggled_at = Loop.clock();
+        Loop.kept.fullscreen = is_fullscreen;
+        save_settings(Loop.kept);
+    }
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_m)
-        Sound.toggle();
+    {
+        Loop.sounds.toggle();
+        Loop.kept.sound = Loop.sounds.on_flag;
+        save_settings(Loop.kept);
+    }
     else if (E.type == SDL_WINDOWEVENT && E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
     {
         // Under X11 the size read right after going fullscreen can still be the old one; this is
         // the real one. An unchanged size needs no second viewport line.
         if (E.window.data1 != screen_w || E.window.data2 != screen_h) refresh_gl_viewport_from_window_size();
+    }
+    else if (E.type == SDL_WINDOWEVENT && (E.window.event == SDL_WINDOWEVENT_FOCUS_LOST || E.window.event == SDL_WINDOWEVENT_MINIMIZED))
+    {
+        // Going fullscreen or back can take the focus away for a moment: that is no reason to pause.
+        if (Loop.toggled_at == 0 || Loop.clock() - Loop.toggled_at > 1000) Title.pause_level();
     }
     else
         Title.notice(E);
@@ -230,8 +246,11 @@ int run_game(int, char**)
     SDL_SetWindowTitle(screen_window, "Quorvel Bees");
     set_window_icon();
     Loop.sounds.init();
+    Loop.kept = load_settings();
+    if (Loop.kept.fullscreen) toggle_fullscreen(), Loop.toggled_at = Loop.clock();
+    Loop.sounds.on_flag = Loop.kept.sound;
 
-    Loop.prev_ticks = SDL_GetTicks();
+    Loop.prev_ticks = Loop.clock();
     run_frames(Loop);
     return 0;
 }
@@ -244,18 +263,20 @@ void frame(game_loop& Loop)
     mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
     SDL_Event E;
-    while (SDL_PollEvent(&E)) dispatch_event(Title, Loop.sounds, E);
+    while (SDL_PollEvent(&E)) dispatch_event(Loop, E);
     if (hung_up) Title.quit_flag = true;
 
-    Uint32 Now = SDL_GetTicks();
+    Uint32 Now = Loop.clock();
     Sint32 Elapsed = (Sint32)(Now - Loop.prev_ticks);
     if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
 
     // The delay just taken belongs to the next frame's step.
-    Title.update(Elapsed / 1000.0);
-    Loop.sounds.follow(Title, Elapsed / 1000.0);
+    double Step = std::min(Elapsed, LONGEST_STEP_MS) / 1000.0;
+    Title.update(Step);
+    Loop.sounds.follow(Title, Step);
     glEnable(GL_SCISSOR_TEST);
     Title.render();
+    Loop.sounds.render();
     glDisable(GL_SCISSOR_TEST);
     SDL_GL_SwapWindow(screen_window);
     glClearColor(0, 0, 0, 1);

@@ -9,6 +9,9 @@ class rstate
 public:
     rpos view_center;
     rpos view_corners[2]; // culling box: view_center -/+ the view size
+    // A still picture (a paused level): what animates from a generator is drawn as it was last drawn,
+    // drawing nothing new from it, so that pausing leaves the game's random draws as they were.
+    bool still_flag = false;
 
     rstate() {}
     virtual ~rstate() {}

@@ -3,8 +3,10 @@
 #include "die.h"
 #include "flower.h"
 #include "picture.h"
+#include "rstate.h"
 #include "title.h"
 
+#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 
@@ -50,6 +52,13 @@ void sound::toggle()
 
 void sound::follow(title& Title, double T)
 {
+    if (Title.mode == title::m_play && Title.play_mode->paused_flag)
+    {
+        // A paused level is silent, and nothing of it changes to be heard afterwards.
+        loop(0, snd_buzz, -1);
+        loop(1, snd_rustle, -1);
+        return;
+    }
     home_counter -= T;
     medal_counter -= T;
     const int Mode = Title.mode;
@@ -132,4 +141,38 @@ void sound::loop(int Slot, int Id, int Volume)
         return;
     }
     device.loop(Slot, Id, Volume, Was < 0);
+}
+
+void sound::render()
+{
+    if (on_flag) return;
+    // A loudspeaker, crossed out, in the bottom right corner.
+    const double X = PICTURE_W - 0.55, Y = PICTURE_H - 0.45;
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.35f);
+    draw_centered_quad(mkrpos(X, Y, 0), mkrpos(0.38, 0.3, 0), 0);
+    glColor4f(0.95f, 0.95f, 0.9f, 0.9f);
+    glBegin(GL_QUADS);
+    glVertex3f((float)(X - 0.26), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y + 0.07), 0);
+    glVertex3f((float)(X - 0.26), (float)(Y + 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X + 0.02), (float)(Y - 0.2), 0);
+    glVertex3f((float)(X + 0.02), (float)(Y + 0.2), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y + 0.07), 0);
+    glEnd();
+    glColor4f(0.9f, 0.2f, 0.15f, 0.95f);
+    glLineWidth(picture_pixels(2.5));
+    glBegin(GL_LINES);
+    glVertex3f((float)(X + 0.08), (float)(Y - 0.13), 0);
+    glVertex3f((float)(X + 0.28), (float)(Y + 0.13), 0);
+    glVertex3f((float)(X + 0.08), (float)(Y + 0.13), 0);
+    glVertex3f((float)(X + 0.28), (float)(Y - 0.13), 0);
+    glEnd();
+    glLineWidth(1.0f);
+    glDisable(GL_BLEND);
+    glPopMatrix();
 }

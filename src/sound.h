@@ -42,6 +42,8 @@ public:
     void close();
     void follow(title& Title, double T);
     void toggle();
+    // While sound is off, a small mark in the picture's corner says so.
+    void render();
     int loaded() const; // sounds ready to play: every one once the device is open
 
 private:

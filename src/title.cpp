@@ -105,9 +105,7 @@ void title::update(double T)
             else
             {
                 mode = m_play;
-                play_world = mkref(new world);
-                play_world->init(all_levels[go_level]);
-                play_mode->init_level(play_world);
+                start_level();
             }
         }
         break;
@@ -135,6 +133,7 @@ void title::update(double T)
         break;
 
     case m_play:
+        if (play_mode->restart_flag) start_level(); // afresh, nothing scored
         play_mode->update(T);
         if (play_mode->quit_flag)
         {
@@ -181,6 +180,18 @@ void title::notice(SDL_Event& E)
     default:
         break;
     }
+}
+
+void title::start_level()
+{
+    play_world = mkref(new world);
+    play_world->init(all_levels[go_level]);
+    play_mode->init_level(play_world);
+}
+
+void title::pause_level()
+{
+    if (mode == m_play) play_mode->set_paused(true);
 }
 
 bool title::slide(double T, int Way)

@@ -56,6 +56,10 @@ public:
     void update(double T);
     // Moves slide_in_alpha in (Way +1) or out (-1) by T's share; true once it has arrived at 1 or 0.
     bool slide(double T, int Way);
+    // A new world for go_level, linked to the play screen; the one before is released.
+    void start_level();
+    // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
+    void pause_level();
     void notice(SDL_Event& E);
     void render();
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);

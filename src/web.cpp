@@ -37,11 +37,14 @@ void follow_canvas()
     if (W > 0 && H > 0 && (W != NowW || H != NowH)) SDL_SetWindowSize(screen_window, W, H);
 }
 
-// The browser runs no frames while the page is hidden; the first frame back must not pass the whole
-// absence to the world as one step.
+// The browser runs no frames while the page is hidden: a level pauses, and the first frame back must not
+// pass the whole absence to the screens as one step.
 EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
-    if (!E->hidden) running.prev_ticks = SDL_GetTicks();
+    if (E->hidden)
+        running.screen->pause_level();
+    else
+        running.prev_ticks = running.clock();
     return EM_FALSE;
 }
 
@@ -78,6 +81,8 @@ void run_frames(game_loop& Loop)
     ::umask(022);
     running.screen = Loop.screen; // the web page is silent: the loop's sounds stay behind
     running.prev_ticks = Loop.prev_ticks;
+    running.kept = Loop.kept;
+    running.sounds.on_flag = Loop.sounds.on_flag;
     Loop.screen.clear();
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
     // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.

@@ -2,8 +2,9 @@
 # Plays the built game as a person would, under Xvfb with xdotool: the start-up lines and the window, the
 # title sliding in, the go button starting the first level, a drag from a flower laying pollen scent where
 # the pointer is, Escape ending the level, leaving the results and quitting; later starts read the save
-# file back and quit by the close button; the same level in fullscreen on a 16:10 and a 5:4
-# screen under a window manager; and without a video system or a display the game says so and stops.
+# file back and quit by the close button; the same level in fullscreen on a 16:10 and a 5:4 screen under a
+# window manager, and the next start fullscreen again; without a video system or a display the game says
+# so and stops.
 # Screenshots stay in $QUORVEL_SHOTS if it is set.
 # Usage: bash tests/e2e_game.sh GAME REPO_ROOT
 set -uo pipefail
@@ -238,6 +239,10 @@ for screen in 1680x1050 1280x1024; do
   pl=$(((sw - vw) / 2)) pt=$((sh - vh - (sh - vh) / 2)) ph=$vh
   play_first_level "fullscreen$screen"
   import -window root "$shots/fullscreen_$screen.png"
+  quit F12
+  [ "$screen" = 1680x1050 ] || continue
+  start # the settings kept say fullscreen
+  check "$screen: the next start is fullscreen, as left" wait_line "$run" "- toggle fullscreen: now fullscreen"
   quit F12
 done
 finish

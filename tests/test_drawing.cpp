@@ -104,11 +104,11 @@ TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
     SDL_SetWindowSize(screen_window, 1680, 1050);
     SDL_Event E = event(SDL_WINDOWEVENT);
     E.window.event = SDL_WINDOWEVENT_SIZE_CHANGED, E.window.data1 = 1680, E.window.data2 = 1050;
-    title Title;
-    sound Sound;
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
+    game_loop Loop;
+    Loop.screen = mkref(new title);
+    EXPECT_EQ(printed_by([&] { dispatch_event(Loop, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
     EXPECT_EQ(picture_pixels(12), 21.0f);
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "") << "the same size again";
+    EXPECT_EQ(printed_by([&] { dispatch_event(Loop, E); }), "") << "the same size again";
     SDL_SetWindowSize(screen_window, 800, 600);
     printed_by(refresh_gl_viewport_from_window_size);
     EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);
@@ -206,4 +206,66 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     }
     EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "drawing leaves blending off";
     for (int a = 0; a < 5; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+}
+
+namespace {
+Uint32 now_ms = 1000; // the loop's clock in the test below
+}
+
+// A level with horseflies run by the frame loop itself: the clock leaping an hour (a game stopped and
+// continued) passes the world one short step; a pause, by P or by a lost focus, holds the picture and
+// every generator still, frame after frame.
+TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
+{
+    write_file("sea.tga", tga(30, 20, std::vector<unsigned char>(30 * 20 * 4, 200))); // grey rock...
+    std::string Map = read_file("sea.tga");
+    for (size_t a = 18; a < Map.size(); a += 4) Map[a] = (char)(a % 3 ? 40 : 200), Map[a + 1] = (char)(a % 3 ? 160 : 40), Map[a + 2] = 30;
+    write_file("sea.tga", Map); // ...turned into meadow and water in stripes
+    level L = all_levels[4];
+    L.map_file = "sea.tga";
+    L.hive_pos = mkrpos(6, 6, 0);
+    game_loop Loop;
+    Loop.clock = [] { return now_ms; };
+    Loop.prev_ticks = now_ms;
+    Loop.screen = mkref(new title);
+    title& Title = *Loop.screen.ptr();
+    printed_by([&] { Title.init(); });
+    Title.play_world = mkref(new world);
+    printed_by([&] { Title.play_world->init(L, 5); });
+    Title.play_mode->init_level(Title.play_world);
+    Title.mode = title::m_play;
+    world& W = *Title.play_world.ptr();
+    auto frames = [&](int N, Uint32 Ms) {
+        for (int f = 0; f < N; f++) now_ms += Ms, frame(Loop);
+    };
+    frames(50, 10);
+    EXPECT_NEAR(W.animation_counter, 0.5, 1e-9);
+    frames(1, 3600 * 1000);
+    EXPECT_NEAR(W.animation_counter, 0.6, 1e-9) << "an hour's stall is a tenth of a second";
+
+    SDL_Event P = event(SDL_KEYDOWN, SDLK_p);
+    SDL_PushEvent(&P);
+    frames(1, 10);
+    ASSERT_TRUE(Title.play_mode->paused_flag);
+    const double Counter = W.animation_counter;
+    const rngen Wings = static_cast<horsefly*>(W.sprites[L.num_flowers + 1].ptr())->RN;
+    Title.render();
+    uint64_t Still = frame("paused");
+    frames(20, 10);
+    Title.render();
+    EXPECT_EQ(frame("paused_later"), Still);
+    EXPECT_EQ(W.animation_counter, Counter);
+    EXPECT_TRUE(advanced_by(Wings, static_cast<horsefly*>(W.sprites[L.num_flowers + 1].ptr())->RN, 0));
+    SDL_PushEvent(&P);
+    frames(1, 10);
+    EXPECT_FALSE(Title.play_mode->paused_flag);
+
+    SDL_Event Lost = event(SDL_WINDOWEVENT);
+    Lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    Loop.toggled_at = now_ms - 500; // the game's own fullscreen toggle took the focus
+    dispatch_event(Loop, Lost);
+    EXPECT_FALSE(Title.play_mode->paused_flag);
+    now_ms += 600;
+    dispatch_event(Loop, Lost);
+    EXPECT_TRUE(Title.play_mode->paused_flag);
 }

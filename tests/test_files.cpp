@@ -2,6 +2,7 @@
 // and what a save leaves on disk.
 #include "helpers.h"
 #include "loadtga.h"
+#include "settings.h"
 
 #include <memory>
 #include <sys/stat.h>
@@ -193,4 +194,40 @@ TEST(SaveFile, WritesTheCountAndEveryLevelThroughAFreshFileOfItsOwn)
     alarm(0);
     EXPECT_EQ(split_lines(Said).size(), 1u) << Said;
     EXPECT_TRUE(fs::is_fifo("savegame.dat"));
+}
+
+TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
+{
+    const struct
+    {
+        const char* what;
+        std::string text;
+        bool read, fullscreen, sound;
+    } Cases[] = {
+        {"as the game writes them", format_settings({true, false}), true, true, false},
+        {"empty", "", true, false, true},
+        {"comments, blanks, CRLF and a key from elsewhere", "# mine\r\n  sound=off \r\nvolume = 11\nfullscreen = 1 # big\n", true, true, false},
+        {"a value the game does not know", "sound = loud\n", false, false, true},
+        {"a line without a key", "= yes\n", false, false, true},
+        {"not key = value", "fullscreen\n", false, false, true},
+        {"binary", std::string("\x7f" "ELF\0\1", 6), false, false, true},
+        {"too long", std::string(5000, '#'), false, false, true},
+    };
+    game_dir Dir(false);
+    for (const auto& C : Cases)
+    {
+        SCOPED_TRACE(C.what);
+        settings S;
+        std::string Problem;
+        EXPECT_EQ(parse_settings(C.text, S, Problem), C.read) << Problem;
+        EXPECT_EQ(Problem.empty(), C.read);
+        write_file("settings.txt", C.text);
+        std::string Said = printed_by([&] { S = load_settings(); });
+        EXPECT_TRUE(S.fullscreen == C.fullscreen && S.sound == C.sound);
+        EXPECT_EQ(split_lines(Said).size(), C.read ? 0u : 1u) << Said;
+        EXPECT_EQ(Said.rfind("! settings: can't read settings.txt: ", 0), C.read ? std::string::npos : 0u) << Said;
+    }
+    save_settings({true, false});
+    settings Back = load_settings();
+    EXPECT_TRUE(Back.fullscreen && !Back.sound);
 }

@@ -224,6 +224,21 @@ TEST_F(TitleScreen, ResultsLeaveOnGoOrEscapeAndEscapeOnTheRowQuits)
     EXPECT_TRUE(Title.quit_flag);
 }
 
+TEST_F(TitleScreen, RestartPlaysTheLevelAfreshAndScoresNothing)
+{
+    medals({2});
+    Title.go_level = 0, Title.mode = title::m_play;
+    Title.start_level();
+    const world* Before = Title.play_world.ptr();
+    Title.play_world->rescued_bees = 5; // enough for a medal, were it scored
+    notice(SDL_KEYDOWN, SDLK_r);
+    Title.update(0.01);
+    EXPECT_TRUE(Title.mode == title::m_play && Title.play_world.ptr() != Before && !Title.play_mode->restart_flag);
+    EXPECT_EQ(Title.play_mode->link_world.ptr(), Title.play_world.ptr());
+    EXPECT_EQ(all_levels[0].medals, 2);
+    EXPECT_FALSE(fs::exists("savegame.dat"));
+}
+
 TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
 {
     medals({1, 2, 3, 1, 2, 3, 1, 2, 3, 1});
