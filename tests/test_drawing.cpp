@@ -42,6 +42,7 @@ public:
         for (int a = 0; a < 11; a++)
             write_file(std::string("data/gfx/") + Names[a] + ".tga", picture(60 + 17 * a, 250 - 20 * a, 40 + 19 * a));
         for (int a = 0; a < 10; a++) write_file(all_levels[a].map_texture_file, picture(250 - 9 * a, 80 + 16 * a, 200));
+        fs::copy_file(fs::path(QUORVEL_SOURCE_DIR) / "data/gfx/font1.tga", "data/gfx/font1.tga");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         printed_by([] { ASSERT_EQ(screen_open(800, 600, false, false), 0); });
