@@ -6,6 +6,7 @@
 #include "horsefly.h"
 #include "play.h"
 #include "sound.h"
+#include "text.h"
 #include "texture.h"
 #include "title.h"
 
@@ -207,4 +208,43 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     }
     EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "drawing leaves blending off";
     for (int a = 0; a < 5; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+}
+
+TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
+{
+    font Font;
+    Font.load();
+    const std::string Line = "Größe ¿Æ? \xE2\x82\xAC";
+    const double Right = 10.0, Top = 2.0, Size = 0.5, Width = Font.width(Line, Size); // 60 pixels a unit
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    Font.draw_outlined(Line, mkrpos(Right, Top, 0), Size, font::right, mkfcolor(1, 1, 1, 1), mkfcolor(0, 0, 1, 1));
+    std::vector<GLint> State;
+    for (GLenum Name : {GL_DEPTH_FUNC, GL_ALPHA_TEST_FUNC, GL_BLEND_SRC_RGB, GL_BLEND_DST_RGB}) glGetIntegerv(Name, &State.emplace_back());
+    EXPECT_EQ(State, std::vector<GLint>({GL_LEQUAL, GL_GREATER, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA}));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));
+    glColor4f(0, 1, 0, 1);
+    draw_centered_quad(mkrpos(Right - Width / 2, Top + Size / 2, 0), mkrpos(0.5, Size, 0), 0);
+
+    std::vector<unsigned char> Px(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    int Box[4] = {800, 600, -1, -1}, White = 0, Rim = 0, Uncovered = 0; // the ink's left, top, right, bottom
+    for (int Y = 0; Y < 600; Y++)
+        for (int X = 0; X < 800; X++)
+        {
+            const unsigned char* P = &Px[4 * ((599 - Y) * 800 + X)];
+            bool Ink = P[0] + P[1] + P[2] > 0, Green = P[0] == 0 && P[1] == 255 && P[2] == 0;
+            Uncovered += std::abs(X - (Right - Width / 2) * 60) < 29 && Y > (Top - Size / 2) * 60 + 1 && Y < (Top + 1.5 * Size) * 60 - 1 && !Green;
+            if (!Ink || Green) continue;
+            Box[0] = std::min(Box[0], X), Box[1] = std::min(Box[1], Y), Box[2] = std::max(Box[2], X), Box[3] = std::max(Box[3], Y);
+            White += P[0] == 255 && P[1] == 255 && P[2] == 255;
+            Rim += P[0] == 0 && P[1] == 0 && P[2] == 255;
+        }
+    EXPECT_EQ(Uncovered, 0) << "a quad drawn later covers the letters";
+    EXPECT_TRUE(White > 50 && Rim > 50) << White << " white, " << Rim << " rim";
+    EXPECT_NEAR(Box[0], (Right - Width) * 60, 4);
+    EXPECT_NEAR(Box[2], Right * 60, 4);
+    EXPECT_TRUE(Box[1] >= Top * 60 - 2 && Box[3] <= (Top + Size) * 60 + 2) << "inside the line's box: " << Box[1] << " to " << Box[3];
+    frame("text");
 }
