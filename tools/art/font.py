@@ -82,7 +82,10 @@ def _glyph(fine, code):
     x0, y0 = pen[0] + left * SS, pen[1] + top * SS
     assert x0 - margin >= 0 and y0 - margin >= 0 and x0 + w * SS + margin <= size and y0 + h * SS + margin <= size, code
     cover = np.asarray(img, dtype=np.float64) / 255.0
-    return advance, (left, top, w, h), _distance_field(cover, x0, y0, w, h)
+    alpha = _distance_field(cover, x0, y0, w, h)
+    # A clear border: neighbours in the atlas may share it, and no cut of the field reaches it.
+    assert not (alpha[0].any() or alpha[-1].any() or alpha[:, 0].any() or alpha[:, -1].any()), code
+    return advance, (left, top, w, h), alpha
 
 
 def _pack(boxes):
