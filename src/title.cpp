@@ -72,6 +72,7 @@ void title::init()
     winning_textures[2] = texture_load("data/gfx/won_violet1.tga", false);
     winning_textures[3] = texture_load("data/gfx/won_tulip1.tga", false);
     load_medal_textures(medal_textures);
+    letters.load();
 }
 
 void title::update(double T)

@@ -6,6 +6,7 @@
 #include "play.h"
 #include "ref.h"
 #include "rstate.h"
+#include "text.h"
 #include "vecco.h"
 #include "world.h"
 
@@ -47,6 +48,7 @@ public:
     texture* closed_texture;
     texture* winning_textures[4]; // by medals scored
     texture* medal_textures[3];
+    font letters; // loaded with the pictures, for the lettering of the screens
 
     title();
     ~title();

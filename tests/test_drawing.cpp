@@ -6,6 +6,7 @@
 #include "horsefly.h"
 #include "play.h"
 #include "sound.h"
+#include "text.h"
 #include "texture.h"
 #include "title.h"
 
@@ -42,6 +43,7 @@ public:
         for (int a = 0; a < 11; a++)
             write_file(std::string("data/gfx/") + Names[a] + ".tga", picture(60 + 17 * a, 250 - 20 * a, 40 + 19 * a));
         for (int a = 0; a < 10; a++) write_file(all_levels[a].map_texture_file, picture(250 - 9 * a, 80 + 16 * a, 200));
+        fs::copy_file(fs::path(QUORVEL_SOURCE_DIR) / "data/gfx/font1.tga", "data/gfx/font1.tga");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         printed_by([] { ASSERT_EQ(screen_open(800, 600, false, false), 0); });
@@ -268,4 +270,40 @@ TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
     now_ms += 600;
     dispatch_event(Loop, Lost);
     EXPECT_TRUE(Title.play_mode->paused_flag);
+}
+
+TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
+{
+    font Font;
+    Font.load();
+    const std::string Line = "Größe ¿Æ? \xE2\x82\xAC";
+    const double Right = 10.0, Top = 2.0, Size = 0.5, Width = Font.width(Line, Size); // 60 pixels a unit
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    Font.draw_outlined(Line, mkrpos(Right, Top, 0), Size, font::right, mkfcolor(1, 1, 1, 1), mkfcolor(0, 0, 1, 1));
+    std::vector<GLint> State;
+    for (GLenum Name : {GL_DEPTH_FUNC, GL_ALPHA_TEST_FUNC, GL_BLEND_SRC_RGB, GL_BLEND_DST_RGB}) glGetIntegerv(Name, &State.emplace_back());
+    EXPECT_EQ(State, std::vector<GLint>({GL_LEQUAL, GL_GREATER, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA}));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));
+    glColor4f(0, 1, 0, 1);
+    draw_centered_quad(mkrpos(Right - Width / 2, Top + Size / 2, 0), mkrpos(0.5, Size, 0), 0); // 60 by 60 pixels
+
+    std::vector<unsigned char> Px(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    int Box[4] = {800, 600, -1, -1}, White = 0, Rim = 0, Green = 0, Ink = 0; // the ink's left, top, right, bottom
+    for (int Y = 0; Y < 600; Y++)
+        for (int X = 0; X < 800; X++)
+        {
+            const unsigned char* P = &Px[4 * ((599 - Y) * 800 + X)];
+            int Colour = P[0] << 16 | P[1] << 8 | P[2];
+            Green += Colour == 0x00FF00, White += Colour == 0xFFFFFF, Rim += Colour == 0x0000FF;
+            if (Colour && Colour != 0x00FF00 && ++Ink)
+                Box[0] = std::min(Box[0], X), Box[1] = std::min(Box[1], Y), Box[2] = std::max(Box[2], X), Box[3] = std::max(Box[3], Y);
+        }
+    EXPECT_EQ(Green, 60 * 60) << "a quad drawn later covers the letters";
+    EXPECT_TRUE(White > 50 && Rim > 50 && Ink - White - Rim > 50) << White << " white, " << Rim << " rim, " << Ink << " in all: smooth edges";
+    // Where it was measured, side bearings and rim aside, and inside the line's box.
+    EXPECT_TRUE(std::abs(Box[0] - (Right - Width) * 60) < 4 && std::abs(Box[2] - Right * 60) < 4) << Box[0] << " to " << Box[2];
+    EXPECT_TRUE(Box[1] >= Top * 60 - 2 && Box[3] <= (Top + Size) * 60 + 2) << Box[1] << " to " << Box[3];
 }
