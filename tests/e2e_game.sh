@@ -107,7 +107,8 @@ quit() { # a key, or the window's close button
 }
 
 # From the title: the go button where it is drawn starts the first level; a press on a flower, dragged to
-# the spot farthest from every flower and from the hive, lays pollen scent there. Flowers draw red hearts.
+# the spot farthest from every flower and from the hive, lays pollen scent there. Flowers have red hearts,
+# drawn unblended: (255, 51, 51) exactly.
 play_first_level() { # name for the screenshots
   wait_for "$1_title" row_up || fail "$1: the title did not slide in"
   move "$(px 6.666)" "$(px 5.05)"
@@ -115,7 +116,7 @@ play_first_level() { # name for the screenshots
   xdotool click 1
   move 400 300
   wait_for "$1_start" level_up || fail "$1: no bee bar: the level did not start"
-  convert "$shots/$1_start.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 > 230 && $4 < 100 && $5 < 100 { print $1, $2 }' >"$work/red"
+  convert "$shots/$1_start.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 == 255 && $4 == 51 && $5 == 51 { print $1, $2 }' >"$work/red"
   [ -s "$work/red" ] || fail "$1: no flower on the opening screen"
   # The flower whose red is nearest the middle, away from the edges that scroll the view.
   read -r fx fy <<<"$(awk '{ d = ($1 - 400) ^ 2 + ($2 - 300) ^ 2 } NR == 1 || d < best { best = d; x = $1; y = $2 }
