@@ -7,6 +7,7 @@
 #include "flower.h"
 #include "ref.h"
 #include "rstate.h"
+#include "text.h"
 #include "world.h"
 
 #include <SDL2/SDL.h>
@@ -29,6 +30,20 @@ public:
     modes mode;
     std::vector<flower*> drag_pollen_flowers; // borrowed: the world keeps its flowers for its whole life
 
+    // Beside the rules: what the screen says and shows besides, drawn over the world, drawing nothing
+    // from any generator.
+    struct mark
+    {
+        rpos at;     // in the world
+        double born; // world time
+        bool kill;   // a bee lost here, or a press that caught no flower
+    };
+    font letters;         // loaded by the title screen
+    int level_index;      // for the level's name and goal; -1 for a world made by hand
+    int misses;           // presses that caught no flower, or only wilted ones, each heard and marked
+    int scroll_keys;      // the arrow keys held, a bit each: they scroll as the picture's edges do
+    std::vector<mark> marks;
+
     play();
     virtual ~play();
 
@@ -39,5 +54,10 @@ public:
     void notice(SDL_Event& E);
     void render();
     void render_paused_card();
+    void render_hud();
     void clamp_view_center();
 };
+
+// Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
+// hive's picture position lies outside the picture; false when the hive is in view.
+bool hive_arrow(const rpos& HiveOnPicture, rpos& At, double& Angle);

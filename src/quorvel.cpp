@@ -7,14 +7,17 @@
 #include "ref.h"
 #include "safe_file.h"
 #include "sound.h"
+#include "texts.h"
 #include "title.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <algorithm>
 #include <cassert>
+#include <clocale>
 #include <csignal>
 #include <cstring>
+#include <langinfo.h>
 
 rloc mouseloc;
 
@@ -215,6 +218,11 @@ int run_game(int, char**)
     trace('-', "- how are you today");
     trace('-', "main: initializing SDL");
 
+    // The window's title is UTF-8 ("—", "·", a level's name). A program starts in the "C" locale, in which
+    // Xlib mangles it; the player's own locale, or failing a UTF-8 one C.UTF-8, lets it through. Only the
+    // character type changes: numbers are still written the one way.
+    const char* Locale = std::setlocale(LC_CTYPE, "");
+    if (!Locale || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
     // Docks match the window to the menu entry quorvel-bees.desktop by its class (X11) or app id (Wayland).
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", "quorvel-bees", 0);
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quorvel-bees", 0);
@@ -243,7 +251,8 @@ int run_game(int, char**)
     game_loop Loop;
     Loop.screen = mkref(new title);
     Loop.screen->init();
-    SDL_SetWindowTitle(screen_window, "Quorvel Bees");
+    SDL_SetWindowTitle(screen_window, texts::GAME);
+    Loop.window_title = texts::GAME;
     set_window_icon();
     Loop.sounds.init();
     Loop.kept = load_settings();
@@ -274,6 +283,11 @@ void frame(game_loop& Loop)
     double Step = std::min(Elapsed, LONGEST_STEP_MS) / 1000.0;
     Title.update(Step);
     Loop.sounds.follow(Title, Step);
+    if (Title.window_title() != Loop.window_title)
+    {
+        Loop.window_title = Title.window_title();
+        SDL_SetWindowTitle(screen_window, Loop.window_title.c_str());
+    }
     glEnable(GL_SCISSOR_TEST);
     Title.render();
     Loop.sounds.render();

@@ -9,6 +9,7 @@
 #include "vecco.h"
 
 #include <SDL2/SDL.h>
+#include <string>
 
 class title;
 
@@ -35,6 +36,7 @@ struct game_loop
     Uint32 (*clock)() = SDL_GetTicks; // milliseconds; tests make it leap
     Uint32 prev_ticks = 0; // the clock at the previous frame
     Uint32 toggled_at = 0; // when F11 last toggled fullscreen, which may take the focus for a moment
+    std::string window_title; // as last set
 };
 
 // The longest step a frame hands to the screens: a stall (a machine swapping, a game stopped and

@@ -11,7 +11,8 @@
 #include <string>
 
 namespace {
-const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3", "pick", "go", "buzz"};
+const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3",
+                                     "pick", "go", "buzz", "locked", "miss"};
 const int LOOP_CHANNELS = 2; // 0 the buzz, 1 the rustle; the effects share the rest
 const double HOME_GAP = 0.12; // seconds between chimes when many bees come home at once
 const int HOMES_KEPT = 3;     // chimes still owed at most: a crowd arriving does not ring for seconds
@@ -22,7 +23,7 @@ const int BUZZ_CROWD = 15;
 
 sound::sound()
     : on_flag(true), heard(nullptr), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1), seen_mode(-1),
-      seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
+      seen_refusals(0), seen_misses(0), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
 {
     loop_volume[0] = loop_volume[1] = -1;
 }
@@ -64,6 +65,9 @@ void sound::follow(title& Title, double T)
     const int Mode = Title.mode;
 
     if (Mode == title::m_title && seen_mode == title::m_title && Title.cur_level != seen_level) play(snd_pick);
+    if (Title.refusals > seen_refusals) play(snd_locked);
+    if (Title.play_mode->misses > seen_misses) play(snd_miss);
+    seen_refusals = Title.refusals, seen_misses = Title.play_mode->misses;
     if (Mode == title::m_slide_out && seen_mode == title::m_title && !Title.slide_out_quit) play(snd_go);
     if (Mode == title::m_scores_in && seen_mode == title::m_play)
     {

@@ -25,6 +25,8 @@ enum sound_ids
     snd_pick,
     snd_go,
     snd_buzz, // loop
+    snd_locked,
+    snd_miss,
     SND_SIZE
 };
 
@@ -49,7 +51,7 @@ public:
 private:
     audio_device device;
     world* seen_world;
-    int seen_rescued, seen_killed, seen_level, seen_mode;
+    int seen_rescued, seen_killed, seen_level, seen_mode, seen_refusals, seen_misses;
     bool seen_drag;
     std::vector<bool> seen_wilted;
     int homes_waiting, medals_rung;

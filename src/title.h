@@ -49,6 +49,16 @@ public:
     texture* winning_textures[4]; // by medals scored
     texture* medal_textures[3];
     font letters; // loaded with the pictures, for the lettering of the screens
+    // Beside the rules: what the screens say and offer besides, none of which the rules hear of.
+    int best_before;      // go_level's stored medals when its play ended
+    double shake_counter; // seconds the go button still shakes after a press on a closed level
+    double refused_counter; // seconds the reason still shows
+    int refusals;         // such presses so far, each heard as a knock
+    bool help_flag;       // the help card is up over the row
+    bool help_hover_flag;
+    bool next_hover_flag;
+    bool back_hover_flag;
+    bool go_next;         // the results slide out into the next level instead of the row
 
     title();
     ~title();
@@ -66,6 +76,20 @@ public:
     void render();
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
     void draw_background();
+
+    // The go button, or Enter, on the row: the selected level starts if it is open, else the button shakes.
+    void press_go();
+    // The level after go_level when it is open, else -1.
+    int next_level() const;
+    // "Quorvel Bees", and in play the level's number and name besides.
+    std::string window_title() const;
+    // Where draw_quad puts a quad centred at Center at the slide's present point.
+    rpos slid(const rpos& Center, const rpos& Radius) const;
+    void render_row_label();
+    void render_results_card();
+    void render_help_card();
+    // A plain button: a frame, a fill, a label, and the pink halo while hovered.
+    void draw_button(const rpos& Center, const rpos& Radius, const std::string& Label, bool Hover);
 };
 
 // Whether the cursor (10 × mouseloc) lies strictly inside Center ± Size.

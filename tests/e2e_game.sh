@@ -36,14 +36,12 @@ green() { read -r r g b <<<"$1" && [ "$g" -gt 150 ] && [ "$g" -gt $((r + 60)) ] 
 
 start() { # the window is named for the game once the title is up, which a busy machine may take a while to reach
   start_game "$run"
-  wid=""
-  for _ in $(seq 300); do
-    wid=$(xdotool search --onlyvisible --name '^Quorvel Bees$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
+  wid=$(game_window 30)
+  if [ -z "$wid" ]; then
     ended "$game_pid" && fail "the game ended at start"
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no window named Quorvel Bees"
+    command -v gdb >/dev/null && gdb -p "$game_pid" -batch -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)'
+    fail "no window named Quorvel Bees"
+  fi
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   pl=$X pt=$Y ph=600
 }
@@ -83,6 +81,18 @@ lit() {
   convert "$shots/$1.png" -crop "11x11+$((fx - 5))+$((fy - 5))" +repage txt:- |
     awk -F'[ ,:()]+' 'NR > 1 && $3 > 250 && $4 > 70 && $4 < 82 && $5 > 70 && $5 < 82 { n++ } END { exit n < 5 }'
 }
+hearts() { convert "$shots/$1.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 == 255 && $4 == 51 && $5 == 51 { print $1, $2 }'; }
+nearest() { awk -v x="$1" -v y="$2" '{ d = ($1 - x) ^ 2 + ($2 - y) ^ 2 } NR == 1 || d < best { best = d; bx = $1; by = $2 } END { print bx, by }'; }
+aim() { # name: the pointer onto the heart nearest it, again while the view scrolls under it, until it lights
+  local end=$((SECONDS + 20))
+  move "$fx" "$fy"
+  until shot "$1" && lit "$1"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    read -r nx ny <<<"$(hearts "$1" | nearest "$fx" "$fy")"
+    [ -n "$nx" ] && fx=$nx fy=$ny && move "$fx" "$fy"
+    sleep 0.2
+  done
+}
 scented() { read -r r1 g1 b1 <<<"$(at "$1" "$qx" "$qy" 6)" && [ $((r1 - g1)) -gt $((r0 - g0 + 25)) ]; }
 silent_since() { # audio offset: what came after it ends in half a second of silence
   local now
@@ -116,19 +126,17 @@ play_first_level() { # name for the screenshots
   xdotool click 1
   move 400 300
   wait_for "$1_start" level_up || fail "$1: no bee bar: the level did not start"
-  convert "$shots/$1_start.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 == 255 && $4 == 51 && $5 == 51 { print $1, $2 }' >"$work/red"
+  hearts "$1_start" >"$work/red"
   [ -s "$work/red" ] || fail "$1: no flower on the opening screen"
-  # The flower whose red is nearest the middle, away from the edges that scroll the view.
-  read -r fx fy <<<"$(awk '{ d = ($1 - 400) ^ 2 + ($2 - 300) ^ 2 } NR == 1 || d < best { best = d; x = $1; y = $2 }
-    END { print x, y }' "$work/red")"
+  # The flower whose red is nearest the middle.
+  read -r fx fy <<<"$(nearest 400 300 <"$work/red")"
   read -r qx qy <<<"$(awk -v hx="$(px 6)" -v hy="$(px 9)" '{ x[NR] = $1; y[NR] = $2 }
     END { best = -1; for (i = 150; i <= 650; i += 25) for (j = 150; j <= 450; j += 25) {
       d = (i - hx) ^ 2 + (j - hy) ^ 2; for (k = 1; k <= NR; k++) { e = (i - x[k]) ^ 2 + (j - y[k]) ^ 2; if (e < d) d = e }
       if (d > best) { best = d; bx = i; by = j } } print bx, by }' "$work/red")"
   move "$qx" "$qy"
   shot "$1_before_drag"
-  move "$fx" "$fy"
-  wait_for "$1_lit" lit || fail "$1: the flower does not light up under the pointer"
+  aim "$1_lit" || fail "$1: the flower does not light up under the pointer"
   xdotool mousedown 1
   for s in 1 2 3 4 5 6 7 8; do move $((fx + (qx - fx) * s / 8)) $((fy + (qy - fy) * s / 8)); sleep 0.05; done
   read -r r0 g0 b0 <<<"$(at "$1_before_drag" "$qx" "$qy" 6)"
@@ -185,7 +193,9 @@ check "the save holds the run's progress ($medal medals on level 1, won only by 
 check "no temporary save file left" test -z "$(ls "$run" | grep "^savegame\.dat\.")"
 
 # ---- A later start with medals (the file's reading and writing by the real game are in e2e_faults.sh):
-#      the row starts on the third level, and the close button quits.
+#      the row starts on the third level; the keyboard alone plays from there: Left and Enter start level 2,
+#      an arrow key scrolls its map, Escape ends it and Enter on the results goes on to level 3, which the
+#      window's title names; Escape twice back to the row, and the close button quits.
 make_save "$run/savegame.dat" 10 1 1 2 3 3 0 4 0 5 0 6 0 7 0 8 0 9 0 10 0
 start
 move 60 60
@@ -200,6 +210,25 @@ glided() { # the row has left the first level's tile and come to rest
 glide=""
 wait_for title_medals glided
 check "the row starts on level 3" glided title_medals
+named() { [ "$(window_name "$wid")" = "$1" ]; }
+key Left
+key Return
+check "Left and Enter start level 2, named in the window's title" until_true 20 named "Quorvel Bees — 2 · The Ravine"
+wait_for level2 settled
+scrolled() { [ "$(at "$1" 400 300 100)" != "$(at level2 400 300 100)" ]; }
+xdotool keydown --window "$wid" Down
+wait_for level2_scrolled scrolled
+xdotool keyup --window "$wid" Down
+check "an arrow key held scrolls the map" scrolled level2_scrolled
+key Escape
+wait_for results2 results_up || fail "no results after level 2"
+key Return
+check "Enter on the results goes on to level 3" until_true 20 named "Quorvel Bees — 3 · Tongue of Land"
+key Escape
+wait_for results3 results_up || fail "no results after level 3"
+key Escape
+wait_for title_back row_up || fail "the level row did not return"
+check "and out of play the window is named for the game" named "Quorvel Bees"
 quit close
 
 # ---- No video system, and no display at all: the greeting, one fatal line, status 255, nothing written.

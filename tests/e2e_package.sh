@@ -43,7 +43,7 @@ mean_colour() { convert "$work/title.png" -scale '1x1!' -format '%[fx:int(255*r)
 title_shows() { read -r r g b <<<"$(mean_colour)" && [ "$g" -gt $((r + 60)) ] && [ "$g" -gt $((b + 60)) ]; }
 start_xvfb 800x600x24 || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
 (
-  win=$(timeout 20 xdotool search --sync --name '^Quorvel Bees$' | head -n 1)
+  win=$(game_window 20)
   xprop -id "$win" -notype WM_CLASS >"$work/props"
   xprop -id "$win" -notype -len 16 -f _NET_WM_ICON 32c _NET_WM_ICON >>"$work/props"
   for _ in $(seq 100); do import -window root "$work/title.png" && title_shows && break; sleep 0.2; done

@@ -69,6 +69,34 @@ TEST_F(PlayScreen, DragDrainsEqualSharesLaysScentWhereTheCursorWasAndStopsWhenEm
     EXPECT_EQ(Play.mode, play::m_none);
 }
 
+TEST(HiveArrow, PointsFromTheEdgeTowardAHiveOutOfView)
+{
+    const struct
+    {
+        rpos hive; // on the picture
+        bool shown;
+        double x, y, degrees;
+    } Cases[] = {
+        {mkrpos(5, 5, 0), false, 0, 0, 0},        {mkrpos(-4, 5.65, 0), true, 0.5, 5.65, 180},
+        {mkrpos(20, 5.65, 0), true, 12.83, 5.65, 0}, {mkrpos(6.667, 30, 0), true, 6.667, 9.5, 90},
+        {mkrpos(6.667, -3, 0), true, 6.667, 1.8, -90},
+    };
+    for (const auto& C : Cases)
+    {
+        rpos At;
+        double Angle = 0;
+        ASSERT_EQ(hive_arrow(C.hive, At, Angle), C.shown) << C.hive[0] << "," << C.hive[1];
+        if (!C.shown) continue;
+        EXPECT_NEAR(At[0], C.x, 0.01);
+        EXPECT_NEAR(At[1], C.y, 0.01);
+        EXPECT_NEAR(Angle * 180 / PI, C.degrees, 0.01);
+    }
+    rpos At;
+    double Angle;
+    hive_arrow(mkrpos(30, 40, 0), At, Angle); // far down and right: on the bottom edge, pointing that way
+    EXPECT_TRUE(At[1] == 9.5 && At[0] > 6.667 && At[0] < 12.83 && Angle > 0 && Angle < PI / 2) << At[0] << " " << Angle;
+}
+
 TEST_F(PlayScreen, LevelEndsWhenEveryBeeIsAccountedForOrOnEscape)
 {
     H.W->total_bees = 3, H.W->rescued_bees = 2;
@@ -237,6 +265,32 @@ TEST_F(TitleScreen, RestartPlaysTheLevelAfreshAndScoresNothing)
     EXPECT_EQ(Title.play_mode->link_world.ptr(), Title.play_world.ptr());
     EXPECT_EQ(all_levels[0].medals, 2);
     EXPECT_FALSE(fs::exists("savegame.dat"));
+}
+
+TEST_F(TitleScreen, TheKeyboardPicksStartsAndGoesOnAndAClosedLevelShakesItsHead)
+{
+    medals({1});
+    until_not(title::m_slide_in);
+    for (SDL_Keycode Key : {SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_LEFT}) notice(SDL_KEYDOWN, Key);
+    EXPECT_EQ(Title.cur_level, 2);
+    notice(SDL_KEYDOWN, SDLK_RETURN); // closed: a knock, a shake, no start
+    EXPECT_TRUE(Title.mode == title::m_title && Title.refusals == 1 && Title.shake_counter > 0);
+    notice(SDL_KEYDOWN, SDLK_F1);
+    notice(SDL_KEYDOWN, SDLK_LEFT); // puts the help card away, and nothing else
+    EXPECT_TRUE(!Title.help_flag && Title.cur_level == 2);
+    notice(SDL_KEYDOWN, SDLK_LEFT);
+    notice(SDL_KEYDOWN, SDLK_RETURN);
+    EXPECT_TRUE(Title.mode == title::m_slide_out && Title.go_level == 1);
+    until_not(title::m_slide_out);
+    EXPECT_EQ(Title.window_title(), "Quorvel Bees — 2 · The Ravine");
+    Title.play_world->rescued_bees = Title.play_world->total_bees; // a first medal opens level 3
+    Title.update(0.01);
+    until_not(title::m_scores_in);
+    EXPECT_EQ(Title.next_level(), 2);
+    notice(SDL_KEYDOWN, SDLK_RETURN);
+    until_not(title::m_scores_out);
+    EXPECT_TRUE(Title.mode == title::m_play && Title.go_level == 2 && Title.cur_level == 2);
+    EXPECT_EQ(Title.window_title(), "Quorvel Bees — 3 · Tongue of Land");
 }
 
 TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
