@@ -296,10 +296,12 @@ void play::render_paused_card()
     glEnable(GL_BLEND);
     glColor4f(0.0f, 0.0f, 0.0f, 0.45f); // the level dimmed behind the card
     draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), 0);
+    // As wide as its lines need, whatever the language.
+    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(texts::PAUSED_KEYS, 0.36)) / 2 + 0.5;
     glColor4f(0.85f, 0.75f, 0.3f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(3.3, 1.3, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half, 1.3, 0), 0);
     glColor4f(0.18f, 0.32f, 0.14f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(3.22, 1.22, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
     glDisable(GL_BLEND);
     letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, 4.05, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
     letters.draw(texts::PAUSED_KEYS, mkrpos(PICTURE_W / 2, 5.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
