@@ -102,22 +102,24 @@ void horsefly::update(double T)
     position[1] = clamp(position[1], 0.0, cur_world->size[1]);
 }
 
-void horsefly::render(rstate& R)
+void horsefly::spend_draws()
 {
     // The wings flicker from the horsefly's own generator: the one draw a render may make.
-    if (!R.still_flag)
+    wing_heights[0] = 0.075 * RN.get();
+    wing_heights[1] = 0.075 * RN.get();
+    wing_shades[0] = (float)(0.5 * RN.get() + 0.5);
+    wing_shades[1] = (float)(0.5 * RN.get() + 0.5);
+    for (int a = 0; a < 5 && state == s_attacking; a++)
     {
-        wing_heights[0] = 0.075 * RN.get();
-        wing_heights[1] = 0.075 * RN.get();
-        wing_shades[0] = (float)(0.5 * RN.get() + 0.5);
-        wing_shades[1] = (float)(0.5 * RN.get() + 0.5);
-        for (int a = 0; a < 5 && state == s_attacking; a++)
-        {
-            double B1 = RN.balance();
-            double B2 = RN.balance();
-            cloud[a] = mkrpos(B2, B1, 0.0) * 0.2;
-        }
+        double B1 = RN.balance();
+        double B2 = RN.balance();
+        cloud[a] = mkrpos(B2, B1, 0.0) * 0.2;
     }
+}
+
+void horsefly::render(rstate& R)
+{
+    if (!R.still_flag) spend_draws();
     glPointSize(picture_pixels(15));
     glEnable(GL_BLEND);
     glBegin(GL_POINTS);

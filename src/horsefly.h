@@ -35,5 +35,7 @@ public:
 
     void init(const rpos& Position, rngen& RN1);
     void render(rstate& R) override;
+    // What a render draws from the generator (the wings, the attack's cloud), kept for drawing.
+    void spend_draws();
     void update(double T) override;
 };

@@ -53,7 +53,8 @@ bool hive_arrow(const rpos& Hive, rpos& At, double& Angle)
 }
 
 play::play()
-    : quit_flag(false), paused_flag(false), restart_flag(false), mode(m_none), level_index(-1), misses(0), scroll_keys(0)
+    : quit_flag(false), paused_flag(false), restart_flag(false), mode(m_none), level_index(-1), misses(0), scroll_keys(0),
+      watching(nullptr), watched_frames(0), fast_flag(false), demo_flag(false), pointer_down(false)
 {
 }
 
@@ -68,10 +69,72 @@ void play::init_level(ref<world> LinkWorld)
     set_paused(false);
     restart_flag = false;
     marks.clear();
+    scroll_keys = 0;
+    recording = replay();
+    taken.clear();
+    watching = nullptr;
+}
+
+void play::record(int LevelId, uint32_t Seed, uint64_t LevelHash)
+{
+    recording.level_id = LevelId;
+    recording.seed = Seed;
+    recording.level_hash = LevelHash;
+}
+
+void play::watch(const replay& R, bool Demo)
+{
+    watching = &R;
+    watched_frames = 0;
+    fast_flag = false;
+    demo_flag = Demo;
+    pointer_down = false;
+}
+
+bool play::watched_out() const
+{
+    return watching && watched_frames >= watching->frames.size();
+}
+
+void play::play_watched()
+{
+    if (paused_flag) return;
+    for (int k = 0; k < (fast_flag ? 2 : 1) && !watched_out(); k++)
+    {
+        if (k > 0) link_world->spend_draws(); // the frame not shown draws all the same
+        const replay_frame& F = watching->frames[watched_frames++];
+        for (const replay_event& R : F.events)
+        {
+            SDL_Event E = replayed_event(R);
+            take(E);
+        }
+        rloc Hand = mouseloc;
+        mouseloc = F.mouse;
+        step(F.step);
+        mouseloc = Hand;
+    }
+}
+
+ref<world> play_through(const replay& R, int LevelIndex)
+{
+    ref<world> W = mkref(new world);
+    W->init(all_levels[LevelIndex], R.seed);
+    play P;
+    P.init_level(W);
+    P.watch(R, false);
+    W->spend_draws(); // the frame the level starts in is drawn before its first update
+    while (!P.watched_out())
+    {
+        P.play_watched();
+        W->spend_draws();
+    }
+    return W;
 }
 
 void play::set_paused(bool Paused)
 {
+    // The drag a pause ends is a play's own doing: kept as a button let go, for a replay to end it too.
+    if (Paused && !paused_flag && mode == m_drag_pollen && !watching) taken.push_back({replay_event::button_up, 0});
     paused_flag = Paused;
     R.still_flag = Paused;
     if (Paused) mode = m_none;
@@ -82,10 +145,25 @@ void play::notice(SDL_Event& E)
     if (E.type == SDL_KEYDOWN)
     {
         SDL_Keycode Key = E.key.keysym.sym;
-        if (Key == SDLK_ESCAPE) quit_flag = true;
         if ((Key == SDLK_p || Key == SDLK_PAUSE) && !E.key.repeat) set_paused(!paused_flag);
-        if (Key == SDLK_r && !E.key.repeat) restart_flag = true;
-        scroll_keys |= scroll_bit(Key);
+        if (Key == SDLK_r && !E.key.repeat && !watching) restart_flag = true;
+        if (Key == SDLK_SPACE && !E.key.repeat && watching) fast_flag = !fast_flag;
+        if (Key == SDLK_ESCAPE && watching) quit_flag = true;
+    }
+    if (watching) return; // the replay's hand plays, not the player's
+    // Keys count while paused: one held or let go then is held or not afterwards.
+    replay_event Kept;
+    bool Counts = !paused_flag || E.type == SDL_KEYDOWN || E.type == SDL_KEYUP;
+    if (Counts && recorded_event(E, Kept)) taken.push_back(Kept);
+    take(E);
+}
+
+void play::take(SDL_Event& E)
+{
+    if (E.type == SDL_KEYDOWN)
+    {
+        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+        scroll_keys |= scroll_bit(E.key.keysym.sym);
     }
     else if (E.type == SDL_KEYUP)
         scroll_keys &= ~scroll_bit(E.key.keysym.sym);
@@ -93,6 +171,7 @@ void play::notice(SDL_Event& E)
         return;
     else if (E.type == SDL_MOUSEBUTTONDOWN)
     {
+        pointer_down = true;
         // The flowers under the cursor at the last world update are the ones picked.
         if (!link_world->active_flowers.empty())
         {
@@ -108,12 +187,22 @@ void play::notice(SDL_Event& E)
         }
     }
     else if (E.type == SDL_MOUSEBUTTONUP)
-        mode = m_none;
+        mode = m_none, pointer_down = false;
 }
 
 void play::update(double T)
 {
     if (paused_flag) return;
+    if (!watching && recording.frames.size() < REPLAY_MOST_FRAMES)
+    {
+        recording.frames.push_back({T, mouseloc, picture_viewport.h, taken});
+        taken.clear();
+    }
+    step(T);
+}
+
+void play::step(double T)
+{
     world& W = *link_world.ptr();
 
     if (W.total_bees == W.rescued_bees + W.killed_bees) quit_flag = true;
@@ -272,6 +361,39 @@ void play::render_hud()
         }
         glPopMatrix();
         glDisable(GL_BLEND);
+    }
+
+    if (watching)
+    {
+        // The replay's hand: an arrow where its pointer is, a ring round it while its button is down.
+        const rloc& M = watched_frames > 0 ? watching->frames[watched_frames - 1].mouse : mouseloc;
+        const double X = PICTURE_H * M[0], Y = PICTURE_H * M[1];
+        glEnable(GL_BLEND);
+        for (int Pass = 0; Pass < 2; Pass++)
+        {
+            double S = Pass ? 1.0 : 1.35;
+            if (Pass) glColor4f(1, 1, 1, 0.95f);
+            else glColor4f(0, 0, 0, 0.85f);
+            glBegin(GL_TRIANGLES);
+            glVertex3f((float)X, (float)Y, 0);
+            glVertex3f((float)(X + 0.1 * S), (float)(Y + 0.42 * S), 0);
+            glVertex3f((float)(X + 0.32 * S), (float)(Y + 0.3 * S), 0);
+            glEnd();
+        }
+        if (pointer_down)
+        {
+            glColor4f(1.0f, 0.85f, 0.2f, 0.9f);
+            glLineWidth(picture_pixels(2.5));
+            glBegin(GL_LINE_LOOP);
+            for (int a = 0; a < 16; a++) glVertex3f((float)(X + 0.3 * std::cos(a * PI / 8)), (float)(Y + 0.3 * std::sin(a * PI / 8)), 0);
+            glEnd();
+            glLineWidth(1.0f);
+        }
+        glDisable(GL_BLEND);
+        const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, 1);
+        std::string Mark = std::string(demo_flag ? texts::DEMO_MARK : texts::REPLAY_MARK) + (fast_flag ? std::string("  ") + texts::FAST : "");
+        letters.draw_outlined(Mark, mkrpos(0.4, 1.6, 0), 0.55, font::left, mkfcolor(1, 0.85f, 0.3f, 1), Rim);
+        letters.draw_outlined(texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
     }
 
     // The level's name and goal, for its first seconds.

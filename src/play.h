@@ -6,6 +6,7 @@
 
 #include "flower.h"
 #include "ref.h"
+#include "replay.h"
 #include "rstate.h"
 #include "text.h"
 #include "world.h"
@@ -44,19 +45,44 @@ public:
     int scroll_keys;      // the arrow keys held, a bit each: they scroll as the picture's edges do
     std::vector<mark> marks;
 
+    // Every play is recorded as it goes; the title screen keeps the recording when the play ends.
+    replay recording;
+    std::vector<replay_event> taken; // since the last frame recorded
+    // A replay played instead of the player's hand: its frames, its pointer; the player's mouse does
+    // nothing, Space plays two frames a frame, P pauses and Escape leaves.
+    const replay* watching;
+    size_t watched_frames;
+    bool fast_flag;
+    bool demo_flag;       // a demonstration, not a play of the player's own
+    bool pointer_down;    // the watched pointer's button
+
     play();
     virtual ~play();
 
     void init_level(ref<world> LinkWorld);
+    // After init_level: the level is a new play, recorded from its first frame on.
+    void record(int LevelId, uint32_t Seed, uint64_t LevelHash);
+    // After init_level with the world the replay was made in: plays it instead of the player.
+    void watch(const replay& R, bool Demo);
+    // One frame of the replay (two when fast): its events, pointer and step.
+    void play_watched();
+    bool watched_out() const;
     // Pausing ends any drag; the world is neither updated nor drawn anew until the pause ends.
     void set_paused(bool Paused);
     void update(double T);
+    // What a frame does to the world, recorded or replayed.
+    void step(double T);
+    // What an event does to the world, recorded or replayed.
+    void take(SDL_Event& E);
     void notice(SDL_Event& E);
     void render();
     void render_paused_card();
     void render_hud();
     void clamp_view_center();
 };
+
+// A replay played through from its seed without a window, as fast as it goes: the world it ends in.
+ref<world> play_through(const replay& R, int LevelIndex);
 
 // Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
 // hive's picture position lies outside the picture; false when the hive is in view.

@@ -4,7 +4,9 @@
 #include "level.h"
 #include "loadtga.h"
 #include "platform.h"
+#include "play.h"
 #include "ref.h"
+#include "replay.h"
 #include "safe_file.h"
 #include "sound.h"
 #include "texts.h"
@@ -206,8 +208,38 @@ static bool shows_a_window(const char* Driver, const char* Asked)
     return !Invisible || (Asked && std::strstr(Asked, Driver));
 }
 
-int run_game(int, char**)
+int check_replay(const std::string& Path)
 {
+    num_levels = count_levels();
+    replay R;
+    std::string Problem;
+    if (!load_replay(Path, R, Problem))
+    {
+        trace('*', "check replay: can't read ", Path, ": ", Problem);
+        return 2;
+    }
+    int Index = replay_level(R, Problem);
+    ref<world> W = play_through(R, Index);
+    auto end = [](int Home, int Lost, double Time) {
+        return std::to_string(Home) + " bees home, " + std::to_string(Lost) + " lost, in " + texts::clock_time(Time);
+    };
+    // The counts, and every creature and the scent as they ended: one input changed shows.
+    bool Same = W->rescued_bees == R.rescued_bees && W->killed_bees == R.killed_bees && W->animation_counter == R.time &&
+                world_digest(*W.ptr()) == R.end_digest;
+    trace('-', "check replay: level ", R.level_id, ": ", end(W->rescued_bees, W->killed_bees, W->animation_counter),
+          Same ? ", as recorded" : ", where the recording says " + end(R.rescued_bees, R.killed_bees, R.time));
+    return Same ? 0 : 1;
+}
+
+int run_game(int ArgC, char** ArgV)
+{
+    // The game takes no arguments but these two; any other is passed over, as it always was.
+    std::string Watch;
+    for (int a = 1; a + 1 < ArgC; a++)
+    {
+        if (std::strcmp(ArgV[a], "--check-replay") == 0) return check_replay(ArgV[a + 1]);
+        if (std::strcmp(ArgV[a], "--replay") == 0) Watch = ArgV[a + 1];
+    }
     // A closed terminal ends the game like a closed window, progress saved; SDL does the same for
     // SIGINT and SIGTERM. Standard output may be gone with it: a write then fails instead of killing us.
     std::signal(SIGHUP, on_hangup);
@@ -258,6 +290,15 @@ int run_game(int, char**)
     Loop.kept = load_settings();
     if (Loop.kept.fullscreen) toggle_fullscreen(), Loop.toggled_at = Loop.clock();
     Loop.sounds.on_flag = Loop.kept.sound;
+    if (!Watch.empty())
+    {
+        replay R;
+        std::string Problem;
+        if (load_replay(Watch, R, Problem))
+            Loop.screen->watch(R, false);
+        else
+            trace('!', "replay: can't play ", Watch, ": ", Problem);
+    }
 
     Loop.prev_ticks = Loop.clock();
     run_frames(Loop);

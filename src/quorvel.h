@@ -47,8 +47,11 @@ const Sint32 LONGEST_STEP_MS = 100;
 // pauses a level, or handed to the title screen.
 void dispatch_event(game_loop& Loop, SDL_Event& E);
 
-// The whole program; main only forwards to it.
+// The whole program; main only forwards to it. "--replay FILE" plays a replay in the window once the
+// game is up; "--check-replay FILE" plays one without a window and says whether it ends as recorded
+// (status 0), not (1), or cannot be read (2).
 int run_game(int ArgC, char** ArgV);
+int check_replay(const std::string& Path);
 // One pass of the frame loop: mouse, events, pacing, update, render, present. The desktop loop and the
 // browser's frame callback both call it.
 void frame(game_loop& Loop);

@@ -15,6 +15,13 @@ const char* const GOAL = "Bring {1} bees home for a daisy";
 const char* const GOAL_ONE = "Bring the bee home for a daisy";
 const char* const LOCKED = "{1}  (locked)";
 const char* const OPENS_AFTER = "Win a medal on level {1} to open this one";
+const char* const NO_REPLAY = "No play of this level kept yet";
+const char* const NO_DEMO = "No demonstration: {1}";
+const char* const WATCH = "Watch it again (W)";
+const char* const REPLAY_MARK = "Replay";
+const char* const DEMO_MARK = "Demonstration";
+const char* const REPLAY_KEYS = "Space: faster  ·  P: pause  ·  Esc: leave";
+const char* const FAST = "×2";
 const char* const PAUSED = "Paused";
 const char* const PAUSED_KEYS = "P: go on  ·  R: start again  ·  Esc: end the level";
 const char* const HOME_OF = "{1} of {2} bees home";
@@ -22,7 +29,7 @@ const char* const LOST = "{1} lost";
 const char* const TIME = "in {1}";
 const char* const MEDAL_NAMES[3] = {"Daisy", "Violet", "Tulip"};
 const char* const MEDAL_NEEDS = "{1}: {2} bees";
-const char* const BEYOND = "{1}: not on this level";
+const char* const NO_MORE = "  (this level awards no more)";
 const char* const BETTER = "More medals than before!";
 const char* const BEST_SO_FAR[4] = {"No medal here yet", "Your best here stays at one medal",
                                     "Your best here stays at two medals", "Your best here stays at three medals"};
@@ -39,6 +46,7 @@ const char* const HELP_KEYS[][2] = {
     {"P, Pause", "pause (also when the window loses the focus)"},
     {"R", "start the level again"},
     {"Esc", "end a level, leave the results, quit from the levels"},
+    {"W, H", "watch your best play of a level, or how it is done"},
     {"F1", "this card"},
     {"M", "sound off and on"},
     {"F11", "fullscreen"},

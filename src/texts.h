@@ -18,6 +18,13 @@ extern const char* const GOAL;           // "Bring {1} bees home for a daisy"
 extern const char* const GOAL_ONE;       // the same for a single bee
 extern const char* const LOCKED;         // "{1} (locked)": the row's label of a closed level
 extern const char* const OPENS_AFTER;    // "Win a medal on level {1} to open this one"
+extern const char* const NO_REPLAY;      // W on the row before a play of the level was kept
+extern const char* const NO_DEMO;        // "No demonstration: {1}"
+extern const char* const WATCH;          // the results' button
+extern const char* const REPLAY_MARK;    // in the corner while a replay plays
+extern const char* const DEMO_MARK;
+extern const char* const REPLAY_KEYS;
+extern const char* const FAST;
 extern const char* const PAUSED;
 extern const char* const PAUSED_KEYS;
 extern const char* const HOME_OF;        // "{1} of {2} bees home"
@@ -25,7 +32,7 @@ extern const char* const LOST;           // "{1} lost"
 extern const char* const TIME;           // "in {1}"
 extern const char* const MEDAL_NAMES[3];
 extern const char* const MEDAL_NEEDS;    // "{1}: {2} bees"
-extern const char* const BEYOND;         // a medal the level cannot award
+extern const char* const NO_MORE;        // after the last medal a level can award, when that is not the third
 extern const char* const BETTER;         // "More medals than before!"
 extern const char* const BEST_SO_FAR[4]; // by the medals stored for the level
 extern const char* const NEXT;           // "Next: {1}"

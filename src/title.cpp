@@ -4,6 +4,7 @@
 #include "level.h"
 #include "picture.h"
 #include "quorvel.h"
+#include "replay.h"
 #include "texts.h"
 #include "texture.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <ctime>
 
 namespace {
 const double SLIDE_SPEED = 2.0; // slide_in_alpha per second: half a second a slide
@@ -74,7 +76,7 @@ title::title()
       go_hover_flag(false), go_level(0), score_medals(0), animation_counter(0.0), mode(m_slide_in),
       title_texture(nullptr), rules_texture(nullptr), go_texture(nullptr), closed_texture(nullptr), best_before(0),
       shake_counter(0.0), refused_counter(0.0), refusals(0), help_flag(false), help_hover_flag(false), next_hover_flag(false),
-      back_hover_flag(false), go_next(false)
+      back_hover_flag(false), go_next(false), watch_hover_flag(false), watch_return(m_title)
 {
     for (int a = 0; a < 4; a++) winning_textures[a] = nullptr;
     for (int a = 0; a < 3; a++) medal_textures[a] = nullptr;
@@ -175,6 +177,8 @@ void title::update(double T)
         back_hover_flag = mouse_cursor_box(back_center(letters), button_radius(letters, texts::TO_ROW));
         next_hover_flag = next_level() >= 0 && mouse_cursor_box(next_center(letters, next_level()),
                                                                 button_radius(letters, next_label(next_level())));
+        watch_hover_flag = !last_play.frames.empty() &&
+                           mouse_cursor_box(mkrpos(PICTURE_MIDDLE, BUTTON_Y, 0), button_radius(letters, texts::WATCH));
         break;
 
     case m_scores_out:
@@ -192,14 +196,27 @@ void title::update(double T)
         break;
 
     case m_play:
-        if (play_mode->restart_flag) start_level(); // afresh, nothing scored
+        if (play_mode->watching)
+        {
+            play_mode->play_watched();
+            if (play_mode->quit_flag || play_mode->watched_out()) end_watching();
+            break;
+        }
+        if (play_mode->restart_flag)
+        {
+            // Afresh, nothing scored; as any level, the new world is drawn before its first update.
+            keep_play();
+            start_level();
+            break;
+        }
         play_mode->update(T);
         if (play_mode->quit_flag)
         {
+            keep_play();
             mode = m_scores_in;
             slide_in_alpha = 0.0;
             best_before = all_levels[go_level].medals;
-            next_hover_flag = back_hover_flag = false;
+            next_hover_flag = back_hover_flag = watch_hover_flag = false;
         }
         break;
     }
@@ -232,6 +249,8 @@ void title::notice(SDL_Event& E)
             press_go();
         else if (Key == SDLK_F1)
             help_flag = true;
+        else if (Key == SDLK_w || Key == SDLK_h)
+            watch_kept(Key == SDLK_h);
         else if (E.type == SDL_MOUSEBUTTONDOWN)
         {
             // Closed levels can be selected too; only the go button checks the lock.
@@ -251,6 +270,8 @@ void title::notice(SDL_Event& E)
         bool Click = E.type == SDL_MOUSEBUTTONDOWN;
         if (Key == SDLK_ESCAPE || (Click && (go_hover_flag || back_hover_flag)))
             mode = m_scores_out;
+        else if ((Key == SDLK_w || (Click && watch_hover_flag)) && !last_play.frames.empty())
+            watch(last_play, false);
         else if (Key == SDLK_RETURN || Key == SDLK_KP_ENTER || Key == SDLK_n || (Click && next_hover_flag))
         {
             mode = m_scores_out;
@@ -272,11 +293,7 @@ void title::press_go()
         go_level = cur_level;
     }
     else
-    {
-        shake_counter = SHAKE_SECONDS;
-        refused_counter = 3.0;
-        refusals++;
-    }
+        refuse(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
 }
 
 int title::next_level() const
@@ -293,10 +310,69 @@ std::string title::window_title() const
 
 void title::start_level()
 {
+    const level& L = all_levels[go_level];
+    uint32_t Seed = (uint32_t)time(nullptr); // from the clock, as every level start
     play_world = mkref(new world);
-    play_world->init(all_levels[go_level]);
+    play_world->init(all_levels[go_level], Seed);
     play_mode->init_level(play_world);
     play_mode->level_index = go_level;
+    uint64_t Hash = 0;
+    std::string Problem;
+    level_hash(L, Hash, Problem); // the world just read the same map
+    play_mode->record(L.level_id, Seed, Hash);
+}
+
+void title::keep_play()
+{
+    replay& R = play_mode->recording;
+    const world& W = *play_world.ptr();
+    R.rescued_bees = W.rescued_bees, R.killed_bees = W.killed_bees, R.time = W.animation_counter;
+    R.end = W.rescued_bees + W.killed_bees == W.total_bees ? replay::e_over : replay::e_left;
+    R.end_digest = world_digest(W);
+    last_play = R;
+    keep_replay(R);
+}
+
+void title::refuse(const std::string& Why)
+{
+    shake_counter = SHAKE_SECONDS;
+    refused_counter = 3.0;
+    refusals++;
+    refusal = Why;
+}
+
+void title::watch(const replay& R, bool Demo)
+{
+    std::string Problem;
+    int Index = replay_level(R, Problem);
+    if (Index < 0) return refuse(Problem);
+    watched = R;
+    watch_return = mode;
+    watch_world = mkref(new world);
+    watch_world->init(all_levels[Index], R.seed);
+    play_mode->init_level(watch_world);
+    play_mode->level_index = Index;
+    play_mode->watch(watched, Demo);
+    mode = m_play;
+}
+
+void title::watch_kept(bool Demo)
+{
+    if (cur_level >= num_levels || (Demo && !all_levels[cur_level].is_open))
+        return refuse(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
+    int Id = all_levels[cur_level].level_id;
+    std::string Path = Demo ? "data/demos/level" + std::to_string(Id) + ".qbr" : replay_path(Id, "best");
+    replay R;
+    std::string Problem;
+    if (!load_replay(Path, R, Problem)) return refuse(Demo ? texts::fill(texts::NO_DEMO, {Problem}) : texts::NO_REPLAY);
+    watch(R, Demo);
+}
+
+void title::end_watching()
+{
+    mode = watch_return;
+    slide_in_alpha = 1.0;
+    play_mode->watching = nullptr;
 }
 
 void title::pause_level()
@@ -429,11 +505,11 @@ void title::render_row_label()
     if (!all_levels[cur_level].is_open) Label = texts::fill(texts::LOCKED, {Label});
     letters.draw(Label, slid(mkrpos(PICTURE_MIDDLE, 8.75, 0), mkrpos(2, 0.25, 0)), 0.45, font::centre, INK);
     // Why the go button shook, for a while after.
-    if (refused_counter > 0 && cur_level > 0 && cur_level < num_levels)
+    if (refused_counter > 0)
     {
         float Fade = (float)std::min(1.0, refused_counter);
-        letters.draw_outlined(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}), mkrpos(PICTURE_MIDDLE, 5.75, 0),
-                              0.4, font::centre, mkfcolor(1, 0.97f, 0.85f, Fade), mkfcolor(0.35f, 0.05f, 0.05f, Fade));
+        letters.draw_outlined(refusal, mkrpos(PICTURE_MIDDLE, 5.75, 0), 0.4, font::centre, mkfcolor(1, 0.97f, 0.85f, Fade),
+                              mkfcolor(0.35f, 0.05f, 0.05f, Fade));
     }
 }
 
@@ -448,20 +524,21 @@ void title::render_results_card()
                          texts::fill(texts::TIME, {texts::clock_time(W.animation_counter)});
     letters.draw(Counts, Mid, 0.5, font::centre, INK);
 
-    // What each medal needed, the ones earned in full colour, side by side and centred as a row.
+    // What each medal the level can award needed, the ones earned in full colour, centred as a row.
     std::string Needs[3];
     double Widths[3], Total = 0;
     const double Text = 0.34, Icon = 0.55, Gap = 0.6;
-    for (int m = 0; m < 3; m++)
+    int Possible = 0;
+    while (Possible < 3 && W.medal_bees[Possible] <= W.total_bees) Possible++;
+    for (int m = 0; m < Possible; m++)
     {
-        Needs[m] = W.medal_bees[m] <= W.total_bees
-                       ? texts::fill(texts::MEDAL_NEEDS, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])})
-                       : texts::fill(texts::BEYOND, {texts::MEDAL_NAMES[m]});
+        Needs[m] = texts::fill(texts::MEDAL_NEEDS, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])});
+        if (m == Possible - 1 && Possible < 3) Needs[m] += texts::NO_MORE;
         Widths[m] = Icon + letters.width(Needs[m], Text);
         Total += Widths[m] + (m ? Gap : 0);
     }
     double X = PICTURE_MIDDLE - Total / 2;
-    for (int m = 0; m < 3; X += Widths[m] + Gap, m++)
+    for (int m = 0; m < Possible; X += Widths[m] + Gap, m++)
     {
         bool Earned = score_medals > m;
         glEnable(GL_TEXTURE_2D);
@@ -479,6 +556,8 @@ void title::render_results_card()
         letters.draw(texts::BEST_SO_FAR[clamp(all_levels[go_level].medals, 0, 3)], Verdict, 0.4, font::centre, INK);
 
     draw_button(back_center(letters), button_radius(letters, texts::TO_ROW), texts::TO_ROW, back_hover_flag);
+    if (!last_play.frames.empty())
+        draw_button(mkrpos(PICTURE_MIDDLE, BUTTON_Y, 0), button_radius(letters, texts::WATCH), texts::WATCH, watch_hover_flag);
     int Next = next_level();
     if (Next >= 0) draw_button(next_center(letters, Next), button_radius(letters, next_label(Next)), next_label(Next), next_hover_flag);
 }

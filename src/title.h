@@ -5,6 +5,7 @@
 
 #include "play.h"
 #include "ref.h"
+#include "replay.h"
 #include "rstate.h"
 #include "text.h"
 #include "vecco.h"
@@ -59,6 +60,14 @@ public:
     bool next_hover_flag;
     bool back_hover_flag;
     bool go_next;         // the results slide out into the next level instead of the row
+    std::string refusal;  // why the go button shook (or W or H found nothing to show), for a while after
+    bool watch_hover_flag;
+    // Replays: the last play as recorded, one being watched in a world of its own (play_world stays the
+    // last real play, for its results), and the screen to go back to afterwards.
+    replay last_play;
+    replay watched;
+    ref<world> watch_world;
+    modes watch_return;
 
     title();
     ~title();
@@ -79,6 +88,16 @@ public:
 
     // The go button, or Enter, on the row: the selected level starts if it is open, else the button shakes.
     void press_go();
+    // The go button shakes its head, and Why shows under it for a while.
+    void refuse(const std::string& Why);
+    // Plays a replay of a level of this game (replay_level checked) in a world of its own; afterwards the
+    // screen shown now comes back. Watching changes no medal and no kept replay.
+    void watch(const replay& R, bool Demo);
+    // The row's W and H: the selected level's best replay, or its demonstration.
+    void watch_kept(bool Demo);
+    void end_watching();
+    // The play just ended, or left: kept as the level's last replay, and best if it is.
+    void keep_play();
     // The level after go_level when it is open, else -1.
     int next_level() const;
     // "Quorvel Bees", and in play the level's number and name besides.

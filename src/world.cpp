@@ -215,6 +215,12 @@ void world::update(double T)
     smells[smell_bee]->update(T);
 }
 
+void world::spend_draws()
+{
+    for (ref<sprite>& S : sprites)
+        if (S->sprite_type == sprite::st_horsefly) static_cast<horsefly*>(S.ptr())->spend_draws();
+}
+
 void world::render(rstate& R)
 {
     int W = (int)size[0];

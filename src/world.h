@@ -60,6 +60,8 @@ public:
 
     void update(double T);
     void render(rstate& R);
+    // The random draws a render makes, without the drawing: to replay a play without a window.
+    void spend_draws();
     void add_new_sprite(sprite* Sprite);
 };
 

@@ -2,6 +2,7 @@
 // and what a save leaves on disk.
 #include "helpers.h"
 #include "loadtga.h"
+#include "replay.h"
 #include "settings.h"
 
 #include <memory>
@@ -230,4 +231,52 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
     save_settings({true, false});
     settings Back = load_settings();
     EXPECT_TRUE(Back.fullscreen && !Back.sound);
+}
+
+namespace {
+replay sample_replay()
+{
+    replay R;
+    R.level_id = 3, R.seed = 4000000000u, R.level_hash = 0x0123456789abcdefull;
+    R.rescued_bees = 9, R.killed_bees = 2, R.time = 12.345, R.end = replay::e_over;
+    const double Steps[] = {0.01, 0.01, 0.01, 0.013, 0.1, 0.0};
+    for (int f = 0; f < 400; f++)
+    {
+        replay_frame F{Steps[f % 6 < 3 ? 0 : f % 6], mkrloc(f < 200 ? (100 + f / 7) / 600.0 : 0.123456789, 0.5), f < 200 ? 600 : 0, {}};
+        if (f == 1) F.events.push_back({replay_event::button_down, 1});
+        if (f == 250) F.events.push_back({replay_event::key_up, SDLK_DOWN});
+        R.frames.push_back(F);
+    }
+    return R;
+}
+} // namespace
+
+TEST(ReplayFile, ReadsBackWhatWasWrittenAndNothingHalfMade)
+{
+    const replay R = sample_replay();
+    const std::string Bytes = write_replay(R);
+    replay Back;
+    std::string Problem;
+    ASSERT_TRUE(read_replay(Bytes, Back, Problem)) << Problem;
+    EXPECT_TRUE(Back.level_id == 3 && Back.seed == R.seed && Back.level_hash == R.level_hash && Back.end == replay::e_over);
+    EXPECT_TRUE(Back.rescued_bees == 9 && Back.killed_bees == 2 && Back.time == 12.345);
+    ASSERT_EQ(Back.frames.size(), R.frames.size());
+    for (size_t f = 0; f < R.frames.size(); f++)
+    {
+        const replay_frame &A = R.frames[f], &B = Back.frames[f];
+        ASSERT_TRUE(A.step == B.step && A.mouse == B.mouse && A.events.size() == B.events.size()) << "frame " << f;
+        for (size_t e = 0; e < A.events.size(); e++) EXPECT_TRUE(A.events[e].kind == B.events[e].kind && A.events[e].code == B.events[e].code);
+    }
+
+    for (size_t Cut = 0; Cut < Bytes.size(); Cut++) // cut short anywhere: refused, and Back untouched
+        ASSERT_FALSE(read_replay(Bytes.substr(0, Cut), Back, Problem)) << Cut;
+    EXPECT_EQ(Back.frames.size(), R.frames.size());
+    const std::pair<size_t, char> Spoilt[] = {{0, 'X'}, {4, 2}, {22, 0x7f}, {42, 9}};
+    for (const auto& S : Spoilt) // magic, version, a frame count past any play, the end
+    {
+        std::string Bad = Bytes;
+        Bad[S.first] = S.second;
+        EXPECT_FALSE(read_replay(Bad, Back, Problem)) << S.first;
+    }
+    EXPECT_FALSE(read_replay(Bytes + '\0', Back, Problem)) << "a byte after the last frame";
 }

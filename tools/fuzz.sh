@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${2:-build-fuzz}
 cmake --preset fuzz -B "$build" > /dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save fuzz_settings
-for target in tga save settings; do
+cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save fuzz_settings fuzz_replay
+for target in tga save settings replay; do
   work=$(mktemp -d)
   echo "fuzzing $target for ${seconds}s"
   # A fresh working corpus each run: the committed seeds stay as they are.
