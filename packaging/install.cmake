@@ -34,7 +34,7 @@ add_custom_target(packaging_docs ALL DEPENDS ${pkg_docs})
 
 install(TARGETS quorvel DESTINATION ${QUORVEL_GAME_DIR})
 install(PROGRAMS ${pkg_out}/quorvel-bees DESTINATION ${QUORVEL_BIN_DIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr")
 install(FILES ${pkg_src}/quorvel-bees.desktop DESTINATION share/applications)
 install(DIRECTORY ${pkg_src}/icons/hicolor DESTINATION share/icons)
 install(FILES ${pkg_out}/org.example.quorvel_bees.metainfo.xml DESTINATION share/metainfo)
