@@ -1,0 +1,30 @@
+# Sourced by sdl.sh and mixer.sh: unpacks a Debian source package, the version apt would install of its
+# binary package, for the browser build of a library the desktop game takes from Debian.
+# Usage: debian_source SOURCE_PACKAGE BINARY_PACKAGE DIR   (the sources land in DIR/src)
+debian_version() {
+  apt-cache policy "$1" | awk '/Candidate:/ { print $2 }'
+}
+
+debian_source() {
+  local source=$1 binary=$2 dir=$3 version sudo=""
+  version=$(debian_version "$binary")
+  [ -n "$version" ] && [ "$version" != "(none)" ] || { echo "apt knows no $binary" >&2; return 1; }
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  # apt-get source needs the source index of the Debian archive that the binary packages come from.
+  if [ -z "$(apt-cache showsrc "$source" 2>/dev/null)" ]; then
+    if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+      for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] && grep -q 'debian-archive-keyring\|\.debian\.org' "$f" &&
+          sed 's/^Types:.*/Types: deb-src/' "$f" | $sudo tee "/etc/apt/sources.list.d/src-$(basename "$f")" >/dev/null
+      done
+      [ -f /etc/apt/sources.list ] && grep '^deb .*debian' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+        $sudo tee /etc/apt/sources.list.d/src-debian.list >/dev/null
+    fi
+    $sudo apt-get update -qq >&2
+  fi
+  (cd "$dir" && apt-get source --download-only -qq "$source=$version" && dpkg-source --no-check -x ./*.dsc src) >&2
+}
+
+emscripten_version() {
+  emcc --version | awk 'NR == 1 { print $NF == "()" ? $(NF - 1) : $NF }'
+}
