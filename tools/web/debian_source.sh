@@ -1,10 +1,11 @@
-# Sourced by sdl.sh and mixer.sh: unpacks a Debian source package, the version apt would install of its
-# binary package, for the browser build of a library the desktop game takes from Debian.
-# Usage: debian_source SOURCE_PACKAGE BINARY_PACKAGE DIR   (the sources land in DIR/src)
+# Sourced by sdl.sh and mixer.sh, which build for the browser a library the desktop game takes from
+# Debian: from the source package of the version apt would install, once per that version and emscripten's,
+# into a cache outside the checkout ($QUORVEL_WEB_CACHE, default ~/.cache/quorvel-bees-web).
 debian_version() {
   apt-cache policy "$1" | awk '/Candidate:/ { print $2 }'
 }
 
+# Usage: debian_source SOURCE_PACKAGE BINARY_PACKAGE DIR   (the sources land in DIR/src)
 debian_source() {
   local source=$1 binary=$2 dir=$3 version sudo=""
   version=$(debian_version "$binary")
@@ -27,4 +28,27 @@ debian_source() {
 
 emscripten_version() {
   emcc --version | awk 'NR == 1 { print $NF == "()" ? $(NF - 1) : $NF }'
+}
+
+# Usage: build_or_cached NAME SOURCE_PACKAGE BINARY_PACKAGE LIBRARY
+# Where the cache holds NAME's build with LIBRARY (a path below it), prints it and exits. Else sets
+# $prefix (where the build goes) and $work (a directory removed at exit, the sources in $work/src); the
+# caller installs into $work/prefix and ends with build_done.
+build_or_cached() {
+  local cache=${QUORVEL_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel-bees-web}
+  prefix=$cache/$1-$(debian_version "$3")-emscripten-$(emscripten_version)
+  if [ -f "$prefix/$4" ]; then
+    echo "$prefix"
+    exit 0
+  fi
+  mkdir -p "$cache"
+  work=$(mktemp -d "$cache/build.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  debian_source "$2" "$3" "$work"
+}
+
+build_done() {
+  rm -rf "$prefix"
+  mv "$work/prefix" "$prefix"
+  echo "$prefix"
 }

@@ -8,17 +8,7 @@ set -euo pipefail
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 . "$(dirname "$0")/debian_source.sh"
 sdl=$1
-cache=${QUORVEL_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel-bees-web}
-prefix=$cache/sdl2-mixer-$(debian_version libsdl2-mixer-dev)-emscripten-$(emscripten_version)
-if [ -f "$prefix/lib/libSDL2_mixer.a" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-mkdir -p "$cache"
-work=$(mktemp -d "$cache/build.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-debian_source libsdl2-mixer libsdl2-mixer-dev "$work"
+build_or_cached sdl2-mixer libsdl2-mixer libsdl2-mixer-dev lib/libSDL2_mixer.a
 (
   cd "$work/src"
   mkdir -p "$work/prefix/lib" "$work/prefix/include/SDL2" "$work/obj"
@@ -30,6 +20,4 @@ debian_source libsdl2-mixer libsdl2-mixer-dev "$work"
   emar rcs "$work/prefix/lib/libSDL2_mixer.a" "$work/obj"/*.o
   cp include/SDL_mixer.h "$work/prefix/include/SDL2/"
 ) >&2
-rm -rf "$prefix"
-mv "$work/prefix" "$prefix"
-echo "$prefix"
+build_done

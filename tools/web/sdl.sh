@@ -6,17 +6,7 @@
 set -euo pipefail
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 . "$(dirname "$0")/debian_source.sh"
-cache=${QUORVEL_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel-bees-web}
-prefix=$cache/sdl2-$(debian_version libsdl2-dev)-emscripten-$(emscripten_version)
-if [ -f "$prefix/lib/libSDL2.a" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-mkdir -p "$cache"
-work=$(mktemp -d "$cache/build.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-debian_source libsdl2 libsdl2-dev "$work"
+build_or_cached sdl2 libsdl2 libsdl2-dev lib/libSDL2.a
 (
   cd "$work"
   emcmake cmake -S src -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$work/prefix" \
@@ -24,6 +14,4 @@ debian_source libsdl2 libsdl2-dev "$work"
   emmake make -C build -j"${QUORVEL_JOBS:-2}"
   emmake make -C build install
 ) >&2
-rm -rf "$prefix"
-mv "$work/prefix" "$prefix"
-echo "$prefix"
+build_done
