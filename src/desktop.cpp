@@ -11,6 +11,11 @@ std::string kept_path(const std::string& Name)
 
 void kept_file_written() {}
 
+bool can_quit()
+{
+    return true;
+}
+
 void run_frames(game_loop& Loop)
 {
     while (!Loop.screen->quit_flag) frame(Loop);

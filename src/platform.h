@@ -14,6 +14,10 @@ std::string kept_path(const std::string& Name);
 // A kept file was written; the page hands it to the browser's store after the frame.
 void kept_file_written();
 
+// Whether the game may end itself (Escape on the level row): a page that ended it would leave the player
+// nothing but a reload.
+bool can_quit();
+
 // Runs frames until the title screen quits, then stops the game. The page hands the loop to the browser
 // instead, which calls frame once per display refresh while the page is shown, and never returns.
 void run_frames(game_loop& Loop);

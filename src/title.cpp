@@ -3,6 +3,7 @@
 #include "clamp.h"
 #include "level.h"
 #include "picture.h"
+#include "platform.h"
 #include "quorvel.h"
 #include "replay.h"
 #include "texts.h"
@@ -240,8 +241,7 @@ void title::notice(SDL_Event& E)
         }
         else if (Key == SDLK_ESCAPE)
         {
-            mode = m_slide_out;
-            slide_out_quit = true;
+            if (can_quit()) mode = m_slide_out, slide_out_quit = true;
         }
         else if (Key == SDLK_LEFT || Key == SDLK_RIGHT)
             cur_level = clamp(cur_level + (Key == SDLK_LEFT ? -1 : 1), 0, num_levels - 1), refused_counter = 0;

@@ -1,17 +1,31 @@
 // The browser's side of platform.h, built into the web page only: the browser runs the frame loop, the
-// canvas follows the page's size, and the kept files live in the browser's own store.
+// canvas follows the page's size, the kept files live in the browser's own store, a finger plays as the
+// mouse does, and the page's buttons (tools/web/index.html) press the game's keys.
 #include "platform.h"
 
+#include "play.h"
 #include "quorvel.h"
 #include "title.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
 #include <sys/stat.h>
+#include <vector>
+
+// SDL's own entry for a pointer that moved: the browser lets no page move the pointer, so SDL's warp does
+// nothing here. SDL is linked in whole from tools/web/sdl.sh, its internal functions with it.
+extern "C" int SDL_SendMouseMotion(SDL_Window* Window, Uint32 Mouse, int Relative, int X, int Y);
 
 namespace {
-game_loop running; // the browser's frames outlive run_game's stack
+// The loop on run_game's stack: a main loop that simulates an infinite loop leaves that stack in place.
+game_loop* running = nullptr;
 bool kept_unstored = false; // a kept file the browser's store has not been handed yet
+
+// A finger has no hover: its place and its press reach SDL together, yet the screens pick what lay under
+// the pointer at their last update. Its press, and all that came after it, waits for the next frame.
+std::vector<SDL_Event> held;
+int seen_x = -1, seen_y = -1; // the pointer the screens were last updated with, in window pixels
+bool finger_pointer = false, finger_down = false;
 
 // Hands the progress directory to the browser's store; at the end the page learns when it is kept.
 void store(bool Ending)
@@ -37,32 +51,110 @@ void follow_canvas()
     if (W > 0 && H > 0 && (W != NowW || H != NowH)) SDL_SetWindowSize(screen_window, W, H);
 }
 
+bool from_finger(const SDL_Event& E)
+{
+    return (E.type == SDL_MOUSEMOTION && E.motion.which == SDL_TOUCH_MOUSEID) ||
+           ((E.type == SDL_MOUSEBUTTONDOWN || E.type == SDL_MOUSEBUTTONUP) && E.button.which == SDL_TOUCH_MOUSEID);
+}
+
+// Queues this frame's events: all up to a finger's press that lands where the screens have not looked yet;
+// that press and the rest wait. The pointer is put where the events this frame hands on leave it. A lifted
+// finger leaves the pointer in the middle of a level, where it scrolls nothing.
+void pace_fingers()
+{
+    SDL_PumpEvents();
+    std::vector<SDL_Event> Queue;
+    Queue.swap(held);
+    bool Waited = !Queue.empty(); // the press that waited goes on now, wherever the pointer has been since
+    SDL_Event E;
+    while (SDL_PeepEvents(&E, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Queue.push_back(E);
+    int X, Y;
+    SDL_GetMouseState(&X, &Y);
+    bool Moved = false;
+    size_t Cut = 0;
+    for (; Cut < Queue.size(); Cut++)
+    {
+        const SDL_Event& Q = Queue[Cut];
+        bool Finger = from_finger(Q);
+        if (Q.type == SDL_MOUSEBUTTONDOWN && Finger && !(Waited && Cut == 0) && (Q.button.x != seen_x || Q.button.y != seen_y))
+            break;
+        if (Q.type == SDL_MOUSEMOTION) X = Q.motion.x, Y = Q.motion.y, Moved = true;
+        if (Q.type == SDL_MOUSEMOTION || Q.type == SDL_MOUSEBUTTONDOWN || Q.type == SDL_MOUSEBUTTONUP)
+            finger_pointer = Finger;
+        if (Finger && Q.type != SDL_MOUSEMOTION) finger_down = Q.type == SDL_MOUSEBUTTONDOWN;
+    }
+    for (size_t a = 0; a < Cut; a++) SDL_PeepEvents(&Queue[a], 1, SDL_ADDEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    held.assign(Queue.begin() + Cut, Queue.end());
+    if (Cut < Queue.size()) X = Queue[Cut].button.x, Y = Queue[Cut].button.y, Moved = true;
+
+    if (Cut == Queue.size() && finger_pointer && !finger_down && running->screen->mode == title::m_play)
+    {
+        const viewport& V = picture_viewport;
+        X = V.x + V.w / 2, Y = screen_h - (V.y + V.h / 2), Moved = true;
+    }
+    int NowX, NowY;
+    SDL_GetMouseState(&NowX, &NowY);
+    if (Moved && (X != NowX || Y != NowY)) SDL_SendMouseMotion(screen_window, 0, 0, X, Y);
+    seen_x = X, seen_y = Y;
+}
+
 // The browser runs no frames while the page is hidden: a level pauses, and the first frame back must not
 // pass the whole absence to the screens as one step.
 EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
     if (E->hidden)
-        running.screen->pause_level();
+        running->screen->pause_level();
     else
-        running.prev_ticks = running.clock();
+        running->prev_ticks = running->clock();
     return EM_FALSE;
 }
 
 void browser_frame()
 {
-    if (running.screen->quit_flag)
+    if (running->screen->quit_flag)
     {
         emscripten_cancel_main_loop();
-        stop_game(running);
+        stop_game(*running);
         store(true);
         return;
     }
     follow_canvas();
-    frame(running);
+    pace_fingers();
+    frame(*running);
     if (kept_unstored) store(false);
     kept_unstored = false;
 }
 } // namespace
+
+// The page's buttons, for a phone without keys: a key pressed and let go.
+extern "C" EMSCRIPTEN_KEEPALIVE void quorvel_key(int Key)
+{
+    SDL_Event E;
+    SDL_zero(E);
+    E.key.keysym.sym = Key;
+    E.key.keysym.scancode = SDL_GetScancodeFromKey(Key);
+    E.key.windowID = SDL_GetWindowID(screen_window);
+    E.type = SDL_KEYDOWN, E.key.state = SDL_PRESSED;
+    SDL_PushEvent(&E);
+    E.type = SDL_KEYUP, E.key.state = SDL_RELEASED;
+    SDL_PushEvent(&E);
+}
+
+// Which of the page's buttons do something now: 1 the level row, 2 a level in play, 3 a replay or a
+// demonstration, 4 the results, 0 on the way between them.
+extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_screen()
+{
+    if (!running || !running->screen.ptr()) return 0;
+    const title& T = *running->screen.ptr();
+    if (T.mode == title::m_play) return T.play_mode->watching ? 3 : 2;
+    return T.mode == title::m_title ? 1 : T.mode == title::m_scores ? 4 : 0;
+}
+
+// The page asks the player to turn the phone: the level waits meanwhile.
+extern "C" EMSCRIPTEN_KEEPALIVE void quorvel_pause()
+{
+    if (running && running->screen.ptr()) running->screen->pause_level();
+}
 
 std::string kept_path(const std::string& Name)
 {
@@ -74,16 +166,17 @@ void kept_file_written()
     kept_unstored = true;
 }
 
+bool can_quit()
+{
+    return false; // a page that ended the game would leave only a reload
+}
+
 void run_frames(game_loop& Loop)
 {
     // emscripten starts with every permission bit masked, so a save made with the umask applied would be
     // unreadable when the store gives it back on the next visit.
     ::umask(022);
-    running.screen = Loop.screen; // the web page is silent: the loop's sounds stay behind
-    running.prev_ticks = Loop.prev_ticks;
-    running.kept = Loop.kept;
-    running.sounds.on_flag = Loop.sounds.on_flag;
-    Loop.screen.clear();
+    running = &Loop;
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
     // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.
     emscripten_set_main_loop(browser_frame, 0, 1);

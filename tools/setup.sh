@@ -8,10 +8,11 @@ if [ "${1:-}" = "--play" ] || [ "${1:-}" = "--package" ]; then
   packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
   [ "$1" = "--package" ] && packages+=(dpkg-dev file)
 fi
-# The web page: emscripten, and dpkg-dev to unpack SDL's source package; its test: a browser, a server, npm.
-[ "${1:-}" = "--web" ] && packages=(cmake make emscripten dpkg-dev)
+# The web page: emscripten, dpkg-dev to unpack SDL's source packages, cwebp for the pictures; its test:
+# a browser, a server, npm.
+[ "${1:-}" = "--web" ] && packages=(cmake make emscripten dpkg-dev webp python3)
 if [ "${1:-}" = "--web-test" ]; then
-  packages=(chromium python3)
+  packages=(chromium firefox-esr python3)
   command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()

@@ -1,11 +1,18 @@
-// Runs before the program: the directory that holds savegame.dat (WEB_SAVE_FILE in src/web.h) is filled
-// from the browser's store first, so a reload or a later visit finds the medals.
+// Runs before the program: the pictures the page decoded (tools/web/index.html) become the game's TGA files,
+// and the directory that holds the kept files (kept_path in src/web.cpp) is filled from the browser's
+// store first, so a reload or a later visit finds the medals, the settings and the replays.
 Module.preRun = (Module.preRun || []).concat(function () {
+  FS.mkdirTree('/data/gfx');
+  (Module.pictures || []).forEach(function (P) { FS.writeFile('/data/gfx/' + P.name, P.bytes); });
+  Module.pictures = null;
   FS.mkdir('/progress');
   FS.mount(IDBFS, {}, '/progress');
   addRunDependency('progress');
   function filled(Err) {
-    if (Err) err('! load all levels: the browser keeps no files here (' + Err + '); medals last until the page closes');
+    if (Err) {
+      err('! load all levels: the browser keeps no files here (' + Err + '); medals last until the page closes');
+      if (Module.storageRefused) Module.storageRefused();
+    }
     removeRunDependency('progress');
   }
   try {

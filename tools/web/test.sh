@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the web page and tests it in headless Chromium (tests/web_page.js): Debian's chromium rendering
-# WebGL with SwiftShader, driven through puppeteer-core, the page served on 127.0.0.1. The npm packages
+# Builds the web page and tests it in headless Chromium and Firefox (tests/web_page.js): Debian's chromium
+# rendering WebGL with SwiftShader and firefox-esr with llvmpipe, driven through puppeteer-core (Firefox
+# over WebDriver BiDi), the page served on 127.0.0.1. The npm packages
 # are installed once per lockfile into the cache beside SDL's (tools/web/sdl.sh). Needs the desktop game
 # built (build/quorvel, as tools/test.sh leaves it): its start-up lines are the ones the page must print.
 # With --frame-time it measures the last level's frames instead (tools/web/frame_time.js).
@@ -48,5 +49,5 @@ for _ in $(seq 50); do python3 -c "import urllib.request; urllib.request.urlopen
 if [ "${1:-}" = "--frame-time" ]; then
   node "$root/tools/web/frame_time.js" "http://127.0.0.1:$port/" "$work/profile" "$work/shots/last_level.png"
 else
-  node "$root/tests/web_page.js" "http://127.0.0.1:$port/" "$work/desktop.txt" "$work/profile" "$work/shots"
+  node "$root/tests/web_page.js" "http://127.0.0.1:$port/" "$work/desktop.txt" "$work/profile" "$work/shots" "$root/data"
 fi
