@@ -67,6 +67,14 @@ check "progress saved in the player's game directory only" \
   test "$(find "$work" -name savegame.dat)" = "$games/savegame.dat"
 check "installed files unchanged" test -z "$("${dpkg[@]}" --verify quorvel-bees)"
 
+# A replay named by a path relative to where the launcher was started, checked without a window.
+cp "$sys/usr/share/games/quorvel-bees/demos/level1.qbr" "$work/cwd/mine.qbr"
+(cd "$work/cwd" && exec env -u XDG_DATA_HOME HOME="$home" "$sys/usr/games/quorvel-bees" --check-replay mine.qbr) \
+  >"$work/check.out" 2>&1
+status=$?
+check "the launcher passes a replay's relative path on: status $status, $(tail -n 1 "$work/check.out")" \
+  test "$status" = 0 -a -n "$(grep -x -- '- check replay: level 1: .*, as recorded' "$work/check.out")"
+
 # 3. XDG_DATA_HOME moves the game directory; no display: the game itself says why and stops.
 (unset DISPLAY WAYLAND_DISPLAY && menu_start XDG_DATA_HOME="$work/xdg") >/dev/null 2>&1
 check "XDG_DATA_HOME holds the game directory" test -L "$work/xdg/quorvel-bees/data"

@@ -413,7 +413,10 @@ TEST_F(TitleScreen, APlayIsKeptAndItsReplayEndsInTheSameWorld)
     R.frames[60].mouse[0] += 30 / 600.0;
     write_file("changed.qbr", write_replay(R));
     write_file("damaged.qbr", read_file("copy.qbr").substr(0, 100));
-    const std::pair<const char*, int> Checks[] = {{"copy.qbr", 0}, {"changed.qbr", 1}, {"damaged.qbr", 2}};
+    R.frames[60].mouse[0] -= 30 / 600.0, R.level_hash ^= 1;
+    write_file("other_map.qbr", write_replay(R));
+    const std::pair<const char*, int> Checks[] = {
+        {"copy.qbr", 0}, {"changed.qbr", 1}, {"damaged.qbr", 2}, {"other_map.qbr", 2}};
     for (const auto& C : Checks)
     {
         int Status = -1;
