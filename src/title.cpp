@@ -54,16 +54,18 @@ rpos button_radius(const font& Letters, const std::string& Label)
     return mkrpos(Letters.width(Label, BUTTON_TEXT) / 2 + 0.3, 0.36, 0);
 }
 
-rpos back_center(const font& Letters)
-{
-    return mkrpos(0.9 + button_radius(Letters, texts::TO_ROW)[0], BUTTON_Y, 0);
-}
-
-rpos next_center(const font& Letters, int Next)
-{
-    return mkrpos(11.95 - button_radius(Letters, next_label(Next))[0], BUTTON_Y, 0);
-}
 } // namespace
+
+void results_buttons(const font& Letters, int Next, button_place& Back, button_place& Watch, button_place& NextLevel)
+{
+    const double Left = 0.9, Right = 11.95; // within the results card
+    Back.radius = button_radius(Letters, texts::TO_ROW);
+    Back.center = mkrpos(Left + Back.radius[0], BUTTON_Y, 0);
+    NextLevel.radius = Next >= 0 ? button_radius(Letters, next_label(Next)) : mkrpos(0, 0, 0);
+    NextLevel.center = mkrpos(Right - NextLevel.radius[0], BUTTON_Y, 0);
+    Watch.radius = button_radius(Letters, texts::WATCH);
+    Watch.center = mkrpos((Back.center[0] + Back.radius[0] + NextLevel.center[0] - NextLevel.radius[0]) / 2, BUTTON_Y, 0);
+}
 
 bool mouse_cursor_box(const rpos& Center, const rpos& Size)
 {
@@ -174,13 +176,15 @@ void title::update(double T)
     }
 
     case m_scores:
+    {
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
-        back_hover_flag = mouse_cursor_box(back_center(letters), button_radius(letters, texts::TO_ROW));
-        next_hover_flag = next_level() >= 0 && mouse_cursor_box(next_center(letters, next_level()),
-                                                                button_radius(letters, next_label(next_level())));
-        watch_hover_flag = !last_play.frames.empty() &&
-                           mouse_cursor_box(mkrpos(PICTURE_MIDDLE, BUTTON_Y, 0), button_radius(letters, texts::WATCH));
+        button_place Back, Watch, Next;
+        results_buttons(letters, next_level(), Back, Watch, Next);
+        back_hover_flag = mouse_cursor_box(Back.center, Back.radius);
+        next_hover_flag = next_level() >= 0 && mouse_cursor_box(Next.center, Next.radius);
+        watch_hover_flag = !last_play.frames.empty() && mouse_cursor_box(Watch.center, Watch.radius);
         break;
+    }
 
     case m_scores_out:
         if (slide(T, -1))
@@ -555,11 +559,12 @@ void title::render_results_card()
     else
         letters.draw(texts::BEST_SO_FAR[clamp(all_levels[go_level].medals, 0, 3)], Verdict, 0.4, font::centre, INK);
 
-    draw_button(back_center(letters), button_radius(letters, texts::TO_ROW), texts::TO_ROW, back_hover_flag);
-    if (!last_play.frames.empty())
-        draw_button(mkrpos(PICTURE_MIDDLE, BUTTON_Y, 0), button_radius(letters, texts::WATCH), texts::WATCH, watch_hover_flag);
     int Next = next_level();
-    if (Next >= 0) draw_button(next_center(letters, Next), button_radius(letters, next_label(Next)), next_label(Next), next_hover_flag);
+    button_place BackAt, WatchAt, NextAt;
+    results_buttons(letters, Next, BackAt, WatchAt, NextAt);
+    draw_button(BackAt.center, BackAt.radius, texts::TO_ROW, back_hover_flag);
+    if (!last_play.frames.empty()) draw_button(WatchAt.center, WatchAt.radius, texts::WATCH, watch_hover_flag);
+    if (Next >= 0) draw_button(NextAt.center, NextAt.radius, next_label(Next), next_hover_flag);
 }
 
 void title::render_help_card()

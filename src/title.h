@@ -113,3 +113,12 @@ public:
 
 // Whether the cursor (10 × mouseloc) lies strictly inside Center ± Size.
 bool mouse_cursor_box(const rpos& Center, const rpos& Size);
+
+// A button on the results: its middle and half-extent.
+struct button_place
+{
+    rpos center, radius;
+};
+// The results' buttons, left to right: back to the row, watch again, and the next level (Next < 0: none).
+// Watch sits in the middle of what the other two leave, so a long level name never runs into it.
+void results_buttons(const font& Letters, int Next, button_place& Back, button_place& Watch, button_place& NextLevel);

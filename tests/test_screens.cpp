@@ -6,6 +6,7 @@
 #include "play.h"
 #include "replay.h"
 #include "sound.h"
+#include "texts.h"
 #include "title.h"
 
 #include <memory>
@@ -68,6 +69,24 @@ TEST_F(PlayScreen, DragDrainsEqualSharesLaysScentWhereTheCursorWasAndStopsWhenEm
     H.W->active_flowers.clear(); // a press with no flower under the cursor picks nothing
     notice(SDL_MOUSEBUTTONDOWN);
     EXPECT_EQ(Play.mode, play::m_none);
+}
+
+TEST(ResultsButtons, NoLevelNameRunsIntoAnotherButtonOrOffTheCard)
+{
+    font Letters;
+    for (int Next = -1; Next < (int)std::size(texts::LEVEL_NAMES); Next++)
+    {
+        button_place Back, Watch, NextLevel;
+        results_buttons(Letters, Next, Back, Watch, NextLevel);
+        const double Gap = 0.1;
+        EXPECT_GE(Back.center[0] - Back.radius[0], 0.9) << Next;
+        EXPECT_LE(Back.center[0] + Back.radius[0] + Gap, Watch.center[0] - Watch.radius[0]) << Next;
+        if (Next >= 0)
+        {
+            EXPECT_LE(Watch.center[0] + Watch.radius[0] + Gap, NextLevel.center[0] - NextLevel.radius[0]) << Next;
+            EXPECT_LE(NextLevel.center[0] + NextLevel.radius[0], 11.95 + 1e-9) << Next;
+        }
+    }
 }
 
 TEST(HiveArrow, PointsFromTheEdgeTowardAHiveOutOfView)
