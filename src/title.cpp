@@ -315,7 +315,7 @@ std::string title::window_title() const
 void title::start_level()
 {
     const level& L = all_levels[go_level];
-    uint32_t Seed = (uint32_t)time(nullptr); // from the clock, as every level start
+    uint32_t Seed = level_seed();
     play_world = mkref(new world);
     play_world->init(all_levels[go_level], Seed);
     play_mode->init_level(play_world);

@@ -12,6 +12,7 @@
 #include "world.h"
 
 #include <SDL2/SDL.h>
+#include <ctime>
 
 class texture;
 
@@ -79,6 +80,8 @@ public:
     bool slide(double T, int Way);
     // A new world for go_level, linked to the play screen; the one before is released.
     void start_level();
+    // Where a level's seed comes from: the clock, as every level start; a test may fix it.
+    uint32_t (*level_seed)() = [] { return (uint32_t)time(nullptr); };
     // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
     void pause_level();
     void notice(SDL_Event& E);
