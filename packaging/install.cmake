@@ -4,8 +4,6 @@
 # packaging/changelog, so a new entry there is a new package.
 
 set(QUORVEL_PKG quorvel-bees)
-set(QUORVEL_HOMEPAGE "https://quorvel-bees.example.org" CACHE STRING
-    "Where the project is published; the menu metadata's screenshots are its docs/*.png")
 set(QUORVEL_BIN_DIR games)
 set(QUORVEL_GAME_DIR lib/games/${QUORVEL_PKG})
 set(QUORVEL_DATA_DIR share/games/${QUORVEL_PKG})
@@ -36,7 +34,7 @@ add_custom_target(packaging_docs ALL DEPENDS ${pkg_docs})
 
 install(TARGETS quorvel DESTINATION ${QUORVEL_GAME_DIR})
 install(PROGRAMS ${pkg_out}/quorvel-bees DESTINATION ${QUORVEL_BIN_DIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr")
 install(FILES ${pkg_src}/quorvel-bees.desktop DESTINATION share/applications)
 install(DIRECTORY ${pkg_src}/icons/hicolor DESTINATION share/icons)
 install(FILES ${pkg_out}/org.example.quorvel_bees.metainfo.xml DESTINATION share/metainfo)
@@ -58,7 +56,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORVEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL opens libGL.so.1 itself for the GL context, so the scan of the program cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)

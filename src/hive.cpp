@@ -8,10 +8,6 @@
 #include <GL/gl.h>
 #include <cmath>
 
-namespace {
-const double PI = 3.141592653589793;
-}
-
 hive::hive() : smell_counter(0.0)
 {
     for (int a = 0; a < 2; a++)
@@ -59,18 +55,9 @@ void hive::update(double T)
     cur_world->smells[smell_bee]->scent(position, 3.0 * radius, (SmellPowers[0] * 0.1 + 0.2) * 50.0 * T);
     cur_world->smells[smell_pollen]->scent(position, 5.0 * radius, (0.2 + SmellPowers[1] * 0.3) * 50.0 * T);
 
-    int NumSprites = (int)cur_world->sprites.size();
-    int NumChecks = (int)(NumSprites * 0.5 * T);
-    if (NumChecks < 1) NumChecks = 1;
+    int NumChecks = checks_this_frame(T);
     for (int a = 0; a < NumChecks; a++)
-    {
-        int SpriteID = RN.get_index(NumSprites);
-        sprite* S = cur_world->sprites[SpriteID].ptr();
-        if (S->sprite_type != st_bee) continue;
-        bee* B = static_cast<bee*>(S);
-        // Over all three components: bees fly at height 0.5 above a hive at 0.
-        if (length(B->position - position) < 1.0 && !B->rescued_flag) B->rescue();
-    }
+        if (bee* B = bee_in_reach(RN)) B->rescue();
 }
 
 void hive::render(rstate&)

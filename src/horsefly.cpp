@@ -10,7 +10,7 @@
 
 horsefly::horsefly()
     : state(s_waiting), waiting_counter(0.0), waiting_tracking(), waiting_frames(0), flying_source(), flying_dest(),
-      flying_alpha(0.0), attacking_counter(0.0), attacking_position()
+      flying_alpha(0.0), attacking_counter(0.0), attacking_position(), wing_heights{0.0, 0.0}, wing_shades{0.75f, 0.75f}
 {
     sprite_type = st_horsefly;
 }
@@ -51,24 +51,17 @@ void horsefly::update(double T)
         }
         else if (PollenGrid->sniff(position) < 0.5)
         {
-            int N = (int)cur_world->sprites.size();
-            int NumChecks = (int)(N * 0.5 * T);
-            if (NumChecks < 1) NumChecks = 1;
+            int NumChecks = checks_this_frame(T);
             for (int a = 0; a < NumChecks; a++)
             {
-                int SpriteID = RN.get_index(N);
-                sprite* S = cur_world->sprites[SpriteID].ptr();
-                if (S->sprite_type != st_bee) continue;
-                bee* B = static_cast<bee*>(S);
+                bee* B = bee_in_reach(RN);
                 // A bee another horsefly killed this frame is still listed until the next sweep.
-                if (length(B->position - position) < 1.0 && !B->rescued_flag && !B->dead)
-                {
-                    B->kill();
-                    state = s_attacking;
-                    attacking_counter = 0.25;
-                    attacking_position = B->position;
-                    break;
-                }
+                if (!B || B->dead) continue;
+                B->kill();
+                state = s_attacking;
+                attacking_counter = 0.25;
+                attacking_position = B->position;
+                break;
             }
         }
     }
@@ -109,29 +102,37 @@ void horsefly::update(double T)
     position[1] = clamp(position[1], 0.0, cur_world->size[1]);
 }
 
-void horsefly::render(rstate&)
+void horsefly::spend_draws()
 {
     // The wings flicker from the horsefly's own generator: the one draw a render may make.
-    double WingHeight0 = 0.075 * RN.get();
-    double WingHeight1 = 0.075 * RN.get();
+    wing_heights[0] = 0.075 * RN.get();
+    wing_heights[1] = 0.075 * RN.get();
+    wing_shades[0] = (float)(0.5 * RN.get() + 0.5);
+    wing_shades[1] = (float)(0.5 * RN.get() + 0.5);
+    for (int a = 0; a < 5 && state == s_attacking; a++)
+    {
+        double B1 = RN.balance();
+        double B2 = RN.balance();
+        cloud[a] = mkrpos(B2, B1, 0.0) * 0.2;
+    }
+}
+
+void horsefly::render(rstate& R)
+{
+    if (!R.still_flag) spend_draws();
     glPointSize(picture_pixels(15));
     glEnable(GL_BLEND);
     glBegin(GL_POINTS);
     glColor4f(0.2f, 0.2f, 0.4f, 0.8f);
     glVertex3dv(position);
-    glColor4f(0.5f, 0.5f, (float)(0.5 * RN.get() + 0.5), 0.6f);
-    glVertex3dv(position + mkrpos(0.15, WingHeight0, 0.0));
-    glColor4f(0.5f, 0.5f, (float)(0.5 * RN.get() + 0.5), 0.6f);
-    glVertex3dv(position + mkrpos(-0.15, WingHeight1, 0.0));
+    glColor4f(0.5f, 0.5f, wing_shades[0], 0.6f);
+    glVertex3dv(position + mkrpos(0.15, wing_heights[0], 0.0));
+    glColor4f(0.5f, 0.5f, wing_shades[1], 0.6f);
+    glVertex3dv(position + mkrpos(-0.15, wing_heights[1], 0.0));
     if (state == s_attacking)
     {
         glColor4f(0.7f, 0.7f, 0.7f, 0.4f);
-        for (int a = 0; a < 5; a++)
-        {
-            double B1 = RN.balance();
-            double B2 = RN.balance();
-            glVertex3dv(position + mkrpos(B2, B1, 0.0) * 0.2);
-        }
+        for (int a = 0; a < 5; a++) glVertex3dv(position + cloud[a]);
     }
     glEnd();
     glDisable(GL_BLEND);

@@ -25,11 +25,17 @@ public:
     double flying_alpha;
     double attacking_counter;
     rpos attacking_position;
+    // The wings and the attack's cloud as last drawn, for a still picture.
+    double wing_heights[2];
+    float wing_shades[2];
+    rpos cloud[5];
 
     horsefly();
     ~horsefly() override;
 
     void init(const rpos& Position, rngen& RN1);
     void render(rstate& R) override;
+    // What a render draws from the generator (the wings, the attack's cloud), kept for drawing.
+    void spend_draws();
     void update(double T) override;
 };

@@ -2,20 +2,13 @@
 
 #include "clamp.h"
 #include "die.h"
+#include "platform.h"
+#include "safe_file.h"
 #include "texture.h"
-#ifdef __EMSCRIPTEN__
-#include "web.h"
-#endif
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 level mklevel(int Id, const char* Preview, const char* Map, double HiveX, double HiveY, int Flowers, int Flies,
@@ -88,11 +81,6 @@ void scan_all_levels()
 }
 
 namespace {
-#ifdef __EMSCRIPTEN__
-const char* const SAVE_FILE = WEB_SAVE_FILE; // the web page keeps it in the browser's store
-#else
-const char* const SAVE_FILE = "savegame.dat";
-#endif
 
 // Set when a save file is there but could not be read: writing this run's progress over it would
 // throw away medals the player may still have in it.
@@ -145,19 +133,21 @@ void load_levels_from(std::istream& In)
 void load_all_levels()
 {
     keep_unreadable_save = false;
-    struct stat Entry;
-    if (::stat(SAVE_FILE, &Entry) != 0) return; // no save yet
-    // Opening a named pipe would wait for a writer for ever; anything but a plain file is unreadable.
+    const std::string Path = kept_path("savegame.dat");
     std::ifstream File;
-    if (S_ISREG(Entry.st_mode)) File.open(SAVE_FILE, std::ios::in | std::ios::binary);
-    if (!File.is_open())
+    std::string Problem;
+    switch (open_plain_file(Path, File, Problem))
     {
-        const char* Reason = S_ISREG(Entry.st_mode) ? std::strerror(errno) : "not a plain file";
+    case or_missing: // no save yet
+        break;
+    case or_refused:
         keep_unreadable_save = true;
-        trace('!', "load all levels: can't read ", SAVE_FILE, ": ", Reason, "; this run's progress will not be saved over it");
-        return;
+        trace('!', "load all levels: can't read ", Path, ": ", Problem, "; this run's progress will not be saved over it");
+        break;
+    case or_open:
+        load_levels_from(File);
+        break;
     }
-    load_levels_from(File);
 }
 
 void save_levels_to(std::ostream& Out)
@@ -172,53 +162,20 @@ void save_levels_to(std::ostream& Out)
 
 bool save_levels_file(const std::string& Path)
 {
-    std::ostringstream Buffer;
-    save_levels_to(Buffer);
-    const std::string Bytes = Buffer.str();
-
-    // The old file stays until the new one is complete on disk, so a crash or a full disk in the middle
-    // of a save can never cost the player the progress already stored. The temporary file is always a
-    // new one of the game's own making: an entry already there, a link above all, is never written
-    // through and never blocks the save.
-    std::string Temp = Path + ".XXXXXX";
-    int Fd = ::mkstemp(&Temp[0]);
-    if (Fd < 0)
-    {
-        trace('!', "save all levels: can't write ", Temp, ": ", std::strerror(errno));
-        return false;
-    }
-    mode_t Mask = ::umask(0);
-    ::umask(Mask);
-    bool Ok = ::fchmod(Fd, 0644 & ~Mask) == 0;
-    int Problem = Ok ? 0 : errno;
-    const std::string* Failed = &Temp;
-    size_t Done = 0;
-    while (Ok && Done < Bytes.size())
-    {
-        ssize_t N = ::write(Fd, Bytes.data() + Done, Bytes.size() - Done);
-        if (N < 0 && errno == EINTR) continue;
-        if (N <= 0) Ok = false, Problem = N < 0 ? errno : ENOSPC;
-        else Done += (size_t)N;
-    }
-    if (Ok && ::fsync(Fd) != 0) Ok = false, Problem = errno;
-    if (::close(Fd) != 0 && Ok) Ok = false, Problem = errno;
-    if (Ok && std::rename(Temp.c_str(), Path.c_str()) != 0) Ok = false, Problem = errno, Failed = &Path;
-    if (!Ok)
-    {
-        ::unlink(Temp.c_str());
-        trace('!', "save all levels: can't write ", *Failed, ": ", std::strerror(Problem));
-    }
-    return Ok;
+    std::ostringstream Bytes;
+    save_levels_to(Bytes);
+    // The old file stays until the new one is complete on disk: a crash or a full disk in the middle of
+    // a save never costs the player the progress already stored.
+    std::string Problem;
+    if (replace_file(Path, Bytes.str(), Problem)) return true;
+    trace('!', "save all levels: can't write ", Problem);
+    return false;
 }
 
 void save_all_levels()
 {
     if (keep_unreadable_save) return; // said once, when it could not be read
-#ifdef __EMSCRIPTEN__
-    if (save_levels_file(SAVE_FILE)) web_saved();
-#else
-    save_levels_file(SAVE_FILE);
-#endif
+    save_levels_file(kept_path("savegame.dat"));
 }
 
 void check_open_levels()

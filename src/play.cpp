@@ -1,20 +1,62 @@
 #include "play.h"
 
+#include "bee.h"
 #include "clamp.h"
+#include "horsefly.h"
+#include "level.h"
 #include "picture.h"
 #include "quorvel.h"
 #include "smellgrid.h"
+#include "texts.h"
 
+#include <GL/gl.h>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const double DRAIN_PER_SECOND = 0.25;
 const double SCENT_PER_POLLEN = 400.0;
 const double SCENT_RADIUS = 2.0;
 const double SCROLL_SPEED = 7.0; // world units per second for each unit the cursor is inside an edge band
+
+const double BANNER_SECONDS = 4.0; // the level's name and goal, fading over the last of them
+const double KILL_MARK_SECONDS = 1.2, MISS_MARK_SECONDS = 0.5;
+// Where the arrow to the hive may stand: inside the picture, below the bee bar and its markers.
+const double ARROW_LEFT = 0.5, ARROW_TOP = 1.8, ARROW_RIGHT = PICTURE_W - 0.5, ARROW_BOTTOM = PICTURE_H - 0.5;
+enum scroll_bits
+{
+    sk_left = 1,
+    sk_right = 2,
+    sk_up = 4,
+    sk_down = 8
+};
+
+int scroll_bit(SDL_Keycode Key)
+{
+    return Key == SDLK_LEFT ? sk_left : Key == SDLK_RIGHT ? sk_right : Key == SDLK_UP ? sk_up : Key == SDLK_DOWN ? sk_down : 0;
+}
 } // namespace
 
-play::play() : quit_flag(false), mode(m_none) {}
+bool hive_arrow(const rpos& Hive, rpos& At, double& Angle)
+{
+    if (Hive[0] >= 0 && Hive[0] <= PICTURE_W && Hive[1] >= 0 && Hive[1] <= PICTURE_H) return false;
+    // From the picture's middle toward the hive, as far as the arrow's box allows.
+    const rpos Middle = mkrpos(PICTURE_W / 2, (ARROW_TOP + ARROW_BOTTOM) / 2, 0);
+    rpos Way = Hive - Middle;
+    Way[2] = 0;
+    double Reach = 1e9;
+    if (Way[0] != 0) Reach = std::min(Reach, ((Way[0] > 0 ? ARROW_RIGHT : ARROW_LEFT) - Middle[0]) / Way[0]);
+    if (Way[1] != 0) Reach = std::min(Reach, ((Way[1] > 0 ? ARROW_BOTTOM : ARROW_TOP) - Middle[1]) / Way[1]);
+    At = Middle + Way * Reach;
+    Angle = std::atan2(Way[1], Way[0]);
+    return true;
+}
+
+play::play()
+    : quit_flag(false), paused_flag(false), restart_flag(false), mode(m_none), level_index(-1), misses(0), scroll_keys(0),
+      watching(nullptr), watched_frames(0), fast_flag(false), demo_flag(false), pointer_down(false)
+{
+}
 
 play::~play() {}
 
@@ -24,28 +66,142 @@ void play::init_level(ref<world> LinkWorld)
     R.set_view(mkrpos(0, 0, 0));
     link_world = LinkWorld;
     quit_flag = false;
+    set_paused(false);
+    restart_flag = false;
+    marks.clear();
+    scroll_keys = 0;
+    recording = replay();
+    taken.clear();
+    watching = nullptr;
+}
+
+void play::record(int LevelId, uint32_t Seed, uint64_t LevelHash)
+{
+    recording.level_id = LevelId;
+    recording.seed = Seed;
+    recording.level_hash = LevelHash;
+}
+
+void play::watch(const replay& R, bool Demo)
+{
+    watching = &R;
+    watched_frames = 0;
+    fast_flag = false;
+    demo_flag = Demo;
+    pointer_down = false;
+}
+
+bool play::watched_out() const
+{
+    return watching && watched_frames >= watching->frames.size();
+}
+
+void play::play_watched()
+{
+    if (paused_flag) return;
+    for (int k = 0; k < (fast_flag ? 2 : 1) && !watched_out(); k++)
+    {
+        if (k > 0) link_world->spend_draws(); // the frame not shown draws all the same
+        const replay_frame& F = watching->frames[watched_frames++];
+        for (const replay_event& R : F.events)
+        {
+            SDL_Event E = replayed_event(R);
+            take(E);
+        }
+        rloc Hand = mouseloc;
+        mouseloc = F.mouse;
+        step(F.step);
+        mouseloc = Hand;
+    }
+}
+
+ref<world> play_through(const replay& R, int LevelIndex)
+{
+    ref<world> W = mkref(new world);
+    W->init(all_levels[LevelIndex], R.seed);
+    play P;
+    P.init_level(W);
+    P.watch(R, false);
+    W->spend_draws(); // the frame the level starts in is drawn before its first update
+    while (!P.watched_out())
+    {
+        P.play_watched();
+        W->spend_draws();
+    }
+    return W;
+}
+
+void play::set_paused(bool Paused)
+{
+    // The drag a pause ends is a play's own doing: kept as a button let go, for a replay to end it too.
+    if (Paused && !paused_flag && mode == m_drag_pollen && !watching) taken.push_back({replay_event::button_up, 0});
+    paused_flag = Paused;
+    R.still_flag = Paused;
+    if (Paused) mode = m_none;
 }
 
 void play::notice(SDL_Event& E)
 {
     if (E.type == SDL_KEYDOWN)
     {
-        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+        SDL_Keycode Key = E.key.keysym.sym;
+        if ((Key == SDLK_p || Key == SDLK_PAUSE) && !E.key.repeat) set_paused(!paused_flag);
+        if (Key == SDLK_r && !E.key.repeat && !watching) restart_flag = true;
+        if (Key == SDLK_SPACE && !E.key.repeat && watching) fast_flag = !fast_flag;
+        if (Key == SDLK_ESCAPE && watching) quit_flag = true;
     }
+    if (watching) return; // the replay's hand plays, not the player's
+    // Keys count while paused: one held or let go then is held or not afterwards.
+    replay_event Kept;
+    bool Counts = !paused_flag || E.type == SDL_KEYDOWN || E.type == SDL_KEYUP;
+    if (Counts && recorded_event(E, Kept)) taken.push_back(Kept);
+    take(E);
+}
+
+void play::take(SDL_Event& E)
+{
+    if (E.type == SDL_KEYDOWN)
+    {
+        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+        scroll_keys |= scroll_bit(E.key.keysym.sym);
+    }
+    else if (E.type == SDL_KEYUP)
+        scroll_keys &= ~scroll_bit(E.key.keysym.sym);
+    else if (paused_flag) // the world is not there to point at
+        return;
     else if (E.type == SDL_MOUSEBUTTONDOWN)
     {
+        pointer_down = true;
         // The flowers under the cursor at the last world update are the ones picked.
         if (!link_world->active_flowers.empty())
         {
             mode = m_drag_pollen;
             drag_pollen_flowers = link_world->active_flowers;
         }
+        bool Caught = false;
+        for (flower* F : link_world->active_flowers) Caught = Caught || !F->wilted_flag;
+        if (!Caught)
+        {
+            misses++;
+            marks.push_back({link_world->cursor, link_world->animation_counter, false});
+        }
     }
     else if (E.type == SDL_MOUSEBUTTONUP)
-        mode = m_none;
+        mode = m_none, pointer_down = false;
 }
 
 void play::update(double T)
+{
+    if (paused_flag) return;
+    if (!watching && recording.frames.size() < REPLAY_MOST_FRAMES)
+    {
+        recording.frames.push_back({T, mouseloc, picture_viewport.h, taken});
+        taken.clear();
+    }
+    step(T);
+}
+
+void play::step(double T)
 {
     world& W = *link_world.ptr();
 
@@ -76,6 +232,11 @@ void play::update(double T)
     W.set_cursor(Cursor);
 
     rpos D = W.cursor - R.view_center;
+    // An arrow key held scrolls as the cursor pushed against that edge does.
+    if (scroll_keys & sk_left) D[0] = 0.0;
+    if (scroll_keys & sk_right) D[0] = VIEW_W;
+    if (scroll_keys & sk_up) D[1] = 0.0;
+    if (scroll_keys & sk_down) D[1] = PICTURE_H;
     rpos Center = R.view_center;
     if (D[0] > 11.0)
         Center[0] += (D[0] - 11.0) * SCROLL_SPEED * T;
@@ -90,6 +251,15 @@ void play::update(double T)
     clamp_view_center();
 
     W.update(T);
+
+    // A bee killed in this update is listed, flagged, until the next one sweeps it out: seen once.
+    for (ref<sprite>& S : W.sprites)
+        if (S->sprite_type == sprite::st_bee && S->dead) marks.push_back({S->position, W.animation_counter, true});
+    marks.erase(std::remove_if(marks.begin(), marks.end(),
+                               [&](const mark& M) {
+                                   return W.animation_counter - M.born > (M.kill ? KILL_MARK_SECONDS : MISS_MARK_SECONDS);
+                               }),
+                marks.end());
 }
 
 void play::clamp_view_center()
@@ -104,4 +274,158 @@ void play::clamp_view_center()
 void play::render()
 {
     link_world->render(R);
+    render_hud();
+    if (paused_flag) render_paused_card();
+}
+
+void play::render_hud()
+{
+    world& W = *link_world.ptr();
+    // On top of the world: horseflies and bees fly above the ground, nearer than anything at height 0.
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    // Horseflies framed in orange round a black eye: their dark blue is hard to see over blue water.
+    glLineWidth(picture_pixels(2.5));
+    glPointSize(picture_pixels(6));
+    for (ref<sprite>& S : W.sprites)
+        if (S->sprite_type == sprite::st_horsefly)
+        {
+            const rpos& P = S->position;
+            const double H = 0.3;
+            glColor4f(1.0f, 0.55f, 0.1f, 0.9f);
+            glBegin(GL_LINE_LOOP);
+            glVertex3f((float)(P[0] - H), (float)(P[1] - H), 0);
+            glVertex3f((float)(P[0] + H), (float)(P[1] - H), 0);
+            glVertex3f((float)(P[0] + H), (float)(P[1] + H), 0);
+            glVertex3f((float)(P[0] - H), (float)(P[1] + H), 0);
+            glEnd();
+            glColor4f(0.02f, 0.02f, 0.05f, 1.0f);
+            glBegin(GL_POINTS);
+            glVertex3f((float)P[0], (float)P[1], 0);
+            glEnd();
+        }
+    glLineWidth(1.0f);
+
+    // Where a bee was lost, a red cross fading; where a press caught nothing, a ring opening.
+    for (const mark& M : marks)
+    {
+        double Age = W.animation_counter - M.born;
+        if (M.kill)
+        {
+            float Fade = (float)(1.0 - Age / KILL_MARK_SECONDS);
+            glColor4f(0.85f, 0.1f, 0.05f, 0.9f * Fade);
+            glLineWidth(picture_pixels(3));
+            glBegin(GL_LINES);
+            glVertex3f((float)(M.at[0] - 0.18), (float)(M.at[1] - 0.18), 0);
+            glVertex3f((float)(M.at[0] + 0.18), (float)(M.at[1] + 0.18), 0);
+            glVertex3f((float)(M.at[0] - 0.18), (float)(M.at[1] + 0.18), 0);
+            glVertex3f((float)(M.at[0] + 0.18), (float)(M.at[1] - 0.18), 0);
+            glEnd();
+        }
+        else
+        {
+            double Grow = Age / MISS_MARK_SECONDS;
+            glColor4f(1.0f, 1.0f, 0.9f, (float)(0.8 * (1.0 - Grow)));
+            glLineWidth(picture_pixels(2));
+            glBegin(GL_LINE_LOOP);
+            for (int a = 0; a < 16; a++)
+                glVertex3f((float)(M.at[0] + (0.15 + 0.25 * Grow) * std::cos(a * PI / 8)),
+                           (float)(M.at[1] + (0.15 + 0.25 * Grow) * std::sin(a * PI / 8)), 0);
+            glEnd();
+        }
+    }
+    glLineWidth(1.0f);
+    glDisable(GL_BLEND);
+
+    glPushMatrix();
+    glLoadIdentity();
+    rpos At;
+    double Angle;
+    if (!W.sprites.empty() && hive_arrow(W.sprites[0]->position - R.view_center, At, Angle))
+    {
+        // A honey-coloured arrowhead with a dark edge, pointing home.
+        glEnable(GL_BLEND);
+        glPushMatrix();
+        glTranslated(At[0], At[1], 0);
+        glRotated(Angle * 180 / PI, 0, 0, 1);
+        for (int Pass = 0; Pass < 2; Pass++)
+        {
+            double S = Pass ? 1.0 : 1.3;
+            if (Pass) glColor4f(1.0f, 0.82f, 0.2f, 0.95f);
+            else glColor4f(0.2f, 0.12f, 0.02f, 0.9f);
+            glBegin(GL_TRIANGLES);
+            glVertex3f((float)(0.3 * S), 0, 0);
+            glVertex3f((float)(-0.22 * S), (float)(-0.22 * S), 0);
+            glVertex3f((float)(-0.22 * S), (float)(0.22 * S), 0);
+            glEnd();
+        }
+        glPopMatrix();
+        glDisable(GL_BLEND);
+    }
+
+    if (watching)
+    {
+        // The replay's hand: an arrow where its pointer is, a ring round it while its button is down.
+        const rloc& M = watched_frames > 0 ? watching->frames[watched_frames - 1].mouse : mouseloc;
+        const double X = PICTURE_H * M[0], Y = PICTURE_H * M[1];
+        glEnable(GL_BLEND);
+        for (int Pass = 0; Pass < 2; Pass++)
+        {
+            double S = Pass ? 1.0 : 1.35;
+            if (Pass) glColor4f(1, 1, 1, 0.95f);
+            else glColor4f(0, 0, 0, 0.85f);
+            glBegin(GL_TRIANGLES);
+            glVertex3f((float)X, (float)Y, 0);
+            glVertex3f((float)(X + 0.1 * S), (float)(Y + 0.42 * S), 0);
+            glVertex3f((float)(X + 0.32 * S), (float)(Y + 0.3 * S), 0);
+            glEnd();
+        }
+        if (pointer_down)
+        {
+            glColor4f(1.0f, 0.85f, 0.2f, 0.9f);
+            glLineWidth(picture_pixels(2.5));
+            glBegin(GL_LINE_LOOP);
+            for (int a = 0; a < 16; a++) glVertex3f((float)(X + 0.3 * std::cos(a * PI / 8)), (float)(Y + 0.3 * std::sin(a * PI / 8)), 0);
+            glEnd();
+            glLineWidth(1.0f);
+        }
+        glDisable(GL_BLEND);
+        const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, 1);
+        std::string Mark = std::string(demo_flag ? texts::DEMO_MARK : texts::REPLAY_MARK) + (fast_flag ? std::string("  ") + texts::FAST : "");
+        letters.draw_outlined(Mark, mkrpos(0.4, 1.6, 0), 0.55, font::left, mkfcolor(1, 0.85f, 0.3f, 1), Rim);
+        letters.draw_outlined(texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
+    }
+
+    // The level's name and goal, for its first seconds.
+    if (level_index >= 0 && W.animation_counter < BANNER_SECONDS)
+    {
+        float Fade = (float)std::min(1.0, BANNER_SECONDS - W.animation_counter);
+        const level& L = all_levels[level_index];
+        std::string Name = texts::fill(texts::LEVEL, {std::to_string(level_index + 1), texts::LEVEL_NAMES[level_index]});
+        std::string Goal = L.medal_bees[0] == 1 && L.num_bees == 1 ? texts::GOAL_ONE
+                                                                   : texts::fill(texts::GOAL, {std::to_string(L.medal_bees[0])});
+        const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, Fade);
+        letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
+        letters.draw_outlined(Goal, mkrpos(PICTURE_W / 2, 4.5, 0), 0.45, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
+    }
+    glPopMatrix();
+}
+
+void play::render_paused_card()
+{
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.45f); // the level dimmed behind the card
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), 0);
+    // As wide as its lines need, whatever the language.
+    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(texts::PAUSED_KEYS, 0.36)) / 2 + 0.5;
+    glColor4f(0.85f, 0.75f, 0.3f, 0.95f);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half, 1.3, 0), 0);
+    glColor4f(0.18f, 0.32f, 0.14f, 0.95f);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
+    glDisable(GL_BLEND);
+    letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, 4.05, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
+    letters.draw(texts::PAUSED_KEYS, mkrpos(PICTURE_W / 2, 5.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
+    glPopMatrix();
 }

@@ -1,11 +1,14 @@
 // The screen of a level in play: turns the mouse into pollen drags and edge scrolling, keeps the view on
-// the map, and raises quit_flag when every bee is home or dead, or on Escape. The title screen links a
-// world with init_level before anything else is called.
+// the map, and raises quit_flag when every bee is home or dead, or on Escape. P pauses it: the world
+// stands still, drawn as it was, under a card; R asks the title screen for the level afresh
+// (restart_flag). The title screen links a world with init_level before anything else is called.
 #pragma once
 
 #include "flower.h"
 #include "ref.h"
+#include "replay.h"
 #include "rstate.h"
+#include "text.h"
 #include "world.h"
 
 #include <SDL2/SDL.h>
@@ -21,17 +24,66 @@ public:
     };
 
     bool quit_flag;
+    bool paused_flag;
+    bool restart_flag;
     rstate R;
     ref<world> link_world; // shared with the title screen
     modes mode;
     std::vector<flower*> drag_pollen_flowers; // borrowed: the world keeps its flowers for its whole life
 
+    // Beside the rules: what the screen says and shows besides, drawn over the world, drawing nothing
+    // from any generator.
+    struct mark
+    {
+        rpos at;     // in the world
+        double born; // world time
+        bool kill;   // a bee lost here, or a press that caught no flower
+    };
+    font letters;         // loaded by the title screen
+    int level_index;      // for the level's name and goal; -1 for a world made by hand
+    int misses;           // presses that caught no flower, or only wilted ones, each heard and marked
+    int scroll_keys;      // the arrow keys held, a bit each: they scroll as the picture's edges do
+    std::vector<mark> marks;
+
+    // Every play is recorded as it goes; the title screen keeps the recording when the play ends.
+    replay recording;
+    std::vector<replay_event> taken; // since the last frame recorded
+    // A replay played instead of the player's hand: its frames, its pointer; the player's mouse does
+    // nothing, Space plays two frames a frame, P pauses and Escape leaves.
+    const replay* watching;
+    size_t watched_frames;
+    bool fast_flag;
+    bool demo_flag;       // a demonstration, not a play of the player's own
+    bool pointer_down;    // the watched pointer's button
+
     play();
     virtual ~play();
 
     void init_level(ref<world> LinkWorld);
+    // After init_level: the level is a new play, recorded from its first frame on.
+    void record(int LevelId, uint32_t Seed, uint64_t LevelHash);
+    // After init_level with the world the replay was made in: plays it instead of the player.
+    void watch(const replay& R, bool Demo);
+    // One frame of the replay (two when fast): its events, pointer and step.
+    void play_watched();
+    bool watched_out() const;
+    // Pausing ends any drag; the world is neither updated nor drawn anew until the pause ends.
+    void set_paused(bool Paused);
     void update(double T);
+    // What a frame does to the world, recorded or replayed.
+    void step(double T);
+    // What an event does to the world, recorded or replayed.
+    void take(SDL_Event& E);
     void notice(SDL_Event& E);
     void render();
+    void render_paused_card();
+    void render_hud();
     void clamp_view_center();
 };
+
+// A replay played through from its seed without a window, as fast as it goes: the world it ends in.
+ref<world> play_through(const replay& R, int LevelIndex);
+
+// Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
+// hive's picture position lies outside the picture; false when the hive is in view.
+bool hive_arrow(const rpos& HiveOnPicture, rpos& At, double& Angle);

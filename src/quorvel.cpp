@@ -2,18 +2,24 @@
 
 #include "die.h"
 #include "level.h"
+#include "loadtga.h"
+#include "platform.h"
+#include "play.h"
 #include "ref.h"
+#include "replay.h"
+#include "safe_file.h"
 #include "sound.h"
+#include "texts.h"
 #include "title.h"
-#ifdef __EMSCRIPTEN__
-#include "web.h"
-#endif
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
 #include <cassert>
+#include <clocale>
 #include <csignal>
 #include <cstring>
+#include <langinfo.h>
 
 rloc mouseloc;
 
@@ -142,24 +148,55 @@ void toggle_fullscreen()
     refresh_gl_viewport_from_window_size();
 }
 
-void dispatch_event(title& Title, sound& Sound, SDL_Event& E)
+void dispatch_event(game_loop& Loop, SDL_Event& E)
 {
+    title& Title = *Loop.screen.ptr();
     if (E.type == SDL_QUIT)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F12)
         Title.quit_flag = true;
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
+    {
         toggle_fullscreen();
+        Loop.toggled_at = Loop.clock();
+        Loop.kept.fullscreen = is_fullscreen;
+        save_settings(Loop.kept);
+    }
     else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_m)
-        Sound.toggle();
+    {
+        Loop.sounds.toggle();
+        Loop.kept.sound = Loop.sounds.on_flag;
+        save_settings(Loop.kept);
+    }
     else if (E.type == SDL_WINDOWEVENT && E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
     {
         // Under X11 the size read right after going fullscreen can still be the old one; this is
         // the real one. An unchanged size needs no second viewport line.
         if (E.window.data1 != screen_w || E.window.data2 != screen_h) refresh_gl_viewport_from_window_size();
     }
+    else if (E.type == SDL_WINDOWEVENT && (E.window.event == SDL_WINDOWEVENT_FOCUS_LOST || E.window.event == SDL_WINDOWEVENT_MINIMIZED))
+    {
+        // Going fullscreen or back can take the focus away for a moment: that is no reason to pause.
+        if (Loop.toggled_at == 0 || Loop.clock() - Loop.toggled_at > 1000) Title.pause_level();
+    }
     else
         Title.notice(E);
+}
+
+// The window's picture in docks and task bars; the game runs on without it.
+void set_window_icon()
+{
+    const char* const Name = "data/gfx/icon.tga";
+    std::ifstream In;
+    std::string Problem = "no such file";
+    SDL_Surface* Icon = open_plain_file(Name, In, Problem) == or_open ? read_tga(In, Problem) : nullptr;
+    if (!Icon)
+    {
+        trace('!', "screen open: no window icon from ", Name, ": ", Problem);
+        return;
+    }
+    SDL_SetWindowIcon(screen_window, Icon);
+    SDL_FreeSurface(Icon);
 }
 
 // Whether the video driver SDL chose puts a window on a screen, or was asked for by name (SDL_VIDEODRIVER).
@@ -171,8 +208,38 @@ static bool shows_a_window(const char* Driver, const char* Asked)
     return !Invisible || (Asked && std::strstr(Asked, Driver));
 }
 
-int run_game(int, char**)
+int check_replay(const std::string& Path)
 {
+    num_levels = count_levels();
+    replay R;
+    std::string Problem;
+    if (!load_replay(Path, R, Problem))
+    {
+        trace('*', "check replay: can't read ", Path, ": ", Problem);
+        return 2;
+    }
+    int Index = replay_level(R, Problem);
+    ref<world> W = play_through(R, Index);
+    auto end = [](int Home, int Lost, double Time) {
+        return std::to_string(Home) + " bees home, " + std::to_string(Lost) + " lost, in " + texts::clock_time(Time);
+    };
+    // The counts, and every creature and the scent as they ended: one input changed shows.
+    bool Same = W->rescued_bees == R.rescued_bees && W->killed_bees == R.killed_bees && W->animation_counter == R.time &&
+                world_digest(*W.ptr()) == R.end_digest;
+    trace('-', "check replay: level ", R.level_id, ": ", end(W->rescued_bees, W->killed_bees, W->animation_counter),
+          Same ? ", as recorded" : ", where the recording says " + end(R.rescued_bees, R.killed_bees, R.time));
+    return Same ? 0 : 1;
+}
+
+int run_game(int ArgC, char** ArgV)
+{
+    // The game takes no arguments but these two; any other is passed over, as it always was.
+    std::string Watch;
+    for (int a = 1; a + 1 < ArgC; a++)
+    {
+        if (std::strcmp(ArgV[a], "--check-replay") == 0) return check_replay(ArgV[a + 1]);
+        if (std::strcmp(ArgV[a], "--replay") == 0) Watch = ArgV[a + 1];
+    }
     // A closed terminal ends the game like a closed window, progress saved; SDL does the same for
     // SIGINT and SIGTERM. Standard output may be gone with it: a write then fails instead of killing us.
     std::signal(SIGHUP, on_hangup);
@@ -183,6 +250,14 @@ int run_game(int, char**)
     trace('-', "- how are you today");
     trace('-', "main: initializing SDL");
 
+    // The window's title is UTF-8 ("—", "·", a level's name). A program starts in the "C" locale, in which
+    // Xlib mangles it; the player's own locale, or failing a UTF-8 one C.UTF-8, lets it through. Only the
+    // character type changes: numbers are still written the one way.
+    const char* Locale = std::setlocale(LC_CTYPE, "");
+    if (!Locale || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    // Docks match the window to the menu entry quorvel-bees.desktop by its class (X11) or app id (Wayland).
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", "quorvel-bees", 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quorvel-bees", 0);
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) < 0)
     {
         trace('*', "main fatal: can't initialize SDL: ", SDL_GetError());
@@ -208,15 +283,25 @@ int run_game(int, char**)
     game_loop Loop;
     Loop.screen = mkref(new title);
     Loop.screen->init();
-    SDL_SetWindowTitle(screen_window, "Quorvel Bees");
+    SDL_SetWindowTitle(screen_window, texts::GAME);
+    Loop.window_title = texts::GAME;
+    set_window_icon();
     Loop.sounds.init();
+    Loop.kept = load_settings();
+    if (Loop.kept.fullscreen) toggle_fullscreen(), Loop.toggled_at = Loop.clock();
+    Loop.sounds.on_flag = Loop.kept.sound;
+    if (!Watch.empty())
+    {
+        replay R;
+        std::string Problem;
+        if (load_replay(Watch, R, Problem))
+            Loop.screen->watch(R, false);
+        else
+            trace('!', "replay: can't play ", Watch, ": ", Problem);
+    }
 
-    Loop.prev_ticks = SDL_GetTicks();
-#ifdef __EMSCRIPTEN__
-    web_run(Loop); // the browser calls frame from here on, and stops the game itself
-#endif
-    while (!Loop.screen->quit_flag) frame(Loop);
-    stop_game(Loop);
+    Loop.prev_ticks = Loop.clock();
+    run_frames(Loop);
     return 0;
 }
 
@@ -228,18 +313,25 @@ void frame(game_loop& Loop)
     mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
 
     SDL_Event E;
-    while (SDL_PollEvent(&E)) dispatch_event(Title, Loop.sounds, E);
+    while (SDL_PollEvent(&E)) dispatch_event(Loop, E);
     if (hung_up) Title.quit_flag = true;
 
-    Uint32 Now = SDL_GetTicks();
+    Uint32 Now = Loop.clock();
     Sint32 Elapsed = (Sint32)(Now - Loop.prev_ticks);
     if (10 - Elapsed > 0) SDL_Delay(10 - Elapsed);
 
     // The delay just taken belongs to the next frame's step.
-    Title.update(Elapsed / 1000.0);
-    Loop.sounds.follow(Title, Elapsed / 1000.0);
+    double Step = std::min(Elapsed, LONGEST_STEP_MS) / 1000.0;
+    Title.update(Step);
+    Loop.sounds.follow(Title, Step);
+    if (Title.window_title() != Loop.window_title)
+    {
+        Loop.window_title = Title.window_title();
+        SDL_SetWindowTitle(screen_window, Loop.window_title.c_str());
+    }
     glEnable(GL_SCISSOR_TEST);
     Title.render();
+    Loop.sounds.render();
     glDisable(GL_SCISSOR_TEST);
     SDL_GL_SwapWindow(screen_window);
     glClearColor(0, 0, 0, 1);

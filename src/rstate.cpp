@@ -13,3 +13,22 @@ void rstate::set_view(const rpos& Center)
     glLoadIdentity();
     glTranslated(-Center[0], -Center[1], 0.0);
 }
+
+void draw_centered_quad(const rpos& At, const rpos& Radius, double Angle)
+{
+    glPushMatrix();
+    glTranslated(At[0], At[1], At[2]);
+    glRotated(Angle, 0.0, 0.0, 1.0);
+    float R0 = (float)Radius[0], R1 = (float)Radius[1];
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-R0, -R1, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(R0, -R1, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(R0, R1, 0.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-R0, R1, 0.0f);
+    glEnd();
+    glPopMatrix();
+}

@@ -9,6 +9,9 @@ class rstate
 public:
     rpos view_center;
     rpos view_corners[2]; // culling box: view_center -/+ the view size
+    // A still picture (a paused level): what animates from a generator is drawn as it was last drawn,
+    // drawing nothing new from it, so that pausing leaves the game's random draws as they were.
+    bool still_flag = false;
 
     rstate() {}
     virtual ~rstate() {}
@@ -16,3 +19,7 @@ public:
     // Replaces (never accumulates onto) the modelview matrix.
     void set_view(const rpos& Center);
 };
+
+// A quad of half-extent Radius turned by Angle degrees about At, texture coordinates 0 to 1 from its
+// top-left corner; the caller sets colour, texture and blending.
+void draw_centered_quad(const rpos& At, const rpos& Radius, double Angle);

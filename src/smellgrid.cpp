@@ -11,7 +11,6 @@
 namespace {
 const double CELLS_PER_UNIT = 5.0;
 const double FADE = 0.85;
-const double PI = 3.141592653589793;
 } // namespace
 
 smellgrid::smellgrid() : grid_size(), num_grid_points(0), smell_color(), bright_flag(false), wave_counter(0.0)

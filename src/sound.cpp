@@ -1,18 +1,18 @@
 #include "sound.h"
 
+#include "die.h"
 #include "flower.h"
 #include "picture.h"
+#include "rstate.h"
 #include "title.h"
 
+#include <GL/gl.h>
 #include <algorithm>
 #include <string>
 
-#ifdef QUORVEL_MIXER
-#include <SDL2/SDL_mixer.h>
-#endif
-
 namespace {
-const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3", "pick", "go", "buzz"};
+const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", "end", "medal1", "medal2", "medal3",
+                                     "pick", "go", "buzz", "locked", "miss"};
 const int LOOP_CHANNELS = 2; // 0 the buzz, 1 the rustle; the effects share the rest
 const double HOME_GAP = 0.12; // seconds between chimes when many bees come home at once
 const int HOMES_KEPT = 3;     // chimes still owed at most: a crowd arriving does not ring for seconds
@@ -22,50 +22,27 @@ const int BUZZ_CROWD = 15;
 } // namespace
 
 sound::sound()
-    : on_flag(true), heard(nullptr), open_flag(false), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1),
-      seen_mode(-1), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
+    : on_flag(true), heard(nullptr), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1), seen_mode(-1),
+      seen_refusals(0), seen_misses(0), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
 {
-    std::fill(chunks, chunks + SND_SIZE, nullptr);
     loop_volume[0] = loop_volume[1] = -1;
-}
-
-sound::~sound()
-{
-    close();
 }
 
 void sound::init()
 {
-#ifdef QUORVEL_MIXER
-    // Audio is opened apart from the rest of SDL, so a machine without it plays the game all the same.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0)
-    {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
-    }
-    open_flag = true;
-    Mix_AllocateChannels(LOOP_CHANNELS + 8);
-    Mix_ReserveChannels(LOOP_CHANNELS);
-    for (int a = 0; a < SND_SIZE; a++) chunks[a] = Mix_LoadWAV((std::string("data/sfx/") + FILES[a] + ".wav").c_str());
-#endif
+    std::string Problem;
+    if (!device.open(std::vector<std::string>(FILES, FILES + SND_SIZE), LOOP_CHANNELS, Problem) && !Problem.empty())
+        trace('!', "sound: no audio device (", Problem, "); the game runs silent");
 }
 
 int sound::loaded() const
 {
-    return (int)std::count_if(chunks, chunks + SND_SIZE, [](void* C) { return C != nullptr; });
+    return device.loaded();
 }
 
 void sound::close()
 {
-#ifdef QUORVEL_MIXER
-    if (!open_flag) return;
-    Mix_HaltChannel(-1);
-    for (void*& C : chunks) Mix_FreeChunk((Mix_Chunk*)C), C = nullptr;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-#endif
-    open_flag = false;
+    device.close();
 }
 
 void sound::toggle()
@@ -76,11 +53,21 @@ void sound::toggle()
 
 void sound::follow(title& Title, double T)
 {
+    if (Title.mode == title::m_play && Title.play_mode->paused_flag)
+    {
+        // A paused level is silent, and nothing of it changes to be heard afterwards.
+        loop(0, snd_buzz, -1);
+        loop(1, snd_rustle, -1);
+        return;
+    }
     home_counter -= T;
     medal_counter -= T;
     const int Mode = Title.mode;
 
     if (Mode == title::m_title && seen_mode == title::m_title && Title.cur_level != seen_level) play(snd_pick);
+    if (Title.refusals > seen_refusals) play(snd_locked);
+    if (Title.play_mode->misses > seen_misses) play(snd_miss);
+    seen_refusals = Title.refusals, seen_misses = Title.play_mode->misses;
     if (Mode == title::m_slide_out && seen_mode == title::m_title && !Title.slide_out_quit) play(snd_go);
     if (Mode == title::m_scores_in && seen_mode == title::m_play)
     {
@@ -140,10 +127,10 @@ void sound::follow(title& Title, double T)
 void sound::play(int Id)
 {
     if (!on_flag) return;
-    if (heard) heard->push_back(Id);
-#ifdef QUORVEL_MIXER
-    else if (open_flag && chunks[Id]) Mix_PlayChannel(-1, (Mix_Chunk*)chunks[Id], 0);
-#endif
+    if (heard)
+        heard->push_back(Id);
+    else
+        device.play(Id);
 }
 
 void sound::loop(int Slot, int Id, int Volume)
@@ -157,13 +144,39 @@ void sound::loop(int Slot, int Id, int Volume)
         if (Was < 0) heard->push_back(Id);
         return;
     }
-#ifdef QUORVEL_MIXER
-    if (!open_flag || !chunks[Id]) return;
-    if (Volume < 0) Mix_HaltChannel(Slot);
-    else
-    {
-        if (Was < 0) Mix_PlayChannel(Slot, (Mix_Chunk*)chunks[Id], -1);
-        Mix_Volume(Slot, Volume);
-    }
-#endif
+    device.loop(Slot, Id, Volume, Was < 0);
+}
+
+void sound::render()
+{
+    if (on_flag) return;
+    // A loudspeaker, crossed out, in the bottom right corner.
+    const double X = PICTURE_W - 0.55, Y = PICTURE_H - 0.45;
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.35f);
+    draw_centered_quad(mkrpos(X, Y, 0), mkrpos(0.38, 0.3, 0), 0);
+    glColor4f(0.95f, 0.95f, 0.9f, 0.9f);
+    glBegin(GL_QUADS);
+    glVertex3f((float)(X - 0.26), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y + 0.07), 0);
+    glVertex3f((float)(X - 0.26), (float)(Y + 0.07), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y - 0.07), 0);
+    glVertex3f((float)(X + 0.02), (float)(Y - 0.2), 0);
+    glVertex3f((float)(X + 0.02), (float)(Y + 0.2), 0);
+    glVertex3f((float)(X - 0.14), (float)(Y + 0.07), 0);
+    glEnd();
+    glColor4f(0.9f, 0.2f, 0.15f, 0.95f);
+    glLineWidth(picture_pixels(2.5));
+    glBegin(GL_LINES);
+    glVertex3f((float)(X + 0.08), (float)(Y - 0.13), 0);
+    glVertex3f((float)(X + 0.28), (float)(Y + 0.13), 0);
+    glVertex3f((float)(X + 0.08), (float)(Y + 0.13), 0);
+    glVertex3f((float)(X + 0.28), (float)(Y - 0.13), 0);
+    glEnd();
+    glLineWidth(1.0f);
+    glDisable(GL_BLEND);
+    glPopMatrix();
 }

@@ -4,6 +4,8 @@
 // an audio device, or with M pressed, the game is silent and otherwise unchanged.
 #pragma once
 
+#include "audio.h"
+
 #include <vector>
 
 class title;
@@ -23,6 +25,8 @@ enum sound_ids
     snd_pick,
     snd_go,
     snd_buzz, // loop
+    snd_locked,
+    snd_miss,
     SND_SIZE
 };
 
@@ -33,23 +37,21 @@ public:
     std::vector<int>* heard; // set: requests are noted here instead of played
 
     sound();
-    ~sound();
-    sound(const sound&) = delete; // owns the mixer's chunks
-    sound& operator=(const sound&) = delete;
 
-    // Opens the audio device and loads data/sfx; silent, without a word, where either fails. The device is
-    // closed before SDL is.
+    // Opens the audio device and loads data/sfx; where there is none, one warning says the game runs
+    // silent. The device is closed before SDL is.
     void init();
     void close();
     void follow(title& Title, double T);
     void toggle();
+    // While sound is off, a small mark in the picture's corner says so.
+    void render();
     int loaded() const; // sounds ready to play: every one once the device is open
 
 private:
-    bool open_flag;
-    void* chunks[SND_SIZE]; // Mix_Chunk*, owned
+    audio_device device;
     world* seen_world;
-    int seen_rescued, seen_killed, seen_level, seen_mode;
+    int seen_rescued, seen_killed, seen_level, seen_mode, seen_refusals, seen_misses;
     bool seen_drag;
     std::vector<bool> seen_wilted;
     int homes_waiting, medals_rung;

@@ -1,6 +1,8 @@
 #include "sprite.h"
 
+#include "bee.h"
 #include "smellgrid.h"
+#include "world.h"
 
 sprite::sprite() : dead(false), radius(1.0), position(), sprite_type(st_none) {}
 
@@ -26,4 +28,20 @@ rpos sprite::smell_tracking(smellgrid* Smells, int CheckPoints, double CheckRadi
     }
     if (TrackingSum > 0.0) Tracking /= TrackingSum;
     return Tracking;
+}
+
+int sprite::checks_this_frame(double T)
+{
+    int NumChecks = (int)(cur_world->sprites.size() * 0.5 * T);
+    return NumChecks < 1 ? 1 : NumChecks;
+}
+
+bee* sprite::bee_in_reach(rngen& RN)
+{
+    std::vector<ref<sprite>>& Sprites = cur_world->sprites;
+    sprite* S = Sprites[RN.get_index((int)Sprites.size())].ptr();
+    if (S->sprite_type != st_bee) return nullptr;
+    bee* B = static_cast<bee*>(S);
+    // Bees fly at height 0.5, above a hive at 0: the height counts.
+    return length(B->position - position) < 1.0 && !B->rescued_flag ? B : nullptr;
 }

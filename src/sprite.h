@@ -7,6 +7,7 @@
 #include "rstate.h"
 #include "vecco.h"
 
+class bee;
 class smellgrid;
 
 class sprite
@@ -35,4 +36,11 @@ public:
     // Scent-weighted mean of CheckPoints random offsets about position, each at most CheckRadius
     // long. Three draws of RN per sample, even where nothing smells.
     rpos smell_tracking(smellgrid* Smells, int CheckPoints, double CheckRadius, rngen& RN);
+
+    // How the hive and the horseflies look for bees: half of cur_world's sprites a second, at least one a
+    // frame, each drawn at random.
+    static int checks_this_frame(double T);
+    // One check, one draw of RN: the sprite drawn, if it is a bee not yet home within 1.0 of position
+    // (over all three components), or null.
+    bee* bee_in_reach(rngen& RN);
 };

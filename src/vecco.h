@@ -5,6 +5,9 @@
 #include <cassert>
 #include <cmath>
 
+// The phases and angles of the simulation are radians.
+const double PI = 3.141592653589793;
+
 template <class T, int N>
 struct vecco
 {

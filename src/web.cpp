@@ -1,4 +1,6 @@
-#include "web.h"
+// The browser's side of platform.h, built into the web page only: the browser runs the frame loop, the
+// canvas follows the page's size, and the kept files live in the browser's own store.
+#include "platform.h"
 
 #include "quorvel.h"
 #include "title.h"
@@ -9,7 +11,7 @@
 
 namespace {
 game_loop running; // the browser's frames outlive run_game's stack
-bool save_unstored = false; // a save the browser's store has not been handed yet
+bool kept_unstored = false; // a kept file the browser's store has not been handed yet
 
 // Hands the progress directory to the browser's store; at the end the page learns when it is kept.
 void store(bool Ending)
@@ -35,11 +37,14 @@ void follow_canvas()
     if (W > 0 && H > 0 && (W != NowW || H != NowH)) SDL_SetWindowSize(screen_window, W, H);
 }
 
-// The browser runs no frames while the page is hidden; the first frame back must not pass the whole
-// absence to the world as one step.
+// The browser runs no frames while the page is hidden: a level pauses, and the first frame back must not
+// pass the whole absence to the screens as one step.
 EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
-    if (!E->hidden) running.prev_ticks = SDL_GetTicks();
+    if (E->hidden)
+        running.screen->pause_level();
+    else
+        running.prev_ticks = running.clock();
     return EM_FALSE;
 }
 
@@ -54,23 +59,30 @@ void browser_frame()
     }
     follow_canvas();
     frame(running);
-    if (save_unstored) store(false);
-    save_unstored = false;
+    if (kept_unstored) store(false);
+    kept_unstored = false;
 }
 } // namespace
 
-void web_saved()
+std::string kept_path(const std::string& Name)
 {
-    save_unstored = true;
+    return "/progress/" + Name; // filled from the store by tools/web/pre.js
 }
 
-void web_run(game_loop& Loop)
+void kept_file_written()
+{
+    kept_unstored = true;
+}
+
+void run_frames(game_loop& Loop)
 {
     // emscripten starts with every permission bit masked, so a save made with the umask applied would be
     // unreadable when the store gives it back on the next visit.
     ::umask(022);
     running.screen = Loop.screen; // the web page is silent: the loop's sounds stay behind
     running.prev_ticks = Loop.prev_ticks;
+    running.kept = Loop.kept;
+    running.sounds.on_flag = Loop.sounds.on_flag;
     Loop.screen.clear();
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on_visibility);
     // Once per display refresh, as a desktop whose buffer swap waits for the refresh runs the loop.

@@ -17,6 +17,13 @@
 
 world* cur_world = nullptr;
 
+void load_medal_textures(texture* Medals[3])
+{
+    Medals[0] = texture_load("data/gfx/daisy1.tga", false);
+    Medals[1] = texture_load("data/gfx/violet1.tga", false);
+    Medals[2] = texture_load("data/gfx/tulip1.tga", false);
+}
+
 world::world() : size(), cursor(), animation_counter(0.0), total_bees(0), rescued_bees(0), killed_bees(0)
 {
     for (int m = 0; m < 3; m++)
@@ -39,9 +46,7 @@ void world::init(level& Level, unsigned long Seed)
     animation_counter = 0.0;
     for (int m = 0; m < 3; m++) medal_bees[m] = Level.medal_bees[m];
 
-    medal_textures[0] = texture_load("data/gfx/daisy1.tga", false);
-    medal_textures[1] = texture_load("data/gfx/violet1.tga", false);
-    medal_textures[2] = texture_load("data/gfx/tulip1.tga", false);
+    load_medal_textures(medal_textures);
 
     RN.seed(Seed);
 
@@ -92,12 +97,7 @@ void world::init(level& Level, unsigned long Seed)
 
     for (int a = 0; a < Level.num_flowers; a++)
     {
-        rpos P;
-        do
-        {
-            P[0] = RN.get() * W;
-            P[1] = RN.get() * H;
-        } while (get_tile_type(P) != tt_grass);
+        rpos P = random_spot(tt_grass, false, 0.0);
         flower* Flower = new flower;
         Flower->init(P, RN);
         add_new_sprite(Flower);
@@ -105,13 +105,7 @@ void world::init(level& Level, unsigned long Seed)
 
     for (int a = 0; a < Level.num_flies; a++)
     {
-        rpos P;
-        do
-        {
-            P[0] = RN.get() * W;
-            P[1] = RN.get() * H;
-            P[2] = RN.get();
-        } while (get_tile_type(P) != tt_water);
+        rpos P = random_spot(tt_water, true, 0.0); // at any height up to 1
         horsefly* Fly = new horsefly;
         Fly->init(P, RN);
         add_new_sprite(Fly);
@@ -119,13 +113,7 @@ void world::init(level& Level, unsigned long Seed)
 
     for (int a = 0; a < Level.num_bees; a++)
     {
-        rpos P;
-        do
-        {
-            P[0] = RN.get() * W;
-            P[1] = RN.get() * H;
-            P[2] = 0.5;
-        } while (get_tile_type(P) != tt_grass);
+        rpos P = random_spot(tt_grass, false, 0.5);
         rpos V;
         V[0] = (2.0 * RN.get() - 1.0) * 0.2;
         V[1] = (2.0 * RN.get() - 1.0) * 0.2;
@@ -145,6 +133,19 @@ void world::init(level& Level, unsigned long Seed)
         smells[s] = mkref(new smellgrid);
         smells[s]->init(size, SmellColors[s], SmellBright[s], RN);
     }
+}
+
+rpos world::random_spot(tile_types Kind, bool DrawHeight, double Height)
+{
+    // Drawn again until it lands on the right terrain: the rejected draws are spent all the same.
+    rpos P;
+    do
+    {
+        P[0] = RN.get() * size[0];
+        P[1] = RN.get() * size[1];
+        P[2] = DrawHeight ? RN.get() : Height;
+    } while (get_tile_type(P) != Kind);
+    return P;
 }
 
 void world::set_cursor(const rloc& Cursor)
@@ -185,20 +186,7 @@ world::tile_types world::hue_to_tile_type(double Hue)
 
 void world::draw_quad(const rpos& Center, const rpos& Radius, double Angle)
 {
-    glPushMatrix();
-    glTranslated(Center[0], Center[1], Center[2]);
-    glRotated(Angle, 0.0, 0.0, 1.0);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f((float)-Radius[0], (float)-Radius[1], 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f((float)Radius[0], (float)-Radius[1], 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f((float)Radius[0], (float)Radius[1], 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f((float)-Radius[0], (float)Radius[1], 0.0f);
-    glEnd();
-    glPopMatrix();
+    draw_centered_quad(Center, Radius, Angle);
 }
 
 void world::add_new_sprite(sprite* Sprite)
@@ -225,6 +213,12 @@ void world::update(double T)
 
     smells[smell_pollen]->update(T);
     smells[smell_bee]->update(T);
+}
+
+void world::spend_draws()
+{
+    for (ref<sprite>& S : sprites)
+        if (S->sprite_type == sprite::st_horsefly) static_cast<horsefly*>(S.ptr())->spend_draws();
 }
 
 void world::render(rstate& R)

@@ -51,6 +51,8 @@ public:
     // read or cannot hold the level's sprites ends the program after a fatal trace line.
     void init(level& Level, unsigned long Seed);
 
+    // A random point on a tile of Kind: x and y drawn, then the height drawn where DrawHeight, else Height.
+    rpos random_spot(tile_types Kind, bool DrawHeight, double Height);
     void set_cursor(const rloc& Cursor);
     tile_types get_tile_type(const rpos& WorldPos);
     tile_types hue_to_tile_type(double Hue);
@@ -58,7 +60,12 @@ public:
 
     void update(double T);
     void render(rstate& R);
+    // The random draws a render makes, without the drawing: to replay a play without a window.
+    void spend_draws();
     void add_new_sprite(sprite* Sprite);
 };
 
 extern world* cur_world;
+
+// The three medal icons, daisy, violet and tulip, from the texture cache.
+void load_medal_textures(texture* Medals[3]);

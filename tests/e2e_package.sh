@@ -15,9 +15,8 @@ unset SDL_VIDEODRIVER
 # 1. The package and what it carries.
 (cd "$build" && cpack -G DEB -B "$work/pkg") >"$work/cpack.log" 2>&1 || fatal "cpack: $(tail -n 5 "$work/cpack.log")"
 deb=$(echo "$work"/pkg/quorvel-bees_*.deb)
-depends=", $(dpkg-deb -f "$deb" Depends),"
-check "depends on SDL2, GL and GLU ($depends)" bash -c \
-  'for lib in libsdl2-2.0-0 libgl1 libglu1-mesa; do [[ $1 =~ [,|]\ $lib[\ ,] ]] || exit 1; done' _ "$depends"
+check "depends on SDL2, GL and GLU" bash -c 'for lib in libsdl2-2.0-0 libgl1 libglu1-mesa; do [[ ", $1," =~ [,|]\ $lib[\ ,] ]] ||
+  { echo "Depends: $1"; exit 1; }; done' _ "$(dpkg-deb -f "$deb" Depends)"
 check "lintian finds no error" lintian --fail-on error "$deb"
 
 sys=$work/root
@@ -26,8 +25,11 @@ mkdir -p "$sys/var/lib/dpkg/info" "$sys/var/lib/dpkg/updates" && touch "$sys/var
 dpkg=(dpkg --root="$sys" --force-depends)
 "${dpkg[@]}" -i "$deb" >"$work/dpkg.log" 2>&1 || fatal "dpkg -i: $(tail -n 5 "$work/dpkg.log")"
 entry=$sys/usr/share/applications/quorvel-bees.desktop
-check "desktop entry is valid" desktop-file-validate "$entry"
-check "AppStream metadata is valid" appstreamcli validate --no-net "$sys"/usr/share/metainfo/*.metainfo.xml
+check "desktop entry is valid and names the window" bash -c 'desktop-file-validate "$1" && grep -qx StartupWMClass=quorvel-bees "$1"' _ "$entry"
+check "AppStream metadata is valid, without a warning or an info" appstreamcli validate --no-net --strict "$sys"/usr/share/metainfo/*.metainfo.xml
+# lintian reads little of a package's copyright file beyond the GPL's common-licenses path; python-debian reads it all.
+check "copyright file is machine-readable" /usr/bin/python3 -c 'import sys, debian.copyright as d; d.Copyright(sys.stdin, strict=True)' \
+  <"$sys/usr/share/doc/quorvel-bees/copyright"
 
 # 2. Start from the menu with a fresh HOME, look at the title, quit with F12.
 home=$work/home
@@ -36,24 +38,30 @@ menu_start() { # extra environment for the launcher; runs it from the entry, in 
   (cd "$work/cwd" && exec env -u XDG_DATA_HOME PATH="$sys/usr/games:$PATH" HOME="$home" "$@" \
     $(sed -n 's/^Exec=//p' "$entry"))
 }
+# The title screen is a meadow: green above all else, where a failed start shows black.
+mean_colour() { convert "$work/title.png" -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:; }
+title_shows() { read -r r g b <<<"$(mean_colour)" && [ "$g" -gt $((r + 60)) ] && [ "$g" -gt $((b + 60)) ]; }
 start_xvfb 800x600x24 || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
 (
-  win=$(timeout 20 xdotool search --sync --name '^Quorvel Bees$' | head -n 1)
-  sleep 1 # a few frames
-  import -window root "$work/title.png"
+  win=$(game_window 20)
+  xprop -id "$win" -notype WM_CLASS >"$work/props"
+  xprop -id "$win" -notype -len 16 -f _NET_WM_ICON 32c _NET_WM_ICON >>"$work/props"
+  for _ in $(seq 100); do import -window root "$work/title.png" && title_shows && break; sleep 0.2; done
   xdotool windowfocus "$win" key F12
 ) &
 menu_start SDL_AUDIODRIVER=dummy timeout 30 >"$work/game.out" 2>"$work/game.err"
 status=$?
 wait $!
 check "F12 quits with status 0 (got $status)" test "$status" = 0
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+check "docks match the window to the menu entry, and it has the game's icon: $(tr '\n' ' ' <"$work/props")" test \
+  "$(cat "$work/props")" = "WM_CLASS = \"$class\", \"$class\"
+_NET_WM_ICON = 64, 64"
 check "greeting, window and pictures in the start-up lines" test "$(sed -n '1p;10p;11p' "$work/game.out")" = \
 "- WELCOME TO QUORVEL BEES!!!
 - refresh screen viewport: now 800x600, viewport 800x600
 - texture load: loading tga data/maps/tutorial1_preview.tga"
-# The title screen is a meadow: green above all else, where a failed start shows black.
-colour=$(convert "$work/title.png" -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)
-check "the title shows (mean colour $colour)" awk -v c="$colour" 'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 60 && v[2] > v[3] + 60) }'
+check "the title shows (mean colour $(mean_colour))" title_shows
 games=$home/.local/share/quorvel-bees
 check "progress saved in the player's game directory only" \
   test "$(find "$work" -name savegame.dat)" = "$games/savegame.dat"
@@ -69,9 +77,8 @@ as_player=()
 [ "$(id -u)" = 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 menu_start "${as_player[@]}" >"$work/denied.out" 2>&1
 status=$?
-check "unwritable HOME: status 1 (got $status)" test "$status" = 1
-check "unwritable HOME: one line that says why" test "$(cat "$work/denied.out")" = \
-  "quorvel-bees: cannot make the game directory $games: Permission denied"
+check "unwritable HOME: status 1 (got $status) and one line that says why" test "$status $(cat "$work/denied.out")" = \
+  "1 quorvel-bees: cannot make the game directory $games: Permission denied"
 
 # 5. Removal leaves nothing installed.
 "${dpkg[@]}" -r quorvel-bees >"$work/dpkg.log" 2>&1

@@ -95,9 +95,9 @@ struct game_dir
     }
 };
 
-// Runs Body in a child process, its output in child.txt; returns the exit status and keeps the fatal lines.
+// Starts Body in a child process that writes its output to child.txt and exits 0 when Body returns.
 template <class F>
-int in_child(F Body, std::vector<std::string>& Fatal)
+pid_t start_child(F Body)
 {
     pid_t Child = fork();
     if (Child == 0)
@@ -108,6 +108,14 @@ int in_child(F Body, std::vector<std::string>& Fatal)
         Body();
         std::exit(0);
     }
+    return Child;
+}
+
+// Runs Body in a child process, its output in child.txt; returns the exit status and keeps the fatal lines.
+template <class F>
+int in_child(F Body, std::vector<std::string>& Fatal)
+{
+    pid_t Child = start_child(Body);
     int Status = -1;
     waitpid(Child, &Status, 0);
     Fatal.clear();
@@ -190,6 +198,18 @@ struct hand_world
         return B;
     }
     smellgrid& pollen() { return *W->smells[smell_pollen].ptr(); }
+};
+
+// FNV-1a, to compare frames and world states with values recorded from the game.
+struct fnv1a
+{
+    uint64_t h = 1469598103934665603ull;
+    void add(const void* P, size_t N)
+    {
+        for (size_t a = 0; a < N; a++) h = (h ^ ((const unsigned char*)P)[a]) * 1099511628211ull;
+    }
+    void add(double V) { add(&V, sizeof V); }
+    void add(const rpos& V) { add(V.components, sizeof V.components); }
 };
 
 inline double total(const smellgrid& G)

@@ -69,7 +69,7 @@ wait_line() { # run directory, line
   local i
   for i in $(seq 1200); do
     grep -qx -- "$2" "$1.out" 2>/dev/null && return 0
-    ended "$game_pid" && return 1
+    [ -n "$game_pid" ] && ended "$game_pid" && return 1
     sleep 0.1
   done
   return 1
@@ -94,11 +94,29 @@ make_save() {
 # A private X server on the first free display; sets DISPLAY. -noreset: a server resets when its last
 # client leaves, and a game connecting during the reset can lose its window.
 start_xvfb() { # screen, e.g. 800x600x24
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  # A file of its own each time: a server started earlier in the script must not be read for this one.
+  local file
+  file=$(mktemp "$work/display.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$file" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  for _ in $(seq 100); do [ "$(wc -l <"$file")" -ge 1 ] && break; sleep 0.1; done # the number, then a newline
+  [ "$(wc -l <"$file")" -ge 1 ] || return 1
+  export DISPLAY=":$(head -n 1 "$file")"
+}
+
+# The game's window in UTF-8 (the title names the level in play with "—" and "·"), or nothing.
+window_name() { LC_ALL=C.UTF-8 xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'; }
+# Waits up to $1 seconds for the game's window, found by its class, to be named for the game: the title
+# screen is up. Prints its id.
+game_window() {
+  local w
+  for _ in $(seq $(($1 * 10))); do
+    w=$(xdotool search --onlyvisible --class '^quorvel-bees$' 2>/dev/null | head -n 1)
+    [ -n "$w" ] && [ "$(window_name "$w")" = "Quorvel Bees" ] && echo "$w" && return 0
+    [ -n "$game_pid" ] && ended "$game_pid" && return 1
+    sleep 0.1
+  done
+  return 1
 }
 
 # Mean colour of a square of half-size $4 around pixel ($2, $3) of a PNG, as "r g b" in 0..255.

@@ -6,6 +6,7 @@
 #include "horsefly.h"
 #include "play.h"
 #include "sound.h"
+#include "text.h"
 #include "texture.h"
 #include "title.h"
 
@@ -42,6 +43,7 @@ public:
         for (int a = 0; a < 11; a++)
             write_file(std::string("data/gfx/") + Names[a] + ".tga", picture(60 + 17 * a, 250 - 20 * a, 40 + 19 * a));
         for (int a = 0; a < 10; a++) write_file(all_levels[a].map_texture_file, picture(250 - 9 * a, 80 + 16 * a, 200));
+        fs::copy_file(fs::path(QUORVEL_SOURCE_DIR) / "data/gfx/font1.tga", "data/gfx/font1.tga");
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         printed_by([] { ASSERT_EQ(screen_open(800, 600, false, false), 0); });
@@ -57,19 +59,19 @@ public:
 
 ::testing::Environment* const Game = ::testing::AddGlobalTestEnvironment(new drawing_game);
 
-// FNV-1a of the back buffer's colours; with QUORVEL_FRAMES set, the frame is also written there.
+// A hash of the back buffer's colours; with QUORVEL_FRAMES set, the frame is also written there.
 uint64_t frame(const char* Name)
 {
     std::vector<unsigned char> Px(800 * 600 * 4);
     glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
-    uint64_t H = 1469598103934665603ull;
+    fnv1a H;
     for (size_t a = 0; a < Px.size(); a++)
-        if (a % 4 != 3) H = (H ^ Px[a]) * 1099511628211ull;
+        if (a % 4 != 3) H.add(&Px[a], 1);
     if (const char* Dir = getenv("QUORVEL_FRAMES")) // bottom row first, as GL reads it and TGA's default
         write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Px, 0x08));
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    return H;
+    return H.h;
 }
 
 } // namespace
@@ -104,14 +106,26 @@ TEST(Screen, ANewWindowSizeFitsThePictureAgainAndScalesItsPoints)
     SDL_SetWindowSize(screen_window, 1680, 1050);
     SDL_Event E = event(SDL_WINDOWEVENT);
     E.window.event = SDL_WINDOWEVENT_SIZE_CHANGED, E.window.data1 = 1680, E.window.data2 = 1050;
-    title Title;
-    sound Sound;
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
+    game_loop Loop;
+    Loop.screen = mkref(new title);
+    EXPECT_EQ(printed_by([&] { dispatch_event(Loop, E); }), "- refresh screen viewport: now 1680x1050, viewport 1400x1050\n");
     EXPECT_EQ(picture_pixels(12), 21.0f);
-    EXPECT_EQ(printed_by([&] { dispatch_event(Title, Sound, E); }), "") << "the same size again";
+    EXPECT_EQ(printed_by([&] { dispatch_event(Loop, E); }), "") << "the same size again";
     SDL_SetWindowSize(screen_window, 800, 600);
     printed_by(refresh_gl_viewport_from_window_size);
     EXPECT_EQ(picture_pixels(0.3 * 50 + 2), 0.3f * 50 + 2);
+}
+
+TEST(Screen, TheWindowIconIsShownOrOneWarningSaysWhyNot)
+{
+    fs::create_directories("data/gfx");
+    for (const std::string& Bytes : {std::string(), tga(2, 2, {1, 2}), tga(2, 1, {1, 2, 3, 255, 4, 5, 6, 255})})
+    {
+        if (!Bytes.empty()) write_file("data/gfx/icon.tga", Bytes);
+        std::vector<std::string> Said = split_lines(printed_by(set_window_icon));
+        ASSERT_EQ(Said.size(), Bytes.size() > 20 ? 0u : 1u); // missing, cut short, whole
+        for (const std::string& L : Said) EXPECT_EQ(L.rfind("! screen open: no window icon from data/gfx/icon.tga: ", 0), 0u) << L;
+    }
 }
 
 TEST(Texture, OneUploadPerNameOfTheStoredPixels)
@@ -132,9 +146,9 @@ TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 // Recorded from this game; with QUORVEL_FRAMES=DIR the frames are written to DIR to be looked at.
 TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
 {
-    const uint64_t Recorded[5] = {14699488109183059919ull, 1810148184711354623ull, 17797405048600332324ull,
-                                  4037687417832744226ull, 13240160687984024702ull};
-    uint64_t Seen[5];
+    const uint64_t Recorded[6] = {12869425032981200085ull, 16185985765556371306ull, 209532753482320810ull,
+                                  13144661755275680293ull, 17514134731741601233ull, 16336488839156571761ull};
+    uint64_t Seen[6];
     fresh_level_table();
     all_levels[0].medals = 3, all_levels[1].medals = 2, all_levels[2].medals = 1;
     check_open_levels();
@@ -151,17 +165,13 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     Title.update(0.013);
     Title.render();
     Seen[1] = frame("title_row");
-    point_at(6.666, 5.05);
-    Title.update(0.1); // the go button tilts the other way
-    Title.mode = title::m_scores;
-    Seen[2] = 0;
-    for (Title.score_medals = 0; Title.score_medals < 4; Title.score_medals++)
-    {
-        Title.render();
-        Seen[2] = Seen[2] * 31 + frame(("results" + std::to_string(Title.score_medals)).c_str());
-    }
+    Title.help_flag = true;
+    Title.render();
+    Seen[5] = frame("help");
+    Title.help_flag = false;
 
-    // A level: scent laid from a flower, bees rescued and killed, a horsefly attacking.
+    // A level: scent laid from a flower, bees rescued and killed, a horsefly attacking; its name and goal
+    // still up, and out at sea the arrow to the hive.
     std::vector<unsigned char> Map;
     for (int a = 0; a < 30 * 20; a++) Map.insert(Map.end(), a < 30 * 12 ? std::initializer_list<unsigned char>{40, 150, 40, 255} : std::initializer_list<unsigned char>{170, 60, 30, 255});
     write_file("level.tga", tga(30, 20, Map)); // meadow above, sea below
@@ -170,8 +180,9 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     L.hive_pos = mkrpos(6, 6, 0);
     ref<world> W = mkref(new world);
     printed_by([&] { W->init(L, 77); });
-    play P;
+    play& P = *Title.play_mode.ptr();
     P.init_level(W);
+    P.level_index = 4;
     const rpos From = W->sprites[1]->position, Hive = W->sprites[0]->position;
     for (int Frame = 0; Frame < 300; Frame++)
     {
@@ -192,6 +203,116 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
         P.render();
         Seen[Y == 0 ? 3 : 4] = frame(Y == 0 ? "play" : "play_sea");
     }
+
+    // Its results: the counts, what each medal needed, the verdict, the way on.
+    point_at(6.666, 5.05);
+    Title.update(0.1); // the go button tilts the other way
+    Title.play_world = W, Title.go_level = 4, Title.best_before = 1;
+    Title.mode = title::m_scores;
+    Seen[2] = 0;
+    for (Title.score_medals = 0; Title.score_medals < 4; Title.score_medals++)
+    {
+        Title.render();
+        Seen[2] = Seen[2] * 31 + frame(("results" + std::to_string(Title.score_medals)).c_str());
+    }
     EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "drawing leaves blending off";
-    for (int a = 0; a < 5; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+    for (int a = 0; a < 6; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+}
+
+namespace {
+Uint32 now_ms = 1000; // the loop's clock in the test below
+}
+
+// A level with horseflies run by the frame loop itself: the clock leaping an hour (a game stopped and
+// continued) passes the world one short step; a pause, by P or by a lost focus, holds the picture and
+// every generator still, frame after frame.
+TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
+{
+    write_file("sea.tga", tga(30, 20, std::vector<unsigned char>(30 * 20 * 4, 200))); // grey rock...
+    std::string Map = read_file("sea.tga");
+    for (size_t a = 18; a < Map.size(); a += 4) Map[a] = (char)(a % 3 ? 40 : 200), Map[a + 1] = (char)(a % 3 ? 160 : 40), Map[a + 2] = 30;
+    write_file("sea.tga", Map); // ...turned into meadow and water in stripes
+    level L = all_levels[4];
+    L.map_file = "sea.tga";
+    L.hive_pos = mkrpos(6, 6, 0);
+    game_loop Loop;
+    Loop.clock = [] { return now_ms; };
+    Loop.prev_ticks = now_ms;
+    Loop.screen = mkref(new title);
+    title& Title = *Loop.screen.ptr();
+    printed_by([&] { Title.init(); });
+    Title.play_world = mkref(new world);
+    printed_by([&] { Title.play_world->init(L, 5); });
+    Title.play_mode->init_level(Title.play_world);
+    Title.mode = title::m_play;
+    world& W = *Title.play_world.ptr();
+    auto frames = [&](int N, Uint32 Ms) {
+        for (int f = 0; f < N; f++) now_ms += Ms, frame(Loop);
+    };
+    frames(50, 10);
+    EXPECT_NEAR(W.animation_counter, 0.5, 1e-9);
+    frames(1, 3600 * 1000);
+    EXPECT_NEAR(W.animation_counter, 0.6, 1e-9) << "an hour's stall is a tenth of a second";
+
+    SDL_Event P = event(SDL_KEYDOWN, SDLK_p);
+    SDL_PushEvent(&P);
+    frames(1, 10);
+    ASSERT_TRUE(Title.play_mode->paused_flag);
+    const double Counter = W.animation_counter;
+    const rngen Wings = static_cast<horsefly*>(W.sprites[L.num_flowers + 1].ptr())->RN;
+    Title.render();
+    uint64_t Still = frame("paused");
+    frames(20, 10);
+    Title.render();
+    EXPECT_EQ(frame("paused_later"), Still);
+    EXPECT_EQ(W.animation_counter, Counter);
+    EXPECT_TRUE(advanced_by(Wings, static_cast<horsefly*>(W.sprites[L.num_flowers + 1].ptr())->RN, 0));
+    SDL_PushEvent(&P);
+    frames(1, 10);
+    EXPECT_FALSE(Title.play_mode->paused_flag);
+
+    SDL_Event Lost = event(SDL_WINDOWEVENT);
+    Lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    Loop.toggled_at = now_ms - 500; // the game's own fullscreen toggle took the focus
+    dispatch_event(Loop, Lost);
+    EXPECT_FALSE(Title.play_mode->paused_flag);
+    now_ms += 600;
+    dispatch_event(Loop, Lost);
+    EXPECT_TRUE(Title.play_mode->paused_flag);
+}
+
+TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
+{
+    font Font;
+    Font.load();
+    const std::string Line = "Größe ¿Æ? \xE2\x82\xAC";
+    const double Right = 10.0, Top = 2.0, Size = 0.5, Width = Font.width(Line, Size); // 60 pixels a unit
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    Font.draw_outlined(Line, mkrpos(Right, Top, 0), Size, font::right, mkfcolor(1, 1, 1, 1), mkfcolor(0, 0, 1, 1));
+    std::vector<GLint> State;
+    for (GLenum Name : {GL_DEPTH_FUNC, GL_ALPHA_TEST_FUNC, GL_BLEND_SRC_RGB, GL_BLEND_DST_RGB}) glGetIntegerv(Name, &State.emplace_back());
+    EXPECT_EQ(State, std::vector<GLint>({GL_LEQUAL, GL_GREATER, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA}));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));
+    glColor4f(0, 1, 0, 1);
+    draw_centered_quad(mkrpos(Right - Width / 2, Top + Size / 2, 0), mkrpos(0.5, Size, 0), 0); // 60 by 60 pixels
+
+    std::vector<unsigned char> Px(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    int Box[4] = {800, 600, -1, -1}, White = 0, Rim = 0, Green = 0, Ink = 0; // the ink's left, top, right, bottom
+    for (int Y = 0; Y < 600; Y++)
+        for (int X = 0; X < 800; X++)
+        {
+            const unsigned char* P = &Px[4 * ((599 - Y) * 800 + X)];
+            int Colour = P[0] << 16 | P[1] << 8 | P[2];
+            Green += Colour == 0x00FF00, White += Colour == 0xFFFFFF, Rim += Colour == 0x0000FF;
+            if (Colour && Colour != 0x00FF00 && ++Ink)
+                Box[0] = std::min(Box[0], X), Box[1] = std::min(Box[1], Y), Box[2] = std::max(Box[2], X), Box[3] = std::max(Box[3], Y);
+        }
+    EXPECT_EQ(Green, 60 * 60) << "a quad drawn later covers the letters";
+    EXPECT_TRUE(White > 50 && Rim > 50 && Ink - White - Rim > 50) << White << " white, " << Rim << " rim, " << Ink << " in all: smooth edges";
+    // Where it was measured, side bearings and rim aside, and inside the line's box.
+    EXPECT_TRUE(std::abs(Box[0] - (Right - Width) * 60) < 4 && std::abs(Box[2] - Right * 60) < 4) << Box[0] << " to " << Box[2];
+    EXPECT_TRUE(Box[1] >= Top * 60 - 2 && Box[3] <= (Top + Size) * 60 + 2) << Box[1] << " to " << Box[3];
 }

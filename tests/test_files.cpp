@@ -2,6 +2,8 @@
 // and what a save leaves on disk.
 #include "helpers.h"
 #include "loadtga.h"
+#include "replay.h"
+#include "settings.h"
 
 #include <memory>
 #include <sys/stat.h>
@@ -193,4 +195,88 @@ TEST(SaveFile, WritesTheCountAndEveryLevelThroughAFreshFileOfItsOwn)
     alarm(0);
     EXPECT_EQ(split_lines(Said).size(), 1u) << Said;
     EXPECT_TRUE(fs::is_fifo("savegame.dat"));
+}
+
+TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
+{
+    const struct
+    {
+        const char* what;
+        std::string text;
+        bool read, fullscreen, sound;
+    } Cases[] = {
+        {"as the game writes them", format_settings({true, false}), true, true, false},
+        {"empty", "", true, false, true},
+        {"comments, blanks, CRLF and a key from elsewhere", "# mine\r\n  sound=off \r\nvolume = 11\nfullscreen = 1 # big\n", true, true, false},
+        {"a value the game does not know", "sound = loud\n", false, false, true},
+        {"a line without a key", "= yes\n", false, false, true},
+        {"not key = value", "fullscreen\n", false, false, true},
+        {"binary", std::string("\x7f" "ELF\0\1", 6), false, false, true},
+        {"too long", std::string(5000, '#'), false, false, true},
+    };
+    game_dir Dir(false);
+    for (const auto& C : Cases)
+    {
+        SCOPED_TRACE(C.what);
+        settings S;
+        std::string Problem;
+        EXPECT_EQ(parse_settings(C.text, S, Problem), C.read) << Problem;
+        EXPECT_EQ(Problem.empty(), C.read);
+        write_file("settings.txt", C.text);
+        std::string Said = printed_by([&] { S = load_settings(); });
+        EXPECT_TRUE(S.fullscreen == C.fullscreen && S.sound == C.sound);
+        EXPECT_EQ(split_lines(Said).size(), C.read ? 0u : 1u) << Said;
+        EXPECT_EQ(Said.rfind("! settings: can't read settings.txt: ", 0), C.read ? std::string::npos : 0u) << Said;
+    }
+    save_settings({true, false});
+    settings Back = load_settings();
+    EXPECT_TRUE(Back.fullscreen && !Back.sound);
+}
+
+namespace {
+replay sample_replay()
+{
+    replay R;
+    R.level_id = 3, R.seed = 4000000000u, R.level_hash = 0x0123456789abcdefull;
+    R.rescued_bees = 9, R.killed_bees = 2, R.time = 12.345, R.end = replay::e_over;
+    const double Steps[] = {0.01, 0.01, 0.01, 0.013, 0.1, 0.0};
+    for (int f = 0; f < 400; f++)
+    {
+        replay_frame F{Steps[f % 6 < 3 ? 0 : f % 6], mkrloc(f < 200 ? (100 + f / 7) / 600.0 : 0.123456789, 0.5), f < 200 ? 600 : 0, {}};
+        if (f == 1) F.events.push_back({replay_event::button_down, 1});
+        if (f == 250) F.events.push_back({replay_event::key_up, SDLK_DOWN});
+        R.frames.push_back(F);
+    }
+    return R;
+}
+} // namespace
+
+TEST(ReplayFile, ReadsBackWhatWasWrittenAndNothingHalfMade)
+{
+    const replay R = sample_replay();
+    const std::string Bytes = write_replay(R);
+    replay Back;
+    std::string Problem;
+    ASSERT_TRUE(read_replay(Bytes, Back, Problem)) << Problem;
+    EXPECT_TRUE(Back.level_id == 3 && Back.seed == R.seed && Back.level_hash == R.level_hash && Back.end == replay::e_over);
+    EXPECT_TRUE(Back.rescued_bees == 9 && Back.killed_bees == 2 && Back.time == 12.345);
+    ASSERT_EQ(Back.frames.size(), R.frames.size());
+    for (size_t f = 0; f < R.frames.size(); f++)
+    {
+        const replay_frame &A = R.frames[f], &B = Back.frames[f];
+        ASSERT_TRUE(A.step == B.step && A.mouse == B.mouse && A.events.size() == B.events.size()) << "frame " << f;
+        for (size_t e = 0; e < A.events.size(); e++) EXPECT_TRUE(A.events[e].kind == B.events[e].kind && A.events[e].code == B.events[e].code);
+    }
+
+    for (size_t Cut = 0; Cut < Bytes.size(); Cut++) // cut short anywhere: refused, and Back untouched
+        ASSERT_FALSE(read_replay(Bytes.substr(0, Cut), Back, Problem)) << Cut;
+    EXPECT_EQ(Back.frames.size(), R.frames.size());
+    const std::pair<size_t, char> Spoilt[] = {{0, 'X'}, {4, 2}, {22, 0x7f}, {42, 9}};
+    for (const auto& S : Spoilt) // magic, version, a frame count past any play, the end
+    {
+        std::string Bad = Bytes;
+        Bad[S.first] = S.second;
+        EXPECT_FALSE(read_replay(Bad, Back, Problem)) << S.first;
+    }
+    EXPECT_FALSE(read_replay(Bytes + '\0', Back, Problem)) << "a byte after the last frame";
 }

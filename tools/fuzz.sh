@@ -5,9 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${2:-build-fuzz}
-CXX=clang++ cmake -S . -B "$build" -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save
-for target in tga save; do
+cmake --preset fuzz -B "$build" > /dev/null
+cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save fuzz_settings fuzz_replay
+for target in tga save settings replay; do
   work=$(mktemp -d)
   echo "fuzzing $target for ${seconds}s"
   # A fresh working corpus each run: the committed seeds stay as they are.

@@ -5,7 +5,8 @@ Run from the repository root with Debian's Python and Pillow:
 
     /usr/bin/python3 tools/make_art.py
 
-It rewrites data/gfx/*.tga, data/maps/*.tga and docs/contact_sheet.png.
+It rewrites data/gfx/*.tga, data/maps/*.tga, docs/contact_sheet.png and
+src/font_glyphs.h, the text atlas's metrics.
 The output is the same, byte for byte, on every run. With --screen DIR it
 also writes PNGs of every picture at the sizes the game shows them, for
 looking at.
@@ -22,6 +23,7 @@ from art import maps, pictures, paint  # noqa: E402
 from art.hue import GRASS, WATER  # noqa: E402
 from art.tga import write_tga  # noqa: E402
 from art import icons  # noqa: E402
+from art import font  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -188,6 +190,7 @@ def main():
     os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
     contact_sheet(files, levels).save(os.path.join(ROOT, "docs/contact_sheet.png"), optimize=True)
     icons.write(ROOT)
+    font.write(ROOT)
     if args.screen:
         screen_sizes(files, args.screen)
     print("wrote %d files" % len(files))

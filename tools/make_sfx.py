@@ -93,6 +93,11 @@ def sounds():
         "pick": gain(0.6, finish(tone(0.06, [(1500, 1.0)], decay=60), fade=0.003)),
         # the go button: a pop rising
         "go": finish(tone(0.2, [(300, 1.0), (600, 0.4)], decay=8, glide=3.0)),
+        # the go button pressed on a closed level: two low knocks
+        "locked": gain(0.8, finish(mix(tone(0.09, [(180, 1.0), (360, 0.3)], decay=40),
+                                       later(0.11, tone(0.09, [(160, 1.0), (320, 0.3)], decay=40))), fade=0.003)),
+        # a press that catches no flower, or a wilted one: a soft low blip
+        "miss": gain(0.5, finish(tone(0.1, [(260, 1.0)], decay=30, glide=0.8), fade=0.004)),
         # the swarm: a low buzz with a slow wobble, looped; the game sets its loudness
         "buzz": gain(0.5, finish(tone(2.0, [(150, 1.0), (300, 0.6), (450, 0.4), (600, 0.2)], vibrato=0.02), fade=0.03)),
     }

@@ -3,15 +3,15 @@
 # server, the go button into the first level, a pollen drag, Escape to the results, Escape back to the
 # row and Escape out. Runs in a scratch working directory. Reports of the GL driver and SDL are suppressed
 # (tools/valgrind.supp); the game's own code is not. Prints memcheck's figures; fails on any error.
-# Usage: tools/memcheck.sh [build dir, default build-hard]
+# Usage: tools/memcheck.sh [build dir, default that of the play preset, build-play]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-build=${1:-build-hard}
+build=${1:-build-play}
 for tool in valgrind Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (run tools/setup.sh)"; exit 1; }
 done
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --preset play -B "$build" > /dev/null
 cmake --build "$build" -j2 --target quorvel
 game=$(realpath "$build/quorvel")
 

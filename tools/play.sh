@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh --play
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=OFF -DQUORVEL_TOOLS=OFF > /dev/null
-cmake --build build -j"$(nproc)" --target quorvel
-exec ./build/quorvel
+cmake --preset play > /dev/null
+cmake --build --preset play -j"$(nproc)"
+exec ./build-play/quorvel "$@"

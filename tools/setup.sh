@@ -2,8 +2,8 @@
 # Installs the Debian packages the game and its tests need, only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
-          libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps x11-utils openbox imagemagick python3-xlib
-          clang libclang-rt-14-dev valgrind dpkg-dev file lintian desktop-file-utils appstream)
+          libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps x11-utils openbox imagemagick python3-xlib python3-debian
+          clang libclang-rt-14-dev valgrind dpkg-dev file lintian desktop-file-utils appstream python3-numpy)
 if [ "${1:-}" = "--play" ] || [ "${1:-}" = "--package" ]; then
   packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
   [ "$1" = "--package" ] && packages+=(dpkg-dev file)

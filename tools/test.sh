@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=ON -DQUORVEL_TOOLS=ON > /dev/null
-cmake --build build -j"$(nproc)"
-cd build && ctest --output-on-failure -j"$(nproc)" --timeout 600
+cmake --preset test > /dev/null
+cmake --build --preset test -j"$(nproc)"
+ctest --preset test -j"$(nproc)"

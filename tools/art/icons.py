@@ -10,10 +10,12 @@ import os
 from PIL import Image, ImageDraw
 
 from . import paint as P
+from .tga import write_tga
 
 SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 NAME = "quorvel-bees.png"
 FOLDER = "packaging/icons/hicolor"
+WINDOW_ICON = ("data/gfx/icon.tga", 64)  # the game sets it on its window
 SS = 16  # supersampling: the small sizes need their bands placed finely
 TILT = 32  # degrees the bee climbs
 DARK = (40, 26, 8, 255)
@@ -75,3 +77,4 @@ def write(root):
         folder = os.path.join(root, FOLDER, "%dx%d" % (size, size), "apps")
         os.makedirs(folder, exist_ok=True)
         icon(size).save(os.path.join(folder, NAME), optimize=True)
+    write_tga(os.path.join(root, WINDOW_ICON[0]), icon(WINDOW_ICON[1]))

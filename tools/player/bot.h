@@ -69,6 +69,11 @@ struct hand
 {
     double speed = MOUSE_SPEED; // picture heights a second
     double press_pause = 0.0;   // seconds of rest before each new press
+    // As the game sees a real mouse: the pointer on whole pixels of a picture this high (0: anywhere),
+    // the hand's own place kept finer, so that it still creeps at a bee's pace; and every frame drawn,
+    // as the game draws it, which the horseflies' wings draw random numbers for.
+    int pixels = 0;
+    bool drawn = false;
 };
 
 inline hand careful_hand()
@@ -104,7 +109,13 @@ public:
     world& wld() { return *W.ptr(); }
     bool over() const { return P.quit_flag; }
 
-    rpos cursor() const { return mkrpos(W.ptr()->cursor[0], W.ptr()->cursor[1], 0.0); }
+    // Where the hand means to point: the world's cursor, and what lies between the pixels besides.
+    rpos cursor() const
+    {
+        const rpos& C = W.ptr()->cursor;
+        if (H.pixels == 0) return mkrpos(C[0], C[1], 0.0);
+        return mkrpos(C[0] + 10.0 * (mouse[0] - mouseloc[0]), C[1] + 10.0 * (mouse[1] - mouseloc[1]), 0.0);
+    }
 
     // One frame: the mouse moves toward the picture point that shows Goal (at most the hand's speed,
     // and never off the picture, which makes the game scroll when Goal is out of view), the button
@@ -125,6 +136,8 @@ public:
         mouse[0] = std::clamp(mouse[0] + DX, 0.0, PICTURE_W);
         mouse[1] = std::clamp(mouse[1] + DY, 0.0, 1.0);
         mouseloc = mouse;
+        if (H.pixels > 0)
+            mouseloc = mkrloc(std::round(mouse[0] * H.pixels) / H.pixels, std::round(mouse[1] * H.pixels) / H.pixels);
 
         if (!WantDown || button_down)
             rested = 0.0;
@@ -144,6 +157,7 @@ public:
             button_down = WantDown;
         }
         P.update(STEP);
+        if (H.drawn) W->spend_draws();
         clock += STEP;
     }
 

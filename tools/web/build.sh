@@ -9,8 +9,7 @@ page=$(realpath -m "${1:-$root/build-web/page}")
 bash "$root/tools/setup.sh" --web
 export NODE_PATH=/usr/share/nodejs # Debian's emcc runs its node tools with Debian's node modules
 sdl=$(bash "$root/tools/web/sdl.sh")
-emcmake cmake -S "$root" -B "$root/build-web/build" -DCMAKE_BUILD_TYPE=Release -DQUORVEL_SDL_PREFIX="$sdl" >/dev/null
-cmake --build "$root/build-web/build" -j"${QUORVEL_JOBS:-2}"
+(cd "$root" && cmake --preset web -DQUORVEL_SDL_PREFIX="$sdl" >/dev/null && cmake --build --preset web -j"${QUORVEL_JOBS:-2}")
 mkdir -p "$page"
 cp "$root/build-web/build"/quorvel.{js,wasm,data} "$root/tools/web/index.html" "$page/"
 cp "$root/packaging/icons/hicolor/32x32/apps/quorvel-bees.png" "$page/icon.png"

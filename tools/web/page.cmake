@@ -6,8 +6,8 @@ if(NOT EXISTS "${QUORVEL_SDL_PREFIX}/lib/libSDL2.a")
   message(FATAL_ERROR "QUORVEL_SDL_PREFIX holds no libSDL2.a: run tools/web/build.sh")
 endif()
 
-file(GLOB QUORVEL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
-add_executable(quorvel ${QUORVEL_SOURCES})
+# The page's side of the platform, and no mixer yet: the page is silent.
+add_executable(quorvel ${QUORVEL_SOURCES} src/main.cpp src/web.cpp src/audio_none.cpp)
 set_target_properties(quorvel PROPERTIES SUFFIX ".js")
 target_include_directories(quorvel PRIVATE ${CMAKE_SOURCE_DIR}/src ${QUORVEL_SDL_PREFIX}/include)
 target_compile_options(quorvel PRIVATE -include ${CMAKE_SOURCE_DIR}/src/web_gl.h)

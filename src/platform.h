@@ -1,0 +1,19 @@
+// What differs between the desktop program and the web page, one file for each that the build picks
+// (desktop.cpp, web.cpp): where the files kept between runs live, what follows the writing of one, and
+// who runs the frame loop.
+#pragma once
+
+#include <string>
+
+struct game_loop;
+
+// Where a file kept between runs (the save, the settings, replays) lives: the working directory on the
+// desktop, a directory that the page fills from the browser's store before the program starts.
+std::string kept_path(const std::string& Name);
+
+// A kept file was written; the page hands it to the browser's store after the frame.
+void kept_file_written();
+
+// Runs frames until the title screen quits, then stops the game. The page hands the loop to the browser
+// instead, which calls frame once per display refresh while the page is shown, and never returns.
+void run_frames(game_loop& Loop);
