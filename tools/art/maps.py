@@ -14,7 +14,6 @@ Every colour is checked against the game's hue bands before it is written.
 """
 import colorsys
 import math
-import random
 
 from PIL import Image
 
@@ -285,14 +284,13 @@ def tongue(hive=(13, 11)):
 
 def coast(hive=(4, 8)):
     """Meadows by the sea; a creek reaches in between the hive's meadow and the southern one."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
     m = Terrain("coast", 30, 22, hive, seed=4)
     m.fill("w")
-    m.where(lambda px, py: px < E("SEAX", 24) + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
-    hx, hy = E("CX", 13), E("CY", 13)
-    m.path([(31, hy + 1), (22, hy), (hx, hy - 0.5)], [2.4, 2.0, 1.6], "w", rough=0.1, salt=2)
-    m.shore("s", width=int(E("BEACH", 3)))
+    m.where(lambda px, py: px < 24 + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
+    m.path([(31, 14), (22, 13), (13, 12.5)], [2.4, 2.0, 1.6], "w", rough=0.1, salt=2)
+    # A beach three wide: horseflies on the creek smell the bees at the meadow's edge, not the
+    # ones where they appear.
+    m.shore("s", width=3)
     m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="w", salt=3)   # rocks off shore
     m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
     m.patches("G", 0.18, 0.64, salt=4)
@@ -305,14 +303,11 @@ def coast(hive=(4, 8)):
 
 def island(hive=(13, 11)):
     """An island with the hive, a bay reaching into it, in a sea with horseflies and rocky islets."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
     m = Terrain("island", 32, 26, hive, seed=5)
     m.fill("w")
-    m.blob(E("IX", 12.0), E("IY", 10.0), E("IRX", 12.0), E("IRY", 10.0), "g", rough=0.12)
-    if E("BW", 0):
-        m.path([(33, E("BY0", 22)), (E("BX", 20), E("BY", 16))], E("BW", 0), "w", rough=0.1, salt=7)
-    m.shore("s", width=int(E("BEACH", 5)))
+    m.blob(12.0, 10.0, 12.0, 10.0, "g", rough=0.12)
+    m.path([(33, 22), (20, 16)], 3.0, "w", rough=0.1, salt=7)     # the bay
+    m.shore("s", width=2)
     m.blob(28, 3, 2.0, 1.6, "r", rough=0.3, only="w", salt=1)
     m.blob(28, 22, 2.2, 1.6, "s", rough=0.3, only="w", salt=2)
     m.blob(4, 23, 1.6, 1.3, "r", rough=0.3, only="w", salt=3)
@@ -324,9 +319,8 @@ def island(hive=(13, 11)):
 
 
 def cliff(hive=(20, 21)):
-    """A plateau with a tarn above a cliff; the hive waits on a ledge below, between two lakes."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
+    """A plateau with tarns above a cliff, pools on the stony ground below; the hive waits on a ledge
+    between two small lakes. Horseflies sit on every pool, so the one bee's way home passes them."""
     m = Terrain("cliff", 38, 28, hive, seed=6)
     edge = lambda px: 8 + 1.5 * math.sin(px * 0.18) + 0.8 * math.sin(px * 0.5 + 1)
     m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.6), "R")
@@ -334,9 +328,13 @@ def cliff(hive=(20, 21)):
     m.where(lambda px, py: px > 24 + 2.0 * math.sin(py * 0.5) + m.wobble(px, py, 1.0, salt=2), "r",
             only="g")                                            # stony upland to the east
     m.blob(20, 21.3, 2.4, 2.0, "g", rough=0.15, salt=3)           # ledge with the hive
-    m.blob(E("TX", 30), E("TY", 3.5), E("TR", 2.5), E("TR", 2.5) * 0.8, "w", rough=0.15, salt=4)
-    m.blob(20 - E("LG", 12), E("LY", 23), E("LR", 5.0), E("LR", 5.0) * 0.85, "w", rough=0.15, only="r", salt=7)
-    m.blob(20 + E("LG", 12), E("LY", 23), E("LR", 5.0), E("LR", 5.0) * 0.85, "w", rough=0.15, only="r", salt=8)
+    m.blob(30, 3.5, 2.5, 2.0, "w", rough=0.15, salt=4)
+    m.blob(8, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
+    m.blob(32, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=8)
+    # Pools, each with a beach in the meadow so that no bee appears right beside one.
+    for i, (px, py) in enumerate([(5, 4), (14, 3), (9, 15), (31, 14), (21, 12)]):
+        m.blob(px, py, 1.4 + 1.5, 1.4 * 0.8 + 1.5, "s", rough=0.1, only="g", salt=30 + i)
+        m.blob(px, py, 1.4, 1.4 * 0.8, "w", rough=0.1, salt=40 + i)
     m.shore("s", land="r", width=1)
     m.patches("G", 0.18, 0.62, salt=5)
     m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
@@ -347,20 +345,14 @@ def cliff(hive=(20, 21)):
 
 
 def streams(hive=(1, 21)):
-    """A meadow down the western side of a stony valley, from its head to the hive; a stream bends
-    round it, another runs down the far side into a lake."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
+    """A meadow down the western side of a stony valley, from its head to the hive, with a stream
+    bending round it."""
     m = Terrain("streams", 34, 26, hive, seed=7)
     m.fill("r")
-    cx, cy, rx, ry = E("MX", 5.0), E("MY", 12.0), E("MRX", 6.5), E("MRY", 11.0)
-    m.blob(cx, cy, rx, ry, "g", rough=0.12)
-    m.ring(cx, cy, rx, ry, E("RING", 6.5), E("RW", 1.8), "w", salt=10)
-    rng = random.Random(77)
-    x0 = E("S2", 28.5)
-    pts = [(x0 + rng.uniform(-1.0, 1.0), y) for y in range(-2, 32, 6)]
-    m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.1, salt=11)
-    m.blob(30, 22, E("LR", 4.0), E("LR", 4.0), "w", rough=0.12, salt=12)
+    m.blob(5, 12, 6.5, 11, "g", rough=0.12)
+    # Five units off the meadow: the horseflies smell the bees at its edge, and every horsefly
+    # of the level lives on this one stream.
+    m.ring(5, 12, 6.5, 11, 5, 3, "w", salt=10)
     m.shore("s", land="r", width=2)
     m.patches("G", 0.22, 0.64, salt=1)
     m.blob(6.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
@@ -370,33 +362,13 @@ def streams(hive=(1, 21)):
 
 
 def world_map(hive=(13, 6)):
-    """A green coast on an old map: meadow round the hive, a desert with a river winding through it,
-    an oasis beyond the river, then the ocean."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
+    """A green coast on an old map: meadow round the hive, a river bending round it through the
+    desert, then the ocean."""
     m = Terrain("map", 36, 26, hive, seed=8)
     m.fill("s")
-    m.where(lambda px, py: py > E("OY", 23.5) + 1.0 * math.sin(px * 0.3) + m.wobble(px, py, 1.0), "w")
-    m.blob(E("MX", 13), E("MY", 6.5), E("MRX", 7.0), E("MRY", 6.0), "g", rough=0.15)
-    d = E("RY", 18.0)
-    river = [(37, d - 10), (29, d - 5), (21, d), (12, d + 0.5), (5, d + 2.5), (-1, d + 6)]
-    m.path(river, [1.4, 1.6, 1.8, 1.8, 2.0, 2.4], "w", rough=0.1, salt=12)
-    m.blob(E("AX", 25.0), E("AY", 21.0), E("AR", 3.0), E("AR", 3.0) * 0.8, "g", rough=0.15, salt=13)
-    g = E("RING", 0)
-    if g:
-        def ring(px, py):
-            rx, ry = E("MRX", 7.0) + g, E("MRY", 6.0) + g
-            d = math.hypot((px - E("MX", 13)) / rx, (py - E("MY", 6.5)) / ry)
-            return abs(d - 1) * rx < E("RW", 0.9) + m.wobble(px, py, 0.3, salt=14)
-        m.where(ring, "w")
-        t = E("TUFT", 0)
-        if t:
-            n = int(E("TN", 8))
-            for i in range(n):
-                a = 2 * math.pi * (i + 0.5) / n + E("TA", 0)
-                tx = E("MX", 13) + (E("MRX", 7.0) + g - t) * math.cos(a)
-                ty = E("MY", 6.5) + (E("MRY", 6.0) + g - t) * math.sin(a)
-                m.blob(tx, ty, E("TR", 1.2), E("TR", 1.2), "g", rough=0.2, only="s", salt=20 + i)
+    m.where(lambda px, py: py > 25 + 1.0 * math.sin(px * 0.3) + m.wobble(px, py, 1.0), "w")
+    m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.15)
+    m.ring(13, 6.5, 7.0, 6.0, 6, 4.0, "w", salt=14)                # the river
     m.shore("s", land="g", width=1)
     m.patches("G", 0.18, 0.62, salt=8)
     m.path([(24, 3), (27, 9)], 2.0, "R", rough=0.25, only="s", salt=9)
@@ -408,29 +380,16 @@ def world_map(hive=(13, 6)):
 
 
 def ponds(hive=(24, 36)):
-    """A meadow at the foot of a stony upland dotted with ponds, a brook bending round it. The level
-    opens up on the upland, by a pond, where a sandy track sets off down to the meadow."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
+    """A meadow at the foot of a stony upland, a brook bending round it. The level opens up on the
+    upland, by a pond, where a sandy track sets off down to the meadow."""
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
-    cx, cy, rx, ry = E("MX", 24), E("MY", 32), E("MRX", 10), E("MRY", 7)
-    m.blob(cx, cy, rx, ry, "g", rough=0.12)
-    m.ring(cx, cy, rx, ry, E("RING", 6.5), E("RW", 1.8), "w", salt=14)
+    m.blob(24, 32, 10, 7, "g", rough=0.12)
+    m.ring(24, 32, 10, 7, 4, 3, "w", salt=14)
     track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
     m.path(track, 1.6, "s", rough=0.1, only="rw", salt=3)        # fords the brook
     m.way = "s"
-    rng = random.Random(99)
-    placed = [(11.0, 3.5, 1.7)]
     m.blob(11.0, 3.5, 2.1, 1.7, "w", rough=0.1, salt=5)
-    while len(placed) < int(E("NP", 5)):
-        px, py = rng.uniform(3, 41), rng.uniform(3, 14)
-        r = rng.uniform(1.4, 2.2)
-        near_track = min(math.hypot(px - x, py - y) for x, y in track) < r + 4
-        if near_track or any(math.hypot(px - x, py - y) < r + q + 3 for x, y, q in placed):
-            continue
-        placed.append((px, py, r))
-        m.blob(px, py, r * rng.uniform(1.0, 1.3), r, "w", rough=0.15, salt=len(placed))
     m.shore("s", land="r", width=1)
     m.patches("G", 0.16, 0.63, salt=1)
     m.blob(30.0, 31.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=4)
@@ -441,14 +400,11 @@ def ponds(hive=(24, 36)):
 
 def final(hive=(15, 2)):
     """Everything at once: a meadow under the hive, a river bending round it into a lake, a ridge."""
-    import os
-    E = lambda k, d: float(os.environ.get(k, d))
     m = Terrain("final", 34, 28, hive, seed=10)
     m.fill("s")
-    cx, cy, rx, ry = E("MX", 15), E("MY", 5), E("MRX", 10), E("MRY", 7)
-    m.blob(cx, cy, rx, ry, "g", rough=0.15)
-    m.ring(cx, cy, rx, ry, E("RING", 6.5), E("RW", 1.8), "w", salt=2)
-    m.blob(4, 27, E("LR", 3.0), E("LR", 3.0) * 0.6, "w", rough=0.2, salt=3)                    # lake
+    m.blob(15, 5, 10, 7, "g", rough=0.15)
+    m.ring(15, 5, 10, 7, 5, 3, "w", salt=2)
+    m.blob(4, 27, 3.0, 1.8, "w", rough=0.2, salt=3)               # lake
     ridge = [(-1, 25), (10, 26.5), (20, 25), (35, 26.5)]
     m.path(ridge, 2.0, "R", rough=0.25, salt=6, only="s")
     m.shore("s", land="gG", width=1)
