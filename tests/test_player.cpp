@@ -16,3 +16,40 @@ TEST(Player, HerdsEveryBeeOfTheFirstLevelHome)
         EXPECT_LT(Idle.rescued_bees, Idle.total_bees) << "seed " << Seed;
     }
 }
+
+// The herder sees horseflies where the picture shows them: it turns its way home aside from one beside
+// the group, never back toward where it came from, and does not count bees home while one waits by them.
+TEST(Player, StepsAsideFromHorseflies)
+{
+    game_dir Dir;
+    player::session S(3, 1, player::hand());
+    world& W = S.wld();
+    const rpos Hive = player::herder::all_levels_hive(W);
+    const rpos Group = Hive + mkrpos(8.0, 0.0, 0.0);
+    std::vector<sprite*> Flies;
+    for (ref<sprite>& Sp : W.sprites)
+        if (Sp->sprite_type == sprite::st_horsefly)
+        {
+            Sp->position = Group + mkrpos(0.0, 20.0, 0.0);
+            Flies.push_back(Sp.ptr());
+        }
+    ASSERT_FALSE(Flies.empty());
+    rpos Dir0 = player::herder::way_home(W, Group, Group, Hive);
+    EXPECT_NEAR(Dir0[0], -1.0, 1e-9);
+    EXPECT_NEAR(Dir0[1], 0.0, 1e-9);
+
+    Flies[0]->position = Group + mkrpos(0.0, 1.0, 0.0); // beside the group
+    rpos Aside = player::herder::way_home(W, Group, Group, Hive);
+    EXPECT_LT(Aside[1], -0.3) << "away from the horsefly";
+    EXPECT_LT(Aside[0], 0.0) << "still toward the hive";
+    EXPECT_NEAR(std::hypot(Aside[0], Aside[1]), 1.0, 1e-9);
+
+    Flies[0]->position = Group + mkrpos(-1.0, 0.2, 0.0); // in the way
+    rpos Ahead = player::herder::way_home(W, Group, Group, Hive);
+    EXPECT_LT(Ahead[0], 0.0) << "never back";
+    EXPECT_LT(Ahead[1], 0.0);
+
+    const rpos ByHive = Hive + mkrpos(1.0, 0.0, 0.0);
+    EXPECT_TRUE(player::herder::at_home(ByHive, Hive, {}));
+    EXPECT_FALSE(player::herder::at_home(ByHive, Hive, {Hive + mkrpos(1.0, 1.0, 0.0)}));
+}

@@ -1,6 +1,7 @@
 // The level balance report: every level played over many seeds by the herding player with a quick hand,
 // by the same player with a careful hand, and by a player who never presses, with bees rescued and
-// killed, medals and the time each level took.
+// killed, medals and the time each level took, then the kills per player and the balance targets that
+// were missed.
 // Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
 //                    [--players all|herder|careful|passive]
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
@@ -77,8 +78,8 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
                 game& Gm = Games[G];
                 player::hand Hand = Gm.who == pl_careful ? player::careful_hand() : player::hand();
                 Gm.res = player::play_level(Gm.level, Gm.seed, Gm.who == pl_passive, Limit, Hand);
-                std::fprintf(Out, "%zu %d %d %d %.2f %d\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
-                             Gm.res.medals, Gm.res.end_time, Gm.res.killed_near_hive);
+                std::fprintf(Out, "%zu %d %d %d %.2f %d %d\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
+                             Gm.res.medals, Gm.res.end_time, Gm.res.killed_near_hive, Gm.res.killed_early);
                 std::fflush(Out);
                 std::fprintf(stderr, "level %d seed %lu %s: rescued %d killed %d end %.1f\n", Gm.level + 1,
                              Gm.seed, PLAYER_NAMES[Gm.who], Gm.res.rescued_bees,
@@ -95,9 +96,9 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
     {
         FILE* In = fdopen(Fd, "r");
         size_t G;
-        int Rescued, Killed, Medals, NearHive;
+        int Rescued, Killed, Medals, NearHive, Early;
         double End;
-        while (std::fscanf(In, "%zu %d %d %d %lf %d", &G, &Rescued, &Killed, &Medals, &End, &NearHive) == 6)
+        while (std::fscanf(In, "%zu %d %d %d %lf %d %d", &G, &Rescued, &Killed, &Medals, &End, &NearHive, &Early) == 7)
         {
             player::result& R = Games[G].res;
             R.total_bees = all_levels[Games[G].level].num_bees;
@@ -106,10 +107,161 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             R.medals = Medals;
             R.end_time = End;
             R.killed_near_hive = NearHive;
+            R.killed_early = Early;
         }
         std::fclose(In);
     }
     for (pid_t Pid : Children) waitpid(Pid, nullptr, 0);
+}
+
+// One player's games on one level, summed up.
+struct tally
+{
+    int level = 0, who = 0, games = 0;
+    spread rescued{}, killed{};
+    int medals[4] = {0, 0, 0, 0}; // seeds with at least that many medals
+    int ended = 0;
+    double median_end = HUGE_VAL; // a game that ran out of time counts as never ending
+    double last_end = 0.0;        // the latest end among the games that ended
+    int kills = 0, kills_near_hive = 0, kills_early = 0;
+};
+
+tally tally_of(const std::vector<game>& Games, int L, int P)
+{
+    tally T;
+    T.level = L;
+    T.who = P;
+    std::vector<int> Rescued, Killed;
+    std::vector<double> Ends;
+    for (const game& G : Games)
+    {
+        if (G.level != L || G.who != P) continue;
+        Rescued.push_back(G.res.rescued_bees);
+        Killed.push_back(G.res.killed_bees);
+        T.kills += G.res.killed_bees;
+        T.kills_near_hive += G.res.killed_near_hive;
+        T.kills_early += G.res.killed_early;
+        for (int m = 1; m <= 3; m++)
+            if (G.res.medals >= m) T.medals[m]++;
+        Ends.push_back(G.res.end_time >= 0.0 ? G.res.end_time : HUGE_VAL);
+        if (G.res.end_time >= 0.0) T.ended++;
+    }
+    T.games = (int)Rescued.size();
+    if (T.games == 0) return T;
+    T.rescued = spread_of(Rescued);
+    T.killed = spread_of(Killed);
+    std::sort(Ends.begin(), Ends.end());
+    T.median_end = Ends[T.games / 2];
+    if (T.ended > 0) T.last_end = Ends[T.ended - 1];
+    return T;
+}
+
+const tally* find_tally(const std::vector<tally>& Tallies, int L, int P)
+{
+    for (const tally& T : Tallies)
+        if (T.level == L && T.who == P) return &T;
+    return nullptr;
+}
+
+// The balance the levels are made for, as shares of the seeds played: every level can be won by a careful
+// hand, its best medals are not automatic, horseflies take bees from a player who does nothing, and a
+// hand that herds earns more than one that does not.
+std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int First, int Last)
+{
+    std::vector<std::string> Notes;
+    char Note[256];
+    auto note = [&](int L, const char* Text) {
+        std::snprintf(Note, sizeof Note, "level %d: %s", L + 1, Text);
+        Notes.push_back(Note);
+    };
+    char Text[200];
+    for (int L = First; L <= Last; L++)
+    {
+        const level& Lv = all_levels[L];
+        const tally* Careful = find_tally(Tallies, L, pl_careful);
+        const tally* Quick = find_tally(Tallies, L, pl_herder);
+        const tally* Passive = find_tally(Tallies, L, pl_passive);
+        bool Flies = Lv.num_flies > 0;
+        bool LoneBee = Lv.num_bees == 1;
+        bool ThirdInReach = Lv.medal_bees[2] <= Lv.num_bees;
+        if (Careful)
+        {
+            int N = Careful->games;
+            for (int m = 1; m <= 3; m++)
+            {
+                if (Lv.medal_bees[m - 1] > Lv.num_bees) continue;
+                // The first medal opens the next level, so it must come nearly always.
+                bool Missed = m == 1 ? 10 * Careful->medals[m] < 9 * N : 2 * Careful->medals[m] < N;
+                if (Missed)
+                {
+                    std::snprintf(Text, sizeof Text, "the careful hand earns medal %d in only %d of %d seeds", m,
+                                  Careful->medals[m], N);
+                    note(L, Text);
+                }
+            }
+            double MaxMedian = L < 3 ? 120.0 : 360.0;
+            if (Careful->median_end >= MaxMedian)
+            {
+                std::snprintf(Text, sizeof Text, "the careful hand's median game lasts %s",
+                              Careful->median_end < HUGE_VAL ? (std::to_string((int)Careful->median_end) + " s").c_str()
+                                                            : "past the limit");
+                note(L, Text);
+            }
+            if (Flies && ThirdInReach && 30 * Careful->medals[3] > 26 * N)
+            {
+                std::snprintf(Text, sizeof Text, "the careful hand earns the third medal in %d of %d seeds",
+                              Careful->medals[3], N);
+                note(L, Text);
+            }
+            if (Flies && LoneBee && 10 * Careful->medals[1] > 9 * N)
+            {
+                std::snprintf(Text, sizeof Text, "the careful hand brings the bee home in %d of %d seeds",
+                              Careful->medals[1], N);
+                note(L, Text);
+            }
+            if (Flies && ThirdInReach && Careful->killed.mid < 1)
+                note(L, "the careful hand's median game loses no bee");
+        }
+        if (Passive && Flies)
+        {
+            int N = Passive->games;
+            if (LoneBee && 2 * Passive->kills < N)
+            {
+                std::snprintf(Text, sizeof Text, "the passive player's bee is killed in only %d of %d seeds",
+                              Passive->kills, N);
+                note(L, Text);
+            }
+            if (!LoneBee && 10 * Passive->killed.mid < Lv.num_bees)
+            {
+                std::snprintf(Text, sizeof Text, "the passive player's median game loses only %d of %d bees",
+                              Passive->killed.mid, Lv.num_bees);
+                note(L, Text);
+            }
+            if (10 * Passive->kills_early > Passive->kills)
+            {
+                std::snprintf(Text, sizeof Text, "%d of the passive player's %d kills come in the first %.0f s",
+                              Passive->kills_early, Passive->kills, player::EARLY);
+                note(L, Text);
+            }
+        }
+        for (int m = 1; m <= 3; m++)
+        {
+            if (Lv.medal_bees[m - 1] > Lv.num_bees) continue;
+            if (Quick && Careful && Quick->medals[m] < Careful->medals[m])
+            {
+                std::snprintf(Text, sizeof Text, "the quick hand earns medal %d in %d seeds, the careful one in %d", m,
+                              Quick->medals[m], Careful->medals[m]);
+                note(L, Text);
+            }
+            if (Careful && Passive && 5 * (Careful->medals[m] - Passive->medals[m]) < 2 * Careful->games)
+            {
+                std::snprintf(Text, sizeof Text, "medal %d: the careful hand in %d seeds, the passive player in %d", m,
+                              Careful->medals[m], Passive->medals[m]);
+                note(L, Text);
+            }
+        }
+    }
+    return Notes;
 }
 
 } // namespace
@@ -174,88 +326,55 @@ int main(int ArgC, char** ArgV)
     std::printf("| Level | Bees | Medals at | Player | Rescued min/median/max | Killed min/median/max | "
                 "Seeds with 1 / 2 / 3 medals | Ended | End time median/max (s) | Kills by the hive |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
-    std::vector<std::string> Notes;
-    double LastLoss[PL_SIZE] = {-1.0, -1.0, -1.0};
+    std::vector<tally> Tallies;
+    for (int L = First - 1; L < Last; L++)
+        for (int P = 0; P < PL_SIZE; P++)
+        {
+            tally T = tally_of(Games, L, P);
+            if (T.games == 0) continue;
+            level& Lv = all_levels[L];
+            char EndText[64] = "-";
+            if (T.ended > 0)
+            {
+                char MedianText[32] = "-";
+                if (T.median_end < HUGE_VAL) std::snprintf(MedianText, sizeof MedianText, "%.0f", T.median_end);
+                std::snprintf(EndText, sizeof EndText, "%s / %.0f", MedianText, T.last_end);
+            }
+            char HiveText[64] = "-";
+            if (T.kills > 0) std::snprintf(HiveText, sizeof HiveText, "%d of %d", T.kills_near_hive, T.kills);
+            std::printf("| %d | %d | %d, %d, %d | %s | %s | %s | %d / %d / %d | %d of %d | %s | %s |\n", L + 1,
+                        Lv.num_bees, Lv.medal_bees[0], Lv.medal_bees[1], Lv.medal_bees[2], PLAYER_NAMES[P],
+                        fmt_spread(T.rescued).c_str(), fmt_spread(T.killed).c_str(), T.medals[1], T.medals[2],
+                        T.medals[3], T.ended, T.games, EndText, HiveText);
+            Tallies.push_back(T);
+        }
+
+    // Kills per player: the median game's losses as a share of the level's bees, all kills over the
+    // seeds, and how many of them fell in the first seconds, before any hand could help.
+    std::printf("\n| Level | Bees | Horseflies |");
+    for (int P = 0; P < PL_SIZE; P++) std::printf(" %s: median (share) / all / first %.0f s |", PLAYER_NAMES[P], player::EARLY);
+    std::printf("\n|---|---|---|");
+    for (int P = 0; P < PL_SIZE; P++) std::printf("---|");
+    std::printf("\n");
     for (int L = First - 1; L < Last; L++)
     {
         level& Lv = all_levels[L];
+        std::printf("| %d | %d | %d |", L + 1, Lv.num_bees, Lv.num_flies);
         for (int P = 0; P < PL_SIZE; P++)
         {
-            std::vector<int> Rescued, Killed;
-            std::vector<double> Ends; // a game that ran out of time counts as never ending
-            int AtLeast[4] = {0, 0, 0, 0};
-            int LossSum = 0, NearHiveSum = 0, Ended = 0;
-            for (game& G : Games)
-            {
-                if (G.level != L || G.who != P) continue;
-                Rescued.push_back(G.res.rescued_bees);
-                Killed.push_back(G.res.killed_bees);
-                LossSum += G.res.killed_bees;
-                NearHiveSum += G.res.killed_near_hive;
-                for (int m = 1; m <= 3; m++)
-                    if (G.res.medals >= m) AtLeast[m]++;
-                Ends.push_back(G.res.end_time >= 0.0 ? G.res.end_time : HUGE_VAL);
-                if (G.res.end_time >= 0.0) Ended++;
-            }
-            int N = (int)Rescued.size();
-            if (N == 0) continue;
-            std::sort(Ends.begin(), Ends.end());
-            double Median = Ends[N / 2];
-            char EndText[64] = "-";
-            if (Ended > 0)
-            {
-                char MedianText[32] = "-";
-                if (Median < HUGE_VAL) std::snprintf(MedianText, sizeof MedianText, "%.0f", Median);
-                std::snprintf(EndText, sizeof EndText, "%s / %.0f", MedianText, Ends[Ended - 1]);
-            }
-            char HiveText[64] = "-";
-            if (LossSum > 0) std::snprintf(HiveText, sizeof HiveText, "%d of %d", NearHiveSum, LossSum);
-            std::printf("| %d | %d | %d, %d, %d | %s | %s | %s | %d / %d / %d | %d of %d | %s | %s |\n", L + 1,
-                        Lv.num_bees, Lv.medal_bees[0], Lv.medal_bees[1], Lv.medal_bees[2], PLAYER_NAMES[P],
-                        fmt_spread(spread_of(Rescued)).c_str(), fmt_spread(spread_of(Killed)).c_str(), AtLeast[1],
-                        AtLeast[2], AtLeast[3], Ended, N, EndText, HiveText);
-
-            char Note[256];
-            const char* Who = P == pl_careful ? "the careful herder" : "the herder";
-            if (P == pl_passive)
-            {
-                if (L >= 3 && 2 * (N - AtLeast[2]) <= N)
-                {
-                    std::snprintf(Note, sizeof Note, "level %d: the passive player earns a second medal in %d of %d seeds",
-                                  L + 1, AtLeast[2], N);
-                    Notes.push_back(Note);
-                }
-                continue;
-            }
-            // Every medal the level can award, in five seeds of six.
-            for (int m = 1; m <= 3; m++)
-                if (Lv.medal_bees[m - 1] <= Lv.num_bees && 6 * AtLeast[m] < 5 * N)
-                {
-                    std::snprintf(Note, sizeof Note, "level %d: %s earns medal %d in only %d of %d seeds", L + 1, Who,
-                                  m, AtLeast[m], N);
-                    Notes.push_back(Note);
-                }
-            // A careful hand finishes the first levels in two minutes and none takes more than six.
-            double MaxMedian = P == pl_careful ? (L < 3 ? 120.0 : 360.0) : HUGE_VAL;
-            if (Median >= MaxMedian)
-            {
-                std::snprintf(Note, sizeof Note, "level %d: %s's median game lasts %s", L + 1, Who,
-                              Median < HUGE_VAL ? (std::to_string((int)Median) + " s").c_str() : "past the limit");
-                Notes.push_back(Note);
-            }
-            double Loss = (double)LossSum / (N * Lv.num_bees);
-            if (LastLoss[P] > 0.0 && Loss < LastLoss[P] * 0.5 && LastLoss[P] - Loss > 0.05)
-            {
-                std::snprintf(Note, sizeof Note, "level %d: %s loses %.0f%% of the bees against %.0f%% on the level before",
-                              L + 1, Who, 100 * Loss, 100 * LastLoss[P]);
-                Notes.push_back(Note);
-            }
-            LastLoss[P] = Loss;
+            const tally* T = find_tally(Tallies, L, P);
+            if (!T)
+                std::printf(" - |");
+            else
+                std::printf(" %d (%.0f%%) / %d / %d |", T->killed.mid, 100.0 * T->killed.mid / Lv.num_bees, T->kills,
+                            T->kills_early);
         }
+        std::printf("\n");
     }
+
+    std::vector<std::string> Notes = missed_targets(Tallies, First - 1, Last - 1);
     std::printf("\n");
-    if (Notes.empty())
-        std::printf("Every target is met.\n");
+    if (Notes.empty()) std::printf("Every target is met.\n");
     for (const std::string& Note : Notes) std::printf("- %s\n", Note.c_str());
     return 0;
 }

@@ -14,7 +14,6 @@ Every colour is checked against the game's hue bands before it is written.
 """
 import colorsys
 import math
-import random
 
 from PIL import Image
 
@@ -95,6 +94,14 @@ class Terrain:
                 best = min(best, d / (0.5 * (w0 + (w1 - w0) * t)))
             return best < 1 + self.wobble(px, py, rough, salt=salt)
         self.where(inside, kind, only)
+
+    def ring(self, cx, cy, rx, ry, gap, width, kind, rough=0.3, salt=0):
+        """A band `gap` units outside the ellipse (cx, cy, rx, ry), `width` wide: a river bending round a
+        meadow at a set distance."""
+        def inside(px, py):
+            d = math.hypot((px - cx) / (rx + gap), (py - cy) / (ry + gap))
+            return abs(d - 1) * (rx + gap) < 0.5 * width + self.wobble(px, py, rough, salt=salt)
+        self.where(inside, kind)
 
     def patches(self, kind, scale, threshold, only="g", salt=0):
         """Broad noise-shaped patches, e.g. thickets in a meadow."""
@@ -276,28 +283,31 @@ def tongue(hive=(13, 11)):
 
 
 def coast(hive=(4, 8)):
-    """Meadows behind a broad sandy beach; the horseflies keep to the sea."""
+    """Meadows by the sea; a creek reaches in between the hive's meadow and the southern one."""
     m = Terrain("coast", 30, 22, hive, seed=4)
     m.fill("w")
     m.where(lambda px, py: px < 24 + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
-    # A beach wide enough that a horsefly on the water cannot smell the bees in the meadow.
-    m.shore("s", width=8)
+    m.path([(31, 14), (22, 13), (13, 12.5)], [2.4, 2.0, 1.6], "w", rough=0.1, salt=2)
+    # A beach three wide: horseflies on the creek smell the bees at the meadow's edge, not the
+    # ones where they appear.
+    m.shore("s", width=3)
     m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="w", salt=3)   # rocks off shore
     m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
     m.patches("G", 0.18, 0.64, salt=4)
     m.blob(9.0, 3.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=6)
-    m.blob(6.0, 15.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=7)
-    m.stones([(11, 9), (3, 19), (14, 16)])
+    m.blob(6.0, 17.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=7)
+    m.stones([(11, 9), (3, 19), (14, 18)])
     m.clearing(2.2)
     return m
 
 
 def island(hive=(13, 11)):
-    """An island with the hive, in a sea with horseflies and rocky islets."""
+    """An island with the hive, a bay reaching into it, in a sea with horseflies and rocky islets."""
     m = Terrain("island", 32, 26, hive, seed=5)
     m.fill("w")
     m.blob(12.0, 10.0, 12.0, 10.0, "g", rough=0.12)
-    m.shore("s", width=5)
+    m.path([(33, 22), (20, 16)], 3.0, "w", rough=0.1, salt=7)     # the bay
+    m.shore("s", width=2)
     m.blob(28, 3, 2.0, 1.6, "r", rough=0.3, only="w", salt=1)
     m.blob(28, 22, 2.2, 1.6, "s", rough=0.3, only="w", salt=2)
     m.blob(4, 23, 1.6, 1.3, "r", rough=0.3, only="w", salt=3)
@@ -309,7 +319,8 @@ def island(hive=(13, 11)):
 
 
 def cliff(hive=(20, 21)):
-    """A plateau above a cliff; the hive waits on a ledge between two lakes."""
+    """A plateau with tarns above a cliff, pools on the stony ground below; the hive waits on a ledge
+    between two small lakes. Horseflies sit on every pool, so the one bee's way home passes them."""
     m = Terrain("cliff", 38, 28, hive, seed=6)
     edge = lambda px: 8 + 1.5 * math.sin(px * 0.18) + 0.8 * math.sin(px * 0.5 + 1)
     m.where(lambda px, py: py >= edge(px) + m.wobble(px, py, 0.6), "R")
@@ -317,8 +328,14 @@ def cliff(hive=(20, 21)):
     m.where(lambda px, py: px > 24 + 2.0 * math.sin(py * 0.5) + m.wobble(px, py, 1.0, salt=2), "r",
             only="g")                                            # stony upland to the east
     m.blob(20, 21.3, 2.4, 2.0, "g", rough=0.15, salt=3)           # ledge with the hive
-    m.blob(2, 24, 6.5, 5.5, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
-    m.blob(37, 23, 6.5, 6.0, "w", rough=0.15, only="r", salt=8)
+    m.blob(30, 3.5, 2.5, 2.0, "w", rough=0.15, salt=4)
+    m.blob(8, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
+    m.blob(32, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=8)
+    # Pools, each with a beach in the meadow so that no bee appears right beside one.
+    for i, (px, py) in enumerate([(5, 4), (14, 3), (9, 15), (31, 14), (21, 12)]):
+        m.blob(px, py, 1.4 + 1.5, 1.4 * 0.8 + 1.5, "s", rough=0.1, only="g", salt=30 + i)
+        m.blob(px, py, 1.4, 1.4 * 0.8, "w", rough=0.1, salt=40 + i)
+    m.shore("s", land="r", width=1)
     m.patches("G", 0.18, 0.62, salt=5)
     m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
     m.blob(17.0, 5.0, 1.8, 1.3, "f", rough=0.2, only="g", salt=10)
@@ -328,35 +345,34 @@ def cliff(hive=(20, 21)):
 
 
 def streams(hive=(1, 21)):
-    """A meadow by the hive in a stony valley, a glade up at its head with a path down; streams
-    run far off."""
+    """A meadow down the western side of a stony valley, from its head to the hive, with a stream
+    bending round it."""
     m = Terrain("streams", 34, 26, hive, seed=7)
     m.fill("r")
-    m.blob(4.5, 20.0, 7.0, 6.0, "g", rough=0.12)
-    m.blob(4.5, 6.0, 2.3, 1.9, "g", rough=0.1, salt=3)
-    m.path([(4.5, 7.5), (3.5, 11), (3.5, 15)], 1.4, "s", rough=0.1, only="r", salt=5)
-    rng = random.Random(77)
-    for i, x0 in enumerate((18.5, 29)):
-        pts = [(x0 + rng.uniform(-1.0, 1.0), y) for y in range(-2, 32, 6)]
-        m.path(pts, [rng.uniform(1.4, 2.0) for _ in pts], "w", rough=0.1, salt=10 + i)
+    m.blob(5, 12, 6.5, 11, "g", rough=0.12)
+    # Five units off the meadow: the horseflies smell the bees at its edge, and every horsefly
+    # of the level lives on this one stream.
+    m.ring(5, 12, 6.5, 11, 5, 3, "w", salt=10)
     m.shore("s", land="r", width=2)
     m.patches("G", 0.22, 0.64, salt=1)
-    m.blob(6.0, 16.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
-    m.stones([(13, 6), (12, 20), (9, 24), (24, 12)], kind="R", only="r")
+    m.blob(6.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
+    m.stones([(13, 6), (12, 20), (24, 12)], kind="R", only="r")
     m.clearing(2.4)
     return m
 
 
 def world_map(hive=(13, 6)):
-    """A green coast on an old map: meadow round the hive, desert, then the ocean."""
+    """A green coast on an old map: meadow round the hive, a river bending round it through the
+    desert, then the ocean."""
     m = Terrain("map", 36, 26, hive, seed=8)
-    m.fill("w")
-    m.where(lambda px, py: py < 20 + 1.5 * math.sin(px * 0.3) + m.wobble(px, py, 1.2)
-            and px < 30 + 1.5 * math.sin(py * 0.4) + m.wobble(px, py, 1.2, salt=1), "s")
+    m.fill("s")
+    m.where(lambda px, py: py > 25 + 1.0 * math.sin(px * 0.3) + m.wobble(px, py, 1.0), "w")
     m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.15)
+    m.ring(13, 6.5, 7.0, 6.0, 6, 4.0, "w", salt=14)                # the river
+    m.shore("s", land="g", width=1)
     m.patches("G", 0.18, 0.62, salt=8)
-    m.path([(24, 3), (27, 9), (25, 14)], 2.0, "R", rough=0.25, only="s", salt=9)
-    m.path([(4, 14), (8, 17)], 1.6, "R", rough=0.25, only="s", salt=10)
+    m.path([(24, 3), (27, 9)], 2.0, "R", rough=0.25, only="s", salt=9)
+    m.path([(4, 11), (7, 14)], 1.6, "R", rough=0.25, only="s", salt=10)
     m.blob(10.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=11)
     m.stones([(17, 9)])
     m.clearing(2.4)
@@ -364,25 +380,16 @@ def world_map(hive=(13, 6)):
 
 
 def ponds(hive=(24, 36)):
-    """A meadow at the foot of a stony upland dotted with ponds, each a home for horseflies. The
-    level opens up on the upland, by a pond, where a sandy track sets off down to the meadow."""
+    """A meadow at the foot of a stony upland, a brook bending round it. The level opens up on the
+    upland, by a pond, where a sandy track sets off down to the meadow."""
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
-    m.blob(24, 34.5, 8.5, 6.5, "g", rough=0.12)
+    m.blob(24, 32, 10, 7, "g", rough=0.12)
+    m.ring(24, 32, 10, 7, 4, 3, "w", salt=14)
     track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
-    m.path(track, 1.6, "s", rough=0.1, only="r", salt=3)
+    m.path(track, 1.6, "s", rough=0.1, only="rw", salt=3)        # fords the brook
     m.way = "s"
-    rng = random.Random(99)
-    placed = [(11.0, 3.5, 1.7)]
     m.blob(11.0, 3.5, 2.1, 1.7, "w", rough=0.1, salt=5)
-    while len(placed) < 7:
-        cx, cy = rng.uniform(3, 41), rng.uniform(3, 19)
-        r = rng.uniform(1.4, 2.2)
-        near_track = min(math.hypot(cx - x, cy - y) for x, y in track) < r + 5
-        if near_track or any(math.hypot(cx - x, cy - y) < r + q + 3 for x, y, q in placed):
-            continue
-        placed.append((cx, cy, r))
-        m.blob(cx, cy, r * rng.uniform(1.0, 1.3), r, "w", rough=0.15, salt=len(placed))
     m.shore("s", land="r", width=1)
     m.patches("G", 0.16, 0.63, salt=1)
     m.blob(30.0, 31.5, 1.6, 1.2, "f", rough=0.2, only="g", salt=4)
@@ -392,15 +399,15 @@ def ponds(hive=(24, 36)):
 
 
 def final(hive=(15, 2)):
-    """Everything at once: a meadow under the hive, a ridge, a river into a lake."""
+    """Everything at once: a meadow under the hive, a river bending round it into a lake, a ridge."""
     m = Terrain("final", 34, 28, hive, seed=10)
     m.fill("s")
-    m.blob(15, 4.0, 8.5, 6.0, "g", rough=0.15)
-    ridge = [(-1, 12.5), (10, 13.5), (20, 12), (35, 13.5)]
-    m.path(ridge, 2.4, "R", rough=0.25, salt=6, only="s")
-    river = [(35, 15), (28, 17), (20, 17.5), (12, 20.5)]
-    m.path(river, [1.6, 1.8, 2.0, 2.2], "w", rough=0.1, salt=2)
-    m.blob(4, 27, 5, 3, "w", rough=0.2, salt=3)                    # lake
+    m.blob(15, 5, 10, 7, "g", rough=0.15)
+    m.ring(15, 5, 10, 7, 5, 3, "w", salt=2)
+    m.blob(4, 27, 3.0, 1.8, "w", rough=0.2, salt=3)               # lake
+    ridge = [(-1, 25), (10, 26.5), (20, 25), (35, 26.5)]
+    m.path(ridge, 2.0, "R", rough=0.25, salt=6, only="s")
+    m.shore("s", land="gG", width=1)
     m.patches("G", 0.16, 0.62, salt=1)
     m.blob(9.5, 5.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=4)
     m.stones([(20, 7)])

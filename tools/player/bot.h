@@ -42,6 +42,16 @@ const double HIVE_REACH = 3.0;
 // for a while.
 const double PATIENCE = 20.0;
 const double LEAVE_ALONE = 60.0;
+// A horsefly smells bees up to 5 units off and flies a few units at a time toward them: a group
+// with one this near is the next to be eaten, so it comes first.
+const double THREAT_REACH = 6.0;
+const double THREAT_PRIORITY = 30.0;
+// Leading a group, the hand bends its way home around horseflies this near the group.
+const double AVOID_REACH = 3.0;
+// Bees by the hive with a horsefly this near are not home yet.
+const double GUARD_REACH = 3.0;
+// Kills this early come from water beside the place the bees appear, before any player could act.
+const double EARLY = 10.0;
 
 struct result
 {
@@ -51,6 +61,7 @@ struct result
     int medals = 0;
     double end_time = -1.0; // seconds until every bee was home or dead; -1 if the time ran out
     int killed_near_hive = 0; // of killed_bees, those caught within HIVE_REACH of the hive
+    int killed_early = 0;     // of killed_bees, those caught in the first EARLY seconds
 };
 
 // How the player's hand moves the mouse and presses its button.
@@ -193,10 +204,29 @@ inline std::vector<flower*> all_flowers(world& V)
     return Flowers;
 }
 
+// The horseflies where the picture shows them, or would once scrolled there: their positions, nothing
+// of what they are about to do.
+inline std::vector<rpos> horseflies_seen(world& V)
+{
+    std::vector<rpos> Flies;
+    for (ref<sprite>& S : V.sprites)
+        if (S->sprite_type == sprite::st_horsefly) Flies.push_back(mkrpos(S->position[0], S->position[1], 0.0));
+    return Flies;
+}
+
+inline double nearest(const std::vector<rpos>& Spots, const rpos& Where)
+{
+    double Best = HUGE_VAL;
+    for (const rpos& P : Spots) Best = std::min(Best, dist2d(P, Where));
+    return Best;
+}
+
 // A patient herder: fetch pollen from the flower nearest to the next group of bees, carry the drag
 // to them and walk them home at a bee's pace, then go for more pollen. Bees sitting among several
 // flowers smell those more than a drag and stay: when a group has not come nearer home for a while,
-// the herder presses on the flowers around it until they wilt, and failing that tries other bees.
+// the herder presses on the flowers around it until they wilt, and failing that tries other bees. It
+// watches the horseflies: bees one is coming for go first, the way home bends around them, and bees
+// waiting by the hive while one lurks there are walked in.
 class herder
 {
 public:
@@ -219,6 +249,12 @@ public:
     double empty_until = 0.0;      // when to give up on the flower being emptied
     std::vector<std::pair<rpos, double>> left_alone; // groups given up on, and until when
 
+    // Bees by the hive drift in on their own, unless a horsefly waits there for them.
+    static bool at_home(const rpos& Where, const rpos& Hive, const std::vector<rpos>& Flies)
+    {
+        return dist2d(Where, Hive) < HOME_RADIUS && nearest(Flies, Where) >= GUARD_REACH;
+    }
+
     bool is_left_alone(const rpos& Where, double Clock) const
     {
         for (const auto& Spot : left_alone)
@@ -226,23 +262,24 @@ public:
         return false;
     }
 
-    void choose_herd(double Clock, const rpos& Hive, const std::vector<bee*>& Bees)
+    void choose_herd(double Clock, const rpos& Hive, const std::vector<bee*>& Bees, const std::vector<rpos>& Flies)
     {
-        // Many bees close together and near home first: the cheapest rescues in pollen. Groups
-        // given up on come last.
+        // Bees a horsefly is coming for first; then many bees close together and near home: the
+        // cheapest rescues in pollen. Groups given up on come last.
         bool Others = false;
         for (bee* B : Bees)
-            if (dist2d(B->position, Hive) >= HOME_RADIUS && !is_left_alone(B->position, Clock)) Others = true;
+            if (!at_home(B->position, Hive, Flies) && !is_left_alone(B->position, Clock)) Others = true;
         double Best = -1.0;
         rpos Pick = Hive;
         for (bee* B : Bees)
         {
             double H = dist2d(B->position, Hive);
-            if (H < HOME_RADIUS || (Others && is_left_alone(B->position, Clock))) continue;
+            if (at_home(B->position, Hive, Flies) || (Others && is_left_alone(B->position, Clock))) continue;
             int Near = 0;
             for (bee* C : Bees)
                 if (dist2d(B->position, C->position) < 2.0) Near++;
             double Score = Near / (4.0 + H);
+            if (nearest(Flies, B->position) < THREAT_REACH) Score *= THREAT_PRIORITY;
             if (Score > Best)
             {
                 Best = Score;
@@ -311,7 +348,7 @@ public:
         {
             emptied_at = mkrpos(-1e9, -1e9, 0);
             left_alone.push_back({herd, Clock + LEAVE_ALONE});
-            choose_herd(Clock, Hive, Bees);
+            choose_herd(Clock, Hive, Bees, horseflies_seen(V));
         }
     }
 
@@ -347,7 +384,7 @@ public:
                 source = to_empty.back();
             else if (!source || source->wilted_flag || source->pollen < MIN_PRESS_POLLEN)
             {
-                choose_herd(S.clock, Hive, Bees);
+                choose_herd(S.clock, Hive, Bees, horseflies_seen(V));
                 source = choose_flower(V, herd, Hive);
             }
             if (!source)
@@ -435,7 +472,7 @@ public:
         if (N == 0 && ToHive > HOME_RADIUS)
         {
             // The swarm is lost: look for the next group while the scent lasts.
-            choose_herd(S.clock, Hive, Bees);
+            choose_herd(S.clock, Hive, Bees, horseflies_seen(V));
             phase = p_reach;
             Goal = herd;
             return;
@@ -450,9 +487,28 @@ public:
         rpos Centre = N > 0 ? Sum / (double)N : Cursor;
         double Lag = dist2d(Centre, Cursor);
         double Speed = Lag > 0.9 ? 0.0 : LEAD_SPEED;
-        rpos Dir = Hive - Cursor;
-        Dir[2] = 0.0;
-        Goal = Cursor + Dir * (std::min(Speed * STEP, ToHive) / ToHive);
+        Goal = Cursor + way_home(V, Cursor, Centre, Hive) * std::min(Speed * STEP, ToHive);
+    }
+
+    // The direction to lead in: toward the hive, bent sideways away from horseflies near the group,
+    // never back, so the group still comes nearer home.
+    static rpos way_home(world& V, const rpos& Cursor, const rpos& Group, const rpos& Hive)
+    {
+        rpos Ahead = Hive - Cursor;
+        Ahead[2] = 0.0;
+        Ahead = Ahead / std::hypot(Ahead[0], Ahead[1]);
+        rpos Dir = Ahead;
+        for (const rpos& F : horseflies_seen(V))
+        {
+            double D = dist2d(F, Group);
+            if (D >= AVOID_REACH || D < 1e-6) continue;
+            rpos Away = (Group - F) * ((AVOID_REACH - D) / AVOID_REACH / D);
+            Away[2] = 0.0;
+            double Back = Away[0] * Ahead[0] + Away[1] * Ahead[1];
+            if (Back < 0.0) Away -= Ahead * Back;
+            Dir += Away;
+        }
+        return Dir / std::hypot(Dir[0], Dir[1]);
     }
 
     static rpos all_levels_hive(world& V)
@@ -470,7 +526,7 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
     session S(LevelIndex, Seed, Hand);
     herder H;
     rpos Hive = herder::all_levels_hive(S.wld());
-    int NearHive = 0;
+    int NearHive = 0, Early = 0;
     long Frames = (long)(Limit / STEP + 0.5);
     for (long F = 0; F < Frames && !S.over(); F++)
     {
@@ -482,9 +538,11 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
             H.think(S, Goal, Down);
         S.frame(Goal, Down);
         NearHive += S.fresh_kills_near(Hive, HIVE_REACH);
+        if (S.clock <= EARLY + 1e-9) Early = S.wld().killed_bees;
     }
     result R = S.outcome();
     R.killed_near_hive = NearHive;
+    R.killed_early = Early;
     return R;
 }
 
