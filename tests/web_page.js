@@ -169,32 +169,9 @@ async function phone(browser) {
   await tap(t.x(400), t.y(303));
   await t.waitFor('one_tap_on_go_starts_the_level', t.bees(8));
 
-  // A finger held just inside the right edge's band scrolls the map slowly; lifted, the map stays where it is.
-  // (Below the level's name, which stays put.)
-  const shift = (a, b) => { // how far the picture moved left from a to b, in page pixels
-    let best = 0, least = Infinity;
-    for (let d = 0; d <= 120; d++) {
-      let sum = 0;
-      for (let y = 320; y < 580; y += 20) for (let x = 20; x < 700; x += 2) {
-        const p = t.at(a, x, y), q = t.at(b, x - d / t.pic.s, y);
-        sum += Math.abs(p[0] - q[0]) + Math.abs(p[1] - q[1]) + Math.abs(p[2] - q[2]);
-      }
-      if (sum < least) least = sum, best = d;
-    }
-    return best;
-  };
-  await finger('touchStart', t.x(11.3 * 60), t.y(300));
-  await sleep(300);
-  const held1 = await t.shot('finger_at_the_edge'), held2 = (await sleep(300), await t.shot('finger_at_the_edge_later'));
-  await finger('touchEnd');
-  await sleep(300);
-  const lifted1 = await t.shot('finger_lifted'), lifted2 = (await sleep(600), await t.shot('finger_lifted_later'));
-  const moving = shift(held1, held2), still = shift(lifted1, lifted2);
-  check(moving > 0 && still === 0, `a finger near the edge scrolls (${moving} pixels), a lifted one does not (${still})`);
-
   // A drag from the flower nearest the middle to a spot 150 picture pixels toward the middle.
-  // A flower's heart is (255, 51, 51), or (255, 76, 76) lit under the pointer that a lifted finger leaves
-  // in the middle; a busy machine may still be drawing the scroll, so look again until one shows.
+  // In the opening view, before any scroll: a flower's heart is (255, 51, 51), or (255, 76, 76) lit under
+  // the pointer; a busy machine may be slow to draw the level, so look again until one shows.
   let start = null, flower = null;
   for (let tries = 0; tries < 30 && !flower; tries++) {
     if (tries) await sleep(300);
@@ -220,6 +197,29 @@ async function phone(browser) {
   }
   await finger('touchEnd');
   check(scent1 > scent0 + 25, `a finger's drag lays pollen scent at the finger (red over green ${scent0}, then ${scent1})`);
+
+  // A finger held just inside the right edge's band scrolls the map slowly; lifted, the map stays where it is.
+  // (Below the level's name, which stays put.)
+  const shift = (a, b) => { // how far the picture moved left from a to b, in page pixels
+    let best = 0, least = Infinity;
+    for (let d = 0; d <= 120; d++) {
+      let sum = 0;
+      for (let y = 320; y < 580; y += 20) for (let x = 20; x < 700; x += 2) {
+        const p = t.at(a, x, y), q = t.at(b, x - d / t.pic.s, y);
+        sum += Math.abs(p[0] - q[0]) + Math.abs(p[1] - q[1]) + Math.abs(p[2] - q[2]);
+      }
+      if (sum < least) least = sum, best = d;
+    }
+    return best;
+  };
+  await finger('touchStart', t.x(11.3 * 60), t.y(300));
+  await sleep(300);
+  const held1 = await t.shot('finger_at_the_edge'), held2 = (await sleep(300), await t.shot('finger_at_the_edge_later'));
+  await finger('touchEnd');
+  await sleep(300);
+  const lifted1 = await t.shot('finger_lifted'), lifted2 = (await sleep(600), await t.shot('finger_lifted_later'));
+  const moving = shift(held1, held2), still = shift(lifted1, lifted2);
+  check(moving > 0 && still === 0, `a finger near the edge scrolls (${moving} pixels), a lifted one does not (${still})`);
   check(await page.evaluate(() => scrollX === 0 && scrollY === 0 && visualViewport.scale === 1), 'the page neither scrolled nor zoomed under the finger');
 
   // The page's buttons press the keys: Back ends the level, and on the results leads to the row.
