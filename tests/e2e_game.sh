@@ -83,12 +83,20 @@ lit() {
 }
 hearts() { convert "$shots/$1.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 == 255 && $4 == 51 && $5 == 51 { print $1, $2 }'; }
 nearest() { awk -v x="$1" -v y="$2" '{ d = ($1 - x) ^ 2 + ($2 - y) ^ 2 } NR == 1 || d < best { best = d; bx = $1; by = $2 } END { print bx, by }'; }
+untried() { # hearts not within 20 pixels of one aimed at before
+  awk -v f="$work/tried" 'BEGIN { while ((getline l < f) > 0) { split(l, a, " "); tx[++n] = a[1]; ty[n] = a[2] } }
+    { for (i = 1; i <= n; i++) if (($1 - tx[i]) ^ 2 + ($2 - ty[i]) ^ 2 < 400) next; print }'
+}
 aim() { # name: the pointer onto the heart nearest it, again while the view scrolls under it, until it lights
-  local end=$((SECONDS + 20))
+  local end=$((SECONDS + 20)) tries=0
+  : >"$work/tried"
   move "$fx" "$fy"
   until shot "$1" && lit "$1"; do
     [ "$SECONDS" -lt "$end" ] || return 1
-    read -r nx ny <<<"$(hearts "$1" | nearest "$fx" "$fy")"
+    # Bees gather on flowers: one sitting on this heart hides its light, so after a while try another.
+    tries=$((tries + 1))
+    [ $((tries % 8)) = 0 ] && echo "$fx $fy" >>"$work/tried"
+    read -r nx ny <<<"$(hearts "$1" | untried | nearest "$fx" "$fy")"
     [ -n "$nx" ] && fx=$nx fy=$ny && move "$fx" "$fy"
     sleep 0.2
   done
