@@ -31,6 +31,13 @@ enum scroll_bits
     sk_down = 8
 };
 
+void ring(double X, double Y, double Radius)
+{
+    glBegin(GL_LINE_LOOP);
+    for (int a = 0; a < 16; a++) glVertex3f((float)(X + Radius * std::cos(a * PI / 8)), (float)(Y + Radius * std::sin(a * PI / 8)), 0);
+    glEnd();
+}
+
 int scroll_bit(SDL_Keycode Key)
 {
     return Key == SDLK_LEFT ? sk_left : Key == SDLK_RIGHT ? sk_right : Key == SDLK_UP ? sk_up : Key == SDLK_DOWN ? sk_down : 0;
@@ -327,11 +334,7 @@ void play::render_hud()
             double Grow = Age / MISS_MARK_SECONDS;
             glColor4f(1.0f, 1.0f, 0.9f, (float)(0.8 * (1.0 - Grow)));
             glLineWidth(picture_pixels(2));
-            glBegin(GL_LINE_LOOP);
-            for (int a = 0; a < 16; a++)
-                glVertex3f((float)(M.at[0] + (0.15 + 0.25 * Grow) * std::cos(a * PI / 8)),
-                           (float)(M.at[1] + (0.15 + 0.25 * Grow) * std::sin(a * PI / 8)), 0);
-            glEnd();
+            ring(M.at[0], M.at[1], 0.15 + 0.25 * Grow);
         }
     }
     glLineWidth(1.0f);
@@ -384,9 +387,7 @@ void play::render_hud()
         {
             glColor4f(1.0f, 0.85f, 0.2f, 0.9f);
             glLineWidth(picture_pixels(2.5));
-            glBegin(GL_LINE_LOOP);
-            for (int a = 0; a < 16; a++) glVertex3f((float)(X + 0.3 * std::cos(a * PI / 8)), (float)(Y + 0.3 * std::sin(a * PI / 8)), 0);
-            glEnd();
+            ring(X, Y, 0.3);
             glLineWidth(1.0f);
         }
         glDisable(GL_BLEND);
@@ -401,11 +402,10 @@ void play::render_hud()
     {
         float Fade = (float)std::min(1.0, BANNER_SECONDS - W.animation_counter);
         const level& L = all_levels[level_index];
-        std::string Name = texts::fill(texts::LEVEL, {std::to_string(level_index + 1), texts::LEVEL_NAMES[level_index]});
         std::string Goal = L.medal_bees[0] == 1 && L.num_bees == 1 ? texts::GOAL_ONE
                                                                    : texts::fill(texts::GOAL, {std::to_string(L.medal_bees[0])});
         const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, Fade);
-        letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
+        letters.draw_outlined(texts::level_label(level_index), mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
         letters.draw_outlined(Goal, mkrpos(PICTURE_W / 2, 4.5, 0), 0.45, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
     }
     glPopMatrix();

@@ -79,6 +79,11 @@ std::string fill(const std::string& Pattern, const std::vector<std::string>& Val
     return Out;
 }
 
+std::string level_label(int Index)
+{
+    return fill(LEVEL, {std::to_string(Index + 1), LEVEL_NAMES[Index]});
+}
+
 std::string clock_time(double Seconds)
 {
     int Whole = Seconds > 0 ? (int)(Seconds + 0.5) : 0;

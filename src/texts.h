@@ -45,6 +45,8 @@ extern const char* const HELP_CLOSE;
 
 // Pattern with {1}, {2}... replaced by Values in their order.
 std::string fill(const std::string& Pattern, const std::vector<std::string>& Values);
+// A level's number and name by its index in the table, "3 · Tongue of Land".
+std::string level_label(int Index);
 // Seconds as minutes and seconds, "1:05".
 std::string clock_time(double Seconds);
 

@@ -38,14 +38,9 @@ const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering 
 const fcolor FADED = mkfcolor(0.08f, 0.22f, 0.08f, 0.45f);
 const fcolor GOLD = mkfcolor(0.95f, 0.78f, 0.2f, 1.0f);
 
-std::string level_label(int Index)
-{
-    return texts::fill(texts::LEVEL, {std::to_string(Index + 1), texts::LEVEL_NAMES[Index]});
-}
-
 std::string next_label(int Index)
 {
-    return texts::fill(texts::NEXT, {level_label(Index)});
+    return texts::fill(texts::NEXT, {texts::level_label(Index)});
 }
 
 // Half-extent of a button round a label.
@@ -309,7 +304,7 @@ int title::next_level() const
 std::string title::window_title() const
 {
     if (mode != m_play) return texts::GAME;
-    return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, level_label(go_level)});
+    return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(go_level)});
 }
 
 void title::start_level()
@@ -505,7 +500,7 @@ void title::draw_button(const rpos& Center, const rpos& Radius, const std::strin
 void title::render_row_label()
 {
     if (cur_level >= num_levels) return; // past the last tile when every level is won
-    std::string Label = level_label(cur_level);
+    std::string Label = texts::level_label(cur_level);
     if (!all_levels[cur_level].is_open) Label = texts::fill(texts::LOCKED, {Label});
     letters.draw(Label, slid(mkrpos(PICTURE_MIDDLE, 8.75, 0), mkrpos(2, 0.25, 0)), 0.45, font::centre, INK);
     // Why the go button shook, for a while after.
