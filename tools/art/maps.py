@@ -329,12 +329,13 @@ def cliff(hive=(20, 21)):
             only="g")                                            # stony upland to the east
     m.blob(20, 21.3, 2.4, 2.0, "g", rough=0.15, salt=3)           # ledge with the hive
     m.blob(30, 3.5, 2.5, 2.0, "w", rough=0.15, salt=4)
-    m.blob(8, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
-    m.blob(32, 23, 2.0, 1.7, "w", rough=0.15, only="r", salt=8)
-    # Pools, each with a beach in the meadow so that no bee appears right beside one.
+    m.blob(8, 23, 2.2, 1.87, "w", rough=0.15, only="r", salt=7)    # lakes below the cliff
+    m.blob(32, 23, 2.2, 1.87, "w", rough=0.15, only="r", salt=8)
+    # Pools, each with a beach in the meadow so that no bee appears right beside one. Smaller
+    # pools let nearly every careful game through, which made the lone bee a formality.
     for i, (px, py) in enumerate([(5, 4), (14, 3), (9, 15), (31, 14), (21, 12)]):
-        m.blob(px, py, 1.4 + 1.5, 1.4 * 0.8 + 1.5, "s", rough=0.1, only="g", salt=30 + i)
-        m.blob(px, py, 1.4, 1.4 * 0.8, "w", rough=0.1, salt=40 + i)
+        m.blob(px, py, 1.6 + 1.5, 1.6 * 0.8 + 1.5, "s", rough=0.1, only="g", salt=30 + i)
+        m.blob(px, py, 1.6, 1.6 * 0.8, "w", rough=0.1, salt=40 + i)
     m.shore("s", land="r", width=1)
     m.patches("G", 0.18, 0.62, salt=5)
     m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
@@ -384,8 +385,9 @@ def ponds(hive=(24, 36)):
     upland, by a pond, where a sandy track sets off down to the meadow."""
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
-    m.blob(24, 32, 10, 7, "g", rough=0.12)
-    m.ring(24, 32, 10, 7, 4, 3, "w", salt=14)
+    # Wide and low, along the hive's side of the map: the far bees are fewer steps from home.
+    m.blob(24, 34, 11, 5.5, "g", rough=0.12)
+    m.ring(24, 34, 11, 5.5, 4, 3, "w", salt=14)
     track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
     m.path(track, 1.6, "s", rough=0.1, only="rw", salt=3)        # fords the brook
     m.way = "s"
@@ -402,8 +404,9 @@ def final(hive=(15, 2)):
     """Everything at once: a meadow under the hive, a river bending round it into a lake, a ridge."""
     m = Terrain("final", 34, 28, hive, seed=10)
     m.fill("s")
-    m.blob(15, 5, 10, 7, "g", rough=0.15)
-    m.ring(15, 5, 10, 7, 5, 3, "w", salt=2)
+    # No larger: with 300 bees, every unit farther from the hive is minutes of herding.
+    m.blob(15, 4.5, 9, 6, "g", rough=0.15)
+    m.ring(15, 4.5, 9, 6, 5, 3, "w", salt=2)
     m.blob(4, 27, 3.0, 1.8, "w", rough=0.2, salt=3)               # lake
     ridge = [(-1, 25), (10, 26.5), (20, 25), (35, 26.5)]
     m.path(ridge, 2.0, "R", rough=0.25, salt=6, only="s")
