@@ -175,24 +175,25 @@ async function phone(browser) {
   // view: then Again starts the level afresh, as a player would, a second later for another seed.
   const button = label => page.$$eval('.keys button', (B, L) => { const r = B.find(b => b.textContent === L).getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }, label);
   const heart = ([r, g, b]) => Math.min(...[51, 76].map(h => Math.abs(r - 255) + Math.abs(g - h) + Math.abs(b - h)));
-  let start = null, flower = null, reddest = null, levels = 1;
-  for (let looks = 1; !flower && (levels < 6 || looks <= 4); looks++) {
-    if (looks > 4) { // the level's name may cover a heart while it shows: a few looks before another seed
+  let start = null, flower = null, reddest = null, starts = 0;
+  while (!flower && starts < 6) {
+    if (starts++) {
       await sleep(1000);
       await tap(...await button('Again'));
       await t.waitFor('level_started_again', t.bees(8), true);
-      looks = 1, levels++;
     }
-    await sleep(looks === 1 ? 300 : 1000);
-    start = await t.shot('before_the_drag');
-    for (let y = 100; y < 590; y++) for (let x = 10; x < 790; x++) {
-      const c = t.at(start, x, y);
-      if (!reddest || heart(c) < heart(reddest)) reddest = c;
-      if (heart(c) <= 12 &&
-          (!flower || Math.hypot(x - 400, y - 300) < Math.hypot(flower[0] - 400, flower[1] - 300))) flower = [x, y];
+    // The level's name may cover a heart while it shows: a few looks before another seed.
+    for (let look = 0; look < 4 && !flower; look++) {
+      await sleep(look ? 1000 : 300);
+      start = await t.shot('before_the_drag');
+      for (let y = 100; y < 590; y++) for (let x = 10; x < 790; x++) {
+        const c = t.at(start, x, y), d = heart(c);
+        if (!reddest || d < heart(reddest)) reddest = c;
+        if (d <= 12 && (!flower || Math.hypot(x - 400, y - 300) < Math.hypot(flower[0] - 400, flower[1] - 300))) flower = [x, y];
+      }
     }
   }
-  check(flower !== null, `a flower in view (${flower} in the level's start number ${levels}; the nearest colour to a heart: ${reddest})`);
+  check(flower !== null, `a flower in view (${flower} in the level's start number ${starts}; the nearest colour to a heart: ${reddest})`);
   const [fx, fy] = flower || [400, 300];
   const qx = fx + (fx < 400 ? 150 : -150), qy = fy;
   const scent0 = pink(t.at(start, qx, qy));
