@@ -259,8 +259,12 @@ for screen in 1680x1050 1280x1024; do
   kill "$xvfb_pid"
   wait "$xvfb_pid" 2>/dev/null
   start_xvfb "${screen}x24" || fail "Xvfb did not start at $screen"
-  openbox --sm-disable >/dev/null 2>&1 &
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  # Only once openbox runs its start-up command is it past its own start-up: a window mapped during that
+  # can have its map request stranded, and the game then waits for its window for ever.
+  ready=$work/openbox$screen.ready
+  openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
+  for _ in $(seq 600); do [ -e "$ready" ] && break; sleep 0.1; done
+  [ -e "$ready" ] || fatal "$screen: openbox did not start in 60 s"
   run=$(new_run_dir "fullscreen$screen")
   start
   wait_for "full${screen}_window" row_up || fail "$screen: no title in the window"
