@@ -288,9 +288,9 @@ def coast(hive=(4, 8)):
     m.fill("w")
     m.where(lambda px, py: px < 24 + 2.0 * math.sin(py * 0.3) + m.wobble(px, py, 1.2), "g")
     m.path([(31, 14), (22, 13), (13, 12.5)], [2.4, 2.0, 1.6], "w", rough=0.1, salt=2)
-    # A beach three wide: horseflies on the creek smell the bees at the meadow's edge, not the
-    # ones where they appear.
-    m.shore("s", width=3)
+    # A beach two wide: horseflies on the creek find the bees that stray to the meadow's edge, over
+    # minutes, but hardly ever one where it appears.
+    m.shore("s", width=2)
     m.blob(27, 4, 2.0, 1.6, "r", rough=0.3, only="w", salt=3)   # rocks off shore
     m.blob(1, 1, 3, 2.5, "R", rough=0.2, salt=5)
     m.patches("G", 0.18, 0.64, salt=4)
