@@ -175,7 +175,7 @@ async function phone(browser) {
   // view: then Again starts the level afresh, as a player would, a second later for another seed.
   const button = label => page.$$eval('.keys button', (B, L) => { const r = B.find(b => b.textContent === L).getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }, label);
   const heart = ([r, g, b]) => Math.min(...[51, 76].map(h => Math.abs(r - 255) + Math.abs(g - h) + Math.abs(b - h)));
-  let start = null, flower = null, reddest = null, starts = 0;
+  let start = null, flower = null, reddest = null, reddestD = Infinity, starts = 0;
   while (!flower && starts < 6) {
     if (starts++) {
       await sleep(1000);
@@ -188,7 +188,7 @@ async function phone(browser) {
       start = await t.shot('before_the_drag');
       for (let y = 100; y < 590; y++) for (let x = 10; x < 790; x++) {
         const c = t.at(start, x, y), d = heart(c);
-        if (!reddest || d < heart(reddest)) reddest = c;
+        if (d < reddestD) [reddest, reddestD] = [c, d];
         if (d <= 12 && (!flower || Math.hypot(x - 400, y - 300) < Math.hypot(flower[0] - 400, flower[1] - 300))) flower = [x, y];
       }
     }

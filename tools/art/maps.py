@@ -333,9 +333,10 @@ def cliff(hive=(20, 21)):
     m.blob(32, 23, 2.2, 1.87, "w", rough=0.15, only="r", salt=8)
     # Pools, each with a beach in the meadow so that no bee appears right beside one. Smaller
     # pools let nearly every careful game through, which made the lone bee a formality.
+    pool, beach = 1.6, 1.5
     for i, (px, py) in enumerate([(5, 4), (14, 3), (9, 15), (31, 14), (21, 12)]):
-        m.blob(px, py, 1.6 + 1.5, 1.6 * 0.8 + 1.5, "s", rough=0.1, only="g", salt=30 + i)
-        m.blob(px, py, 1.6, 1.6 * 0.8, "w", rough=0.1, salt=40 + i)
+        m.blob(px, py, pool + beach, pool * 0.8 + beach, "s", rough=0.1, only="g", salt=30 + i)
+        m.blob(px, py, pool, pool * 0.8, "w", rough=0.1, salt=40 + i)
     m.shore("s", land="r", width=1)
     m.patches("G", 0.18, 0.62, salt=5)
     m.blob(7.0, 3.5, 2.0, 1.4, "f", rough=0.2, only="g", salt=9)
@@ -350,10 +351,11 @@ def streams(hive=(1, 21)):
     bending round it."""
     m = Terrain("streams", 34, 26, hive, seed=7)
     m.fill("r")
-    m.blob(5, 12, 6.5, 11, "g", rough=0.12)
+    meadow = (5, 12, 6.5, 11)
+    m.blob(*meadow, "g", rough=0.12)
     # Five units off the meadow: the horseflies smell the bees at its edge, and every horsefly
     # of the level lives on this one stream.
-    m.ring(5, 12, 6.5, 11, 5, 3, "w", salt=10)
+    m.ring(*meadow, 5, 3, "w", salt=10)
     m.shore("s", land="r", width=2)
     m.patches("G", 0.22, 0.64, salt=1)
     m.blob(6.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=6)
@@ -368,8 +370,9 @@ def world_map(hive=(13, 6)):
     m = Terrain("map", 36, 26, hive, seed=8)
     m.fill("s")
     m.where(lambda px, py: py > 25 + 1.0 * math.sin(px * 0.3) + m.wobble(px, py, 1.0), "w")
-    m.blob(13, 6.5, 7.0, 6.0, "g", rough=0.15)
-    m.ring(13, 6.5, 7.0, 6.0, 6, 4.0, "w", salt=14)                # the river
+    meadow = (13, 6.5, 7.0, 6.0)
+    m.blob(*meadow, "g", rough=0.15)
+    m.ring(*meadow, 6, 4.0, "w", salt=14)                # the river
     m.shore("s", land="g", width=1)
     m.patches("G", 0.18, 0.62, salt=8)
     m.path([(24, 3), (27, 9)], 2.0, "R", rough=0.25, only="s", salt=9)
@@ -386,8 +389,9 @@ def ponds(hive=(24, 36)):
     m = Terrain("ponds", 44, 40, hive, seed=9)
     m.fill("r")
     # Wide and low, along the hive's side of the map: the far bees are fewer steps from home.
-    m.blob(24, 34, 11, 5.5, "g", rough=0.12)
-    m.ring(24, 34, 11, 5.5, 4, 3, "w", salt=14)
+    meadow = (24, 34, 11, 5.5)
+    m.blob(*meadow, "g", rough=0.12)
+    m.ring(*meadow, 4, 3, "w", salt=14)
     track = [(-1, 3.5), (4, 5.5), (7, 9.5), (10, 14), (14, 20), (18.5, 27.5), (20, 30)]
     m.path(track, 1.6, "s", rough=0.1, only="rw", salt=3)        # fords the brook
     m.way = "s"
@@ -405,8 +409,9 @@ def final(hive=(15, 2)):
     m = Terrain("final", 34, 28, hive, seed=10)
     m.fill("s")
     # No larger: with 300 bees, every unit farther from the hive is minutes of herding.
-    m.blob(15, 4.5, 9, 6, "g", rough=0.15)
-    m.ring(15, 4.5, 9, 6, 5, 3, "w", salt=2)
+    meadow = (15, 4.5, 9, 6)
+    m.blob(*meadow, "g", rough=0.15)
+    m.ring(*meadow, 5, 3, "w", salt=2)
     m.blob(4, 27, 3.0, 1.8, "w", rough=0.2, salt=3)               # lake
     ridge = [(-1, 25), (10, 26.5), (20, 25), (35, 26.5)]
     m.path(ridge, 2.0, "R", rough=0.25, salt=6, only="s")
