@@ -74,6 +74,19 @@ uint64_t frame(const char* Name)
     return H.h;
 }
 
+// Pixels of about colour C in the middle fifth of the back buffer's width, between heights Top and Bottom
+// of the picture (world units down from its top, 60 pixels each).
+int pixels_like(const fcolor& C, double Top, double Bottom)
+{
+    const int X0 = 320, W = 160, Y0 = 600 - (int)(Bottom * 60), H = (int)((Bottom - Top) * 60);
+    std::vector<unsigned char> Px(W * H * 4);
+    glReadPixels(X0, Y0, W, H, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    int N = 0;
+    for (size_t a = 0; a < Px.size(); a += 4)
+        N += std::abs(Px[a] - C[0] * 255) < 30 && std::abs(Px[a + 1] - C[1] * 255) < 30 && std::abs(Px[a + 2] - C[2] * 255) < 30;
+    return N;
+}
+
 } // namespace
 
 TEST(Screen, TheWholePictureInAnyWindowAndTheMouseOverIt)
@@ -261,6 +274,10 @@ TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
     const double Counter = W.animation_counter;
     const rngen Wings = static_cast<horsefly*>(W.sprites[L.num_flowers + 1].ptr())->RN;
     Title.render();
+    // The card's word, and under it the keys that go on, both in the picture.
+    EXPECT_GT(pixels_like(mkfcolor(1, 0.85f, 0.3f, 1), 3.6, 4.5), 100);
+    EXPECT_GT(pixels_like(mkfcolor(1, 0.97f, 0.85f, 1), 5.05, 5.45), 40);
+    EXPECT_EQ(pixels_like(mkfcolor(1, 0.97f, 0.85f, 1), 3.6, 4.5), 0);
     uint64_t Still = frame("paused");
     frames(20, 10);
     Title.render();
