@@ -78,8 +78,10 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
                 game& Gm = Games[G];
                 player::hand Hand = Gm.who == pl_careful ? player::careful_hand() : player::hand();
                 Gm.res = player::play_level(Gm.level, Gm.seed, Gm.who == pl_passive, Limit, Hand);
-                std::fprintf(Out, "%zu %d %d %d %.2f %d %d\n", G, Gm.res.rescued_bees, Gm.res.killed_bees,
-                             Gm.res.medals, Gm.res.end_time, Gm.res.killed_near_hive, Gm.res.killed_early);
+                const player::result& R = Gm.res;
+                std::fprintf(Out, "%zu %d %d %d %.2f %d %d %d %d %d\n", G, R.rescued_bees, R.killed_bees, R.medals,
+                             R.end_time, R.killed_near_hive, R.killed_early, R.killed_settling, R.left,
+                             R.left_by_flower);
                 std::fflush(Out);
                 std::fprintf(stderr, "level %d seed %lu %s: rescued %d killed %d end %.1f\n", Gm.level + 1,
                              Gm.seed, PLAYER_NAMES[Gm.who], Gm.res.rescued_bees,
@@ -96,18 +98,14 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
     {
         FILE* In = fdopen(Fd, "r");
         size_t G;
-        int Rescued, Killed, Medals, NearHive, Early;
-        double End;
-        while (std::fscanf(In, "%zu %d %d %d %lf %d %d", &G, &Rescued, &Killed, &Medals, &End, &NearHive, &Early) == 7)
+        player::result R;
+        while (std::fscanf(In, "%zu %d %d %d %lf %d %d %d %d %d", &G, &R.rescued_bees, &R.killed_bees, &R.medals,
+                           &R.end_time, &R.killed_near_hive, &R.killed_early, &R.killed_settling, &R.left,
+                           &R.left_by_flower) == 10 &&
+               G < Games.size())
         {
-            player::result& R = Games[G].res;
             R.total_bees = all_levels[Games[G].level].num_bees;
-            R.rescued_bees = Rescued;
-            R.killed_bees = Killed;
-            R.medals = Medals;
-            R.end_time = End;
-            R.killed_near_hive = NearHive;
-            R.killed_early = Early;
+            Games[G].res = R;
         }
         std::fclose(In);
     }
@@ -123,7 +121,8 @@ struct tally
     int ended = 0;
     double median_end = HUGE_VAL; // a game that ran out of time counts as never ending
     double last_end = 0.0;        // the latest end among the games that ended
-    int kills = 0, kills_near_hive = 0, kills_early = 0;
+    int kills = 0, kills_near_hive = 0, kills_early = 0, kills_settling = 0;
+    int left = 0, left_by_flower = 0;
 };
 
 tally tally_of(const std::vector<game>& Games, int L, int P)
@@ -141,6 +140,9 @@ tally tally_of(const std::vector<game>& Games, int L, int P)
         T.kills += G.res.killed_bees;
         T.kills_near_hive += G.res.killed_near_hive;
         T.kills_early += G.res.killed_early;
+        T.kills_settling += G.res.killed_settling;
+        T.left += G.res.left;
+        T.left_by_flower += G.res.left_by_flower;
         for (int m = 1; m <= 3; m++)
             if (G.res.medals >= m) T.medals[m]++;
         Ends.push_back(G.res.end_time >= 0.0 ? G.res.end_time : HUGE_VAL);
@@ -370,6 +372,19 @@ int main(int ArgC, char** ArgV)
                             T->kills_early);
         }
         std::printf("\n");
+    }
+
+    // When the passive player's bees die, and where the rest are when the time runs out: a bee that has
+    // found a flower sits in its scent, where horseflies do not hunt.
+    std::printf("\n| Level | passive: kills in 0 to %.0f s / %.0f to %.0f s / later | bees left at the end / of them "
+                "within %.0f units of a flower |\n|---|---|---|\n",
+                player::EARLY, player::EARLY, player::SETTLE, player::FLOWER_REACH);
+    for (int L = First - 1; L < Last; L++)
+    {
+        const tally* T = find_tally(Tallies, L, pl_passive);
+        if (!T || all_levels[L].num_flies == 0) continue;
+        std::printf("| %d | %d / %d / %d | %d / %d |\n", L + 1, T->kills_early, T->kills_settling - T->kills_early,
+                    T->kills - T->kills_settling, T->left, T->left_by_flower);
     }
 
     std::vector<std::string> Notes = missed_targets(Tallies, First - 1, Last - 1);

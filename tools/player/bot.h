@@ -52,6 +52,9 @@ const double AVOID_REACH = 3.0;
 const double GUARD_REACH = 3.0;
 // Kills this early come from water beside the place the bees appear, before any player could act.
 const double EARLY = 10.0;
+// Left alone, bees have found a flower by about now; a flower's scent reaches this far.
+const double SETTLE = 30.0;
+const double FLOWER_REACH = 2.0;
 
 struct result
 {
@@ -62,6 +65,9 @@ struct result
     double end_time = -1.0; // seconds until every bee was home or dead; -1 if the time ran out
     int killed_near_hive = 0; // of killed_bees, those caught within HIVE_REACH of the hive
     int killed_early = 0;     // of killed_bees, those caught in the first EARLY seconds
+    int killed_settling = 0;  // of killed_bees, those caught in the first SETTLE seconds
+    int left = 0;             // bees neither home nor dead at the end
+    int left_by_flower = 0;   // of those, the ones within FLOWER_REACH of a flower
 };
 
 // How the player's hand moves the mouse and presses its button.
@@ -526,7 +532,7 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
     session S(LevelIndex, Seed, Hand);
     herder H;
     rpos Hive = herder::all_levels_hive(S.wld());
-    int NearHive = 0, Early = 0;
+    int NearHive = 0, Early = 0, Settling = 0;
     long Frames = (long)(Limit / STEP + 0.5);
     for (long F = 0; F < Frames && !S.over(); F++)
     {
@@ -539,10 +545,20 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
         S.frame(Goal, Down);
         NearHive += S.fresh_kills_near(Hive, HIVE_REACH);
         if (S.clock <= EARLY + 1e-9) Early = S.wld().killed_bees;
+        if (S.clock <= SETTLE + 1e-9) Settling = S.wld().killed_bees;
     }
     result R = S.outcome();
     R.killed_near_hive = NearHive;
     R.killed_early = Early;
+    R.killed_settling = Settling;
+    std::vector<flower*> Flowers = all_flowers(S.wld());
+    for (bee* B : bees_in_play(S.wld()))
+    {
+        R.left++;
+        if (std::any_of(Flowers.begin(), Flowers.end(),
+                        [&](flower* F) { return dist2d(F->position, B->position) < FLOWER_REACH; }))
+            R.left_by_flower++;
+    }
     return R;
 }
 
