@@ -5,6 +5,7 @@
 #include "flower.h"
 #include "hive.h"
 #include "horsefly.h"
+#include "hsv.h"
 #include "play.h"
 #include "clamp.h"
 
@@ -103,6 +104,26 @@ TEST(WorldTerrain, HueSortsTilesAndEachKindIsPlacedOnItsTerrainInListOrder)
     EXPECT_EQ(W->smells[smell_pollen]->smell_color, mkfcolor(1.0f, 0.4f, 0.7f, 0.5f));
     EXPECT_EQ(W->smells[smell_bee]->smell_color, mkfcolor(0.8f, 0.7f, 0.3f, 0.25f));
     EXPECT_TRUE(W->smells[smell_bee]->bright_flag && !W->smells[smell_pollen]->bright_flag);
+}
+
+// Hue in whole turns, ties to the earlier channel; HSV back to RGB gives the colour it came from in every
+// band of the circle, alpha untouched.
+TEST(WorldTerrain, ColoursGoToHsvAndBack)
+{
+    auto near = [](const fcolor& A, const fcolor& B) {
+        return std::abs(A[0] - B[0]) < 1e-5 && std::abs(A[1] - B[1]) < 1e-5 && std::abs(A[2] - B[2]) < 1e-5 && A[3] == B[3];
+    };
+    EXPECT_TRUE(near(rgb_to_hsv(mkfcolor(1, 1, 0, 1)), mkfcolor(1 / 6.0f, 1, 1, 1)));
+    EXPECT_TRUE(near(rgb_to_hsv(mkfcolor(0, 1, 1, 1)), mkfcolor(0.5f, 1, 1, 1)));
+    EXPECT_TRUE(near(rgb_to_hsv(mkfcolor(1, 0, 1, 1)), mkfcolor(5 / 6.0f, 1, 1, 1)));
+    EXPECT_EQ(rgb_to_hsv(mkfcolor(0.3f, 0.3f, 0.3f, 0.5f)), mkfcolor(0, 0, 0.3f, 0.5f));
+    for (const fcolor& C : {mkfcolor(0.9f, 0.3f, 0.2f, 1), mkfcolor(0.2f, 0.9f, 0.6f, 0.5f), mkfcolor(0.1f, 0.4f, 0.8f, 0),
+                            mkfcolor(0.6f, 0.2f, 0.9f, 1), mkfcolor(0.3f, 0.3f, 0.3f, 1), mkfcolor(0.8f, 0.8f, 0.1f, 1)})
+        EXPECT_TRUE(near(hsv_to_rgb(rgb_to_hsv(C)), C)) << C[0] << "," << C[1] << "," << C[2];
+    EXPECT_LT(hsv_to_rgb(mkfcolor(-0.1f, 1, 1, 1))[1], 0.0f) << "a hue below 0 is not wrapped";
+    EXPECT_DOUBLE_EQ(hue_distance(0.1, 0.9), hue_distance(0.9, 0.1));
+    EXPECT_NEAR(hue_distance(0.1, 0.9), 0.2, 1e-12);
+    EXPECT_EQ(hue_distance(0.4, 0.4), 0.0);
 }
 
 TEST(WorldTerrain, MapsThatCannotHoldTheLevelEndTheGameWithOneLine)
