@@ -131,8 +131,17 @@ TEST_F(PlayScreen, LevelEndsWhenEveryBeeIsAccountedForOrOnEscape)
     EXPECT_TRUE(!Play.quit_flag && Play.mode == play::m_none && Play.R.view_center == mkrpos(0, 0, 0));
     notice(SDL_KEYDOWN, SDLK_SPACE);
     EXPECT_FALSE(Play.quit_flag);
+    EXPECT_FALSE(Play.fast_flag) << "Space hurries only a replay";
     notice(SDL_KEYDOWN, SDLK_ESCAPE);
     EXPECT_TRUE(Play.quit_flag);
+    replay Watched;
+    Play.watch(Watched, false);
+    notice(SDL_KEYDOWN, SDLK_SPACE);
+    SDL_Event Held = event(SDL_KEYDOWN, SDLK_SPACE);
+    Held.key.repeat = 1;
+    Play.notice(Held);
+    notice(SDL_KEYDOWN, SDLK_p);
+    EXPECT_TRUE(Play.fast_flag) << "a held Space, or another key, leaves the pace as it is";
     hand_world Small(10, 8); // a map smaller than the picture pins the view at the origin
     Play.init_level(Small.W);
     mouseloc = mkrloc(1.3333333333333333, 1.0);
