@@ -164,7 +164,9 @@ struct TitleScreen : ::testing::Test
     static void TearDownTestSuite() { dir.reset(); }
     void SetUp() override
     {
+        // The suite shares one directory: each test starts with no progress and no kept plays.
         fs::remove("savegame.dat");
+        fs::remove_all("replays");
         medals({});
         point_at(0.5, 0.5); // over nothing
         Title.init();
