@@ -298,6 +298,30 @@ TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
     EXPECT_TRUE(Title.play_mode->paused_flag);
 }
 
+// A scent grid draws its own cells and no more, however much of the picture its map leaves empty: a cell
+// past a row's end would be the next row's first, shown at the map's right edge.
+TEST(Scent, DrawsEachRowOfCellsOnceAndNothingPastTheMapsEdge)
+{
+    smellgrid G;
+    rngen RN = seeded(1);
+    G.init(mkrpos(10, 8, 0), mkfcolor(1, 1, 1, 1), false, RN); // 50 by 40 cells, in a picture 13.3 by 10
+    G.grid_data[21 * 50] = 10.0;                                // the first cell of row 21, y = 4.2
+    rstate R;
+    R.set_view(mkrpos(0, 0, 0));
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    G.render(R);
+    auto lit = [](int X, int YFromTop) {
+        unsigned char Px[4];
+        glReadPixels(X, 599 - YFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px);
+        return Px[0] > 128;
+    };
+    EXPECT_TRUE(lit(2, 252)) << "the cell at the map's left edge";
+    EXPECT_FALSE(lit(600, 240)) << "nothing at the right edge, a row above";
+    EXPECT_FALSE(lit(600, 252));
+    frame("scent_edge");
+}
+
 TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
 {
     font Font;
