@@ -319,7 +319,6 @@ TEST(Scent, DrawsEachRowOfCellsOnceAndNothingPastTheMapsEdge)
     EXPECT_TRUE(lit(2, 252)) << "the cell at the map's left edge";
     EXPECT_FALSE(lit(600, 240)) << "nothing at the right edge, a row above";
     EXPECT_FALSE(lit(600, 252));
-    frame("scent_edge");
 }
 
 TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
