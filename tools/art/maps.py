@@ -108,6 +108,12 @@ class Terrain:
         self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt, 2) > threshold,
                    kind, only)
 
+    def gaps(self, kind, scale, threshold, only="g", salt=0):
+        """The other side of `patches`: `kind` wherever the noise stays low, e.g. the sand between a
+        heath's tufts."""
+        self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt, 2) < threshold,
+                   kind, only)
+
     def stones(self, spots, kind="o", only=GRASS_KINDS):
         """Single stones at chosen tiles."""
         for x, y in spots:
@@ -365,20 +371,23 @@ def streams(hive=(1, 21)):
 
 
 def world_map(hive=(13, 6)):
-    """A green coast on an old map: meadow round the hive, a river bending round it through the
-    desert, then the ocean."""
+    """A green coast on an old map: a heath round the hive, its meadows in patches on the sand, a river
+    bending round it through the desert, then the ocean."""
     m = Terrain("map", 36, 26, hive, seed=8)
     m.fill("s")
     m.where(lambda px, py: py > 25 + 1.0 * math.sin(px * 0.3) + m.wobble(px, py, 1.0), "w")
-    meadow = (13, 6.5, 7.0, 6.0)
-    m.blob(*meadow, "g", rough=0.15)
-    m.ring(*meadow, 6, 4.0, "w", salt=14)                # the river
+    # Patches spread wide rather than one close meadow: fewer bees appear within a flower's scent, so
+    # left alone they wander, and some stray toward the river over the first minute. The river keeps
+    # just out of a horsefly's reach of the heath, so none is there the moment the bees appear.
+    heath = (13, 8, 10, 8.5)
+    m.blob(*heath, "g", rough=0.1)
+    m.gaps("s", 0.35, 0.45, salt=84)
+    m.ring(*heath, 5.25, 1.5, "w", rough=0.15, salt=14)
     m.shore("s", land="g", width=1)
     m.patches("G", 0.18, 0.62, salt=8)
-    m.path([(24, 3), (27, 9)], 2.0, "R", rough=0.25, only="s", salt=9)
-    m.path([(4, 11), (7, 14)], 1.6, "R", rough=0.25, only="s", salt=10)
+    m.path([(29, 3), (32, 9)], 2.0, "R", rough=0.25, only="s", salt=9)
+    m.path([(30, 14), (33, 18)], 1.6, "R", rough=0.25, only="s", salt=10)
     m.blob(10.0, 3.0, 1.6, 1.2, "f", rough=0.2, only="g", salt=11)
-    m.stones([(17, 9)])
     m.clearing(2.4)
     return m
 
