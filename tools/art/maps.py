@@ -103,15 +103,10 @@ class Terrain:
             return abs(d - 1) * (rx + gap) < 0.5 * width + self.wobble(px, py, rough, salt=salt)
         self.where(inside, kind)
 
-    def patches(self, kind, scale, threshold, only="g", salt=0):
-        """Broad noise-shaped patches, e.g. thickets in a meadow."""
-        self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt, 2) > threshold,
-                   kind, only)
-
-    def gaps(self, kind, scale, threshold, only="g", salt=0):
-        """The other side of `patches`: `kind` wherever the noise stays low, e.g. the sand between a
-        heath's tufts."""
-        self.where(lambda px, py: fbm(px * scale, py * scale, self.seed + 7 + salt, 2) < threshold,
+    def patches(self, kind, scale, threshold, only="g", salt=0, low=False):
+        """Broad noise-shaped patches, e.g. thickets in a meadow; with `low`, where the noise stays below
+        `threshold` instead, e.g. the sand between a heath's tufts."""
+        self.where(lambda px, py: (fbm(px * scale, py * scale, self.seed + 7 + salt, 2) > threshold) != low,
                    kind, only)
 
     def stones(self, spots, kind="o", only=GRASS_KINDS):
@@ -237,8 +232,9 @@ class Terrain:
 # ---------------------------------------------------------------------------
 # The levels, in the order of the level table. Each takes the hive position
 # of its record. The opening view (the map's top-left corner) always shows
-# meadow, where flowers and bees are placed; the meadows stay compact round
-# the hive, so that a careful hand brings the bees home in a few minutes.
+# meadow, where flowers and bees are placed; the meadows stay round the hive
+# (level 8's a heath spread wider), so that a careful hand brings the bees
+# home in a few minutes.
 # ---------------------------------------------------------------------------
 
 def tutorial(hive=(6, 9)):
@@ -381,7 +377,7 @@ def world_map(hive=(13, 6)):
     # just out of a horsefly's reach of the heath, so none is there the moment the bees appear.
     heath = (13, 8, 10, 8.5)
     m.blob(*heath, "g", rough=0.1)
-    m.gaps("s", 0.35, 0.45, salt=84)
+    m.patches("s", 0.35, 0.45, salt=84, low=True)
     m.ring(*heath, 5.25, 1.5, "w", rough=0.15, salt=14)
     m.shore("s", land="g", width=1)
     m.patches("G", 0.18, 0.62, salt=8)
