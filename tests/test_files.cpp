@@ -251,6 +251,41 @@ replay sample_replay()
 }
 } // namespace
 
+TEST(ReplayFile, KeepsOnlyWhatPlaysAndGivesItBackAsPressed)
+{
+    // The arrows scroll, Escape ends the level, the button drags: each comes back as it went in.
+    struct Case
+    {
+        Uint32 type;
+        SDL_Keycode key;
+        bool kept;
+    };
+    const Case Cases[] = {
+        {SDL_KEYDOWN, SDLK_LEFT, true}, {SDL_KEYUP, SDLK_LEFT, true},   {SDL_KEYDOWN, SDLK_DOWN, true},
+        {SDL_KEYUP, SDLK_UP, true},     {SDL_KEYDOWN, SDLK_RIGHT, true}, {SDL_KEYDOWN, SDLK_ESCAPE, true},
+        {SDL_KEYUP, SDLK_ESCAPE, false}, {SDL_KEYDOWN, SDLK_SPACE, false}, {SDL_KEYDOWN, SDLK_p, false},
+        {SDL_MOUSEMOTION, 0, false},
+    };
+    for (const Case& C : Cases)
+    {
+        replay_event Kept{};
+        ASSERT_EQ(recorded_event(event(C.type, C.key), Kept), C.kept) << C.type << " " << C.key;
+        if (!C.kept) continue;
+        SDL_Event Back = replayed_event(Kept);
+        EXPECT_TRUE(Back.type == C.type && Back.key.keysym.sym == C.key) << C.type << " " << C.key;
+    }
+    for (Uint32 Type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+    {
+        SDL_Event E = event(Type);
+        E.button.button = SDL_BUTTON_LEFT;
+        replay_event Kept{};
+        ASSERT_TRUE(recorded_event(E, Kept));
+        SDL_Event Back = replayed_event(Kept);
+        EXPECT_TRUE(Back.type == Type && Back.button.button == SDL_BUTTON_LEFT &&
+                    Back.button.state == (Type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED));
+    }
+}
+
 TEST(ReplayFile, ReadsBackWhatWasWrittenAndNothingHalfMade)
 {
     const replay R = sample_replay();

@@ -142,6 +142,13 @@ TEST_F(PlayScreen, LevelEndsWhenEveryBeeIsAccountedForOrOnEscape)
     Play.notice(Held);
     notice(SDL_KEYDOWN, SDLK_p);
     EXPECT_TRUE(Play.fast_flag) << "a held Space, or another key, leaves the pace as it is";
+    Watched.frames.assign(5, replay_frame{0.01, mkrloc(0.6, 0.5), 0, {}});
+    notice(SDL_KEYDOWN, SDLK_p); // the p above paused it
+    Play.play_watched();
+    EXPECT_EQ(Play.watched_frames, 2u) << "a hurried replay plays two frames an update";
+    notice(SDL_KEYDOWN, SDLK_SPACE);
+    Play.play_watched();
+    EXPECT_EQ(Play.watched_frames, 3u) << "and one at its own pace";
     hand_world Small(10, 8); // a map smaller than the picture pins the view at the origin
     Play.init_level(Small.W);
     mouseloc = mkrloc(1.3333333333333333, 1.0);
