@@ -230,6 +230,22 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     }
     EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "drawing leaves blending off";
     for (int a = 0; a < 6; a++) EXPECT_EQ(Seen[a], Recorded[a]) << "frame " << a;
+
+    // A bee just lost out at sea, below the banner: a red cross, both its strokes, and nothing between its arms.
+    const rpos Lost = mkrpos(6.667, 17, 0);
+    P.marks.assign(1, {Lost, W->animation_counter, true});
+    P.R.set_view(mkrpos(0, 10, 0));
+    P.render();
+    auto red = [](const rpos& At) {
+        unsigned char Px[4];
+        glReadPixels((int)(At[0] * 60), 599 - (int)((At[1] - 10) * 60), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px);
+        return Px[0] > 150 && Px[1] < 90 && Px[2] < 90;
+    };
+    for (double DX : {-0.12, 0.12})
+        for (double DY : {-0.12, 0.12}) EXPECT_TRUE(red(Lost + mkrpos(DX, DY, 0))) << DX << "," << DY;
+    for (const rpos& Off : {mkrpos(0.15, 0, 0), mkrpos(-0.15, 0, 0), mkrpos(0, 0.15, 0), mkrpos(0, -0.15, 0)})
+        EXPECT_FALSE(red(Lost + Off)) << Off[0] << "," << Off[1];
+    frame("play_kill_mark");
 }
 
 namespace {
