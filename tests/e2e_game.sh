@@ -76,9 +76,10 @@ hovering() { # x y half-size of the tile: the halo's ring (1.1 times as large) j
 }
 go_hovered() { pink "$(at "$1" 400 341 0)"; }
 # A flower under the pointer lights up, its heart from (255, 51, 51) to (255, 76, 76): the game picks it at
-# the next press. Counted over the pixels round the heart, as a bee may sit on it.
+# the next press. Counted over the pixels round the heart's edge where the pointer rests, wide enough for
+# the whole of a small heart, as bees gather on it.
 lit() {
-  convert "$shots/$1.png" -crop "11x11+$((fx - 5))+$((fy - 5))" +repage txt:- |
+  convert "$shots/$1.png" -crop "21x21+$((fx - 10))+$((fy - 10))" +repage txt:- |
     awk -F'[ ,:()]+' 'NR > 1 && $3 > 250 && $4 > 70 && $4 < 82 && $5 > 70 && $5 < 82 { n++ } END { exit n < 5 }'
 }
 hearts() { convert "$shots/$1.png" txt:- | awk -F'[ ,:()]+' 'NR > 1 && $3 == 255 && $4 == 51 && $5 == 51 { print $1, $2 }'; }
