@@ -11,6 +11,7 @@
 #include "title.h"
 
 #include <GL/gl.h>
+#include <array>
 #include <memory>
 
 namespace {
@@ -85,6 +86,14 @@ int pixels_like(const fcolor& C, double Top, double Bottom)
     for (size_t a = 0; a < Px.size(); a += 4)
         N += std::abs(Px[a] - C[0] * 255) < 30 && std::abs(Px[a + 1] - C[1] * 255) < 30 && std::abs(Px[a + 2] - C[2] * 255) < 30;
     return N;
+}
+
+// One pixel of the back buffer, counted from the picture's top left.
+std::array<unsigned char, 4> pixel(int X, int YFromTop)
+{
+    std::array<unsigned char, 4> Px;
+    glReadPixels(X, 599 - YFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
+    return Px;
 }
 
 } // namespace
@@ -237,15 +246,13 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     P.R.set_view(mkrpos(0, 10, 0));
     P.render();
     auto red = [](const rpos& At) {
-        unsigned char Px[4];
-        glReadPixels((int)(At[0] * 60), 599 - (int)((At[1] - 10) * 60), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px);
+        std::array<unsigned char, 4> Px = pixel((int)(At[0] * 60), (int)((At[1] - 10) * 60));
         return Px[0] > 150 && Px[1] < 90 && Px[2] < 90;
     };
     for (double DX : {-0.12, 0.12})
         for (double DY : {-0.12, 0.12}) EXPECT_TRUE(red(Lost + mkrpos(DX, DY, 0))) << DX << "," << DY;
     for (const rpos& Off : {mkrpos(0.15, 0, 0), mkrpos(-0.15, 0, 0), mkrpos(0, 0.15, 0), mkrpos(0, -0.15, 0)})
         EXPECT_FALSE(red(Lost + Off)) << Off[0] << "," << Off[1];
-    frame("play_kill_mark");
 }
 
 namespace {
@@ -327,11 +334,7 @@ TEST(Scent, DrawsEachRowOfCellsOnceAndNothingPastTheMapsEdge)
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     G.render(R);
-    auto lit = [](int X, int YFromTop) {
-        unsigned char Px[4];
-        glReadPixels(X, 599 - YFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px);
-        return Px[0] > 128;
-    };
+    auto lit = [](int X, int YFromTop) { return pixel(X, YFromTop)[0] > 128; };
     EXPECT_TRUE(lit(2, 252)) << "the cell at the map's left edge";
     EXPECT_FALSE(lit(600, 240)) << "nothing at the right edge, a row above";
     EXPECT_FALSE(lit(600, 252));
