@@ -340,6 +340,53 @@ TEST(Scent, DrawsEachRowOfCellsOnceAndNothingPastTheMapsEdge)
     EXPECT_FALSE(lit(600, 252));
 }
 
+TEST(Sound, OffShowsALoudspeakerCrossedOutInTheCornerAndOnShowsNothing)
+{
+    sound S;
+    const double X = PICTURE_W - 0.55, Y = PICTURE_H - 0.45; // the mark's middle
+    auto at = [&](double DX, double DY) { return pixel((int)((X + DX) * 60), (int)((Y + DY) * 60)); };
+    auto white = [&](double DX, double DY) {
+        std::array<unsigned char, 4> Px = at(DX, DY);
+        return Px[0] > 180 && Px[1] > 180 && Px[2] > 180;
+    };
+    auto red = [&](double DX, double DY) { // a line two or three pixels wide: look one pixel round
+        for (int a = -1; a <= 1; a++)
+            for (int b = -1; b <= 1; b++)
+            {
+                std::array<unsigned char, 4> Px = at(DX + a / 60.0, DY + b / 60.0);
+                if (Px[0] > 150 && Px[1] < 90 && Px[2] < 90) return true;
+            }
+        return false;
+    };
+    glClearColor(0.4f, 0.4f, 0.4f, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    S.on_flag = true;
+    S.render();
+    EXPECT_EQ(at(0, 0), (std::array<unsigned char, 4>{102, 102, 102, 255})) << "sound on: the corner is clear";
+
+    S.on_flag = false;
+    S.render();
+    // The box's body, in each corner, and its cone, wide at the front; around them the dark backing.
+    for (double DX : {-0.24, -0.16})
+        for (double DY : {-0.05, 0.05}) EXPECT_TRUE(white(DX, DY)) << "box " << DX << "," << DY;
+    for (double DY : {-0.15, 0.0, 0.15}) EXPECT_TRUE(white(0.0, DY)) << "cone's front " << DY;
+    for (double DY : {-0.05, 0.0, 0.05}) EXPECT_FALSE(white(0.05, DY)) << "before the cross " << DY;
+    EXPECT_TRUE(white(-0.11, 0.0)) << "cone's back";
+    for (double DY : {-0.16, 0.16}) EXPECT_FALSE(white(-0.1, DY)) << "beside the cone's back " << DY;
+    for (double DY : {-0.11, 0.11}) EXPECT_FALSE(white(-0.2, DY)) << "above and below the box " << DY;
+    EXPECT_LT(at(-0.33, 0)[0], 102) << "the backing darkens what is under it";
+    // The cross: its middle and both strokes at each end, and nothing between its arms.
+    for (const auto& P : {std::pair{0.18, 0.0}, {0.1, -0.104}, {0.26, 0.104}, {0.1, 0.104}, {0.26, -0.104}})
+        EXPECT_TRUE(red(P.first, P.second)) << "cross at " << P.first << "," << P.second;
+    for (const auto& P : {std::pair{0.18, -0.11}, {0.18, 0.11}, {0.09, 0.0}, {0.27, 0.0}})
+        EXPECT_FALSE(red(P.first, P.second)) << "between the arms at " << P.first << "," << P.second;
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    GLfloat Width;
+    glGetFloatv(GL_LINE_WIDTH, &Width);
+    EXPECT_EQ(Width, 1.0f) << "lines left as found";
+    glClearColor(0, 0, 0, 1);
+}
+
 TEST(Text, DrawnWhereMeasuredUnderWhatIsDrawnLaterAndGLLeftAsFound)
 {
     font Font;
