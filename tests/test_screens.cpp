@@ -71,6 +71,29 @@ TEST_F(PlayScreen, DragDrainsEqualSharesLaysScentWhereTheCursorWasAndStopsWhenEm
     EXPECT_EQ(Play.mode, play::m_none);
 }
 
+TEST_F(PlayScreen, AnArrowKeyHeldScrollsItsWayAndStopsWhenLetGo)
+{
+    Play.R.set_view(mkrpos(10, 10, 0));
+    const struct
+    {
+        SDL_Keycode key;
+        int axis;
+        double way;
+    } Keys[] = {{SDLK_LEFT, 0, -1}, {SDLK_RIGHT, 0, 1}, {SDLK_UP, 1, -1}, {SDLK_DOWN, 1, 1}};
+    for (const auto& K : Keys)
+    {
+        const rpos Before = Play.R.view_center;
+        notice(SDL_KEYDOWN, K.key);
+        for (int f = 0; f < 10; f++) Play.update(0.01);
+        const rpos Moved = Play.R.view_center - Before;
+        EXPECT_TRUE(Moved[K.axis] * K.way > 0.1 && Moved[1 - K.axis] == 0.0) << K.key << ": " << Moved[0] << "," << Moved[1];
+        notice(SDL_KEYUP, K.key);
+        const rpos Held = Play.R.view_center;
+        Play.update(0.01);
+        EXPECT_EQ(Play.R.view_center, Held) << K.key;
+    }
+}
+
 TEST(ResultsButtons, NoLevelNameRunsIntoAnotherButtonOrOffTheCard)
 {
     font Letters;
@@ -409,6 +432,28 @@ replay sample_replay_of(int Index)
 }
 
 } // namespace
+
+TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
+{
+    until_not(title::m_slide_in);
+    Title.cur_level = 1; // closed
+    notice(SDL_KEYDOWN, SDLK_h);
+    EXPECT_EQ(Title.refusal, texts::fill(texts::OPENS_AFTER, {"1"}));
+    Title.cur_level = 0;
+    notice(SDL_KEYDOWN, SDLK_w);
+    EXPECT_TRUE(Title.mode == title::m_title && Title.refusals == 2 && Title.refusal == texts::NO_REPLAY);
+    keep_replay(sample_replay_of(0));
+    for (SDL_Keycode Key : {SDLK_h, SDLK_w})
+    {
+        notice(SDL_KEYDOWN, Key);
+        ASSERT_EQ(Title.mode, title::m_play) << (char)Key;
+        EXPECT_TRUE(Title.play_mode->watching && Title.play_mode->demo_flag == (Key == SDLK_h) &&
+                    Title.play_mode->level_index == 0);
+        notice(SDL_KEYDOWN, SDLK_ESCAPE);
+        Title.update(0.01);
+        EXPECT_EQ(Title.mode, title::m_title) << "back on the row";
+    }
+}
 
 // The first level played by a scripted hand through the title screen, in whole pixels as a window gives
 // them: drags from the flowers toward the hive, a pause with frames drawn, Escape. The play is kept, and
