@@ -228,6 +228,10 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         EXPECT_EQ(split_lines(Said).size(), C.read ? 0u : 1u) << Said;
         EXPECT_EQ(Said.rfind("! settings: can't read settings.txt: ", 0), C.read ? std::string::npos : 0u) << Said;
     }
+    settings S;
+    std::string Problem;
+    EXPECT_FALSE(parse_settings("# mine\nsound = loud\n", S, Problem));
+    EXPECT_EQ(Problem.rfind("line 2 is not", 0), 0u) << Problem;
     save_settings({true, false});
     settings Back = load_settings();
     EXPECT_TRUE(Back.fullscreen && !Back.sound);

@@ -74,23 +74,18 @@ TEST_F(PlayScreen, DragDrainsEqualSharesLaysScentWhereTheCursorWasAndStopsWhenEm
 TEST_F(PlayScreen, AnArrowKeyHeldScrollsItsWayAndStopsWhenLetGo)
 {
     Play.R.set_view(mkrpos(10, 10, 0));
-    const struct
-    {
-        SDL_Keycode key;
-        int axis;
-        double way;
-    } Keys[] = {{SDLK_LEFT, 0, -1}, {SDLK_RIGHT, 0, 1}, {SDLK_UP, 1, -1}, {SDLK_DOWN, 1, 1}};
-    for (const auto& K : Keys)
+    const std::tuple<SDL_Keycode, int, double> Keys[] = {{SDLK_LEFT, 0, -1}, {SDLK_RIGHT, 0, 1}, {SDLK_UP, 1, -1}, {SDLK_DOWN, 1, 1}};
+    for (auto [Key, Axis, Way] : Keys)
     {
         const rpos Before = Play.R.view_center;
-        notice(SDL_KEYDOWN, K.key);
+        notice(SDL_KEYDOWN, Key);
         for (int f = 0; f < 10; f++) Play.update(0.01);
         const rpos Moved = Play.R.view_center - Before;
-        EXPECT_TRUE(Moved[K.axis] * K.way > 0.1 && Moved[1 - K.axis] == 0.0) << K.key << ": " << Moved[0] << "," << Moved[1];
-        notice(SDL_KEYUP, K.key);
+        EXPECT_TRUE(Moved[Axis] * Way > 0.1 && Moved[1 - Axis] == 0.0) << Key << ": " << Moved[0] << "," << Moved[1];
+        notice(SDL_KEYUP, Key);
         const rpos Held = Play.R.view_center;
         Play.update(0.01);
-        EXPECT_EQ(Play.R.view_center, Held) << K.key;
+        EXPECT_EQ(Play.R.view_center, Held) << Key;
     }
 }
 
