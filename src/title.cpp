@@ -527,8 +527,7 @@ void title::render_results_card()
     std::string Needs[3];
     double Widths[3], Total = 0;
     const double Text = 0.34, Icon = 0.55, Gap = 0.6;
-    int Possible = 0;
-    while (Possible < 3 && W.medal_bees[Possible] <= W.total_bees) Possible++;
+    const int Possible = medals_for(W.total_bees, W.medal_bees); // every bee home
     for (int m = 0; m < Possible; m++)
     {
         Needs[m] = texts::fill(texts::MEDAL_NEEDS, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])});
