@@ -10,6 +10,7 @@
 #include "title.h"
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
