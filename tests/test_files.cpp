@@ -180,6 +180,7 @@ TEST(SaveFile, WritesTheCountAndEveryLevelThroughAFreshFileOfItsOwn)
         EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2) << "nothing else left";
     }
 
+    EXPECT_TRUE(save_levels_file("savegame.dat")) << "a save that went through says so";
     // A directory where the file belongs cannot be replaced: a warning naming it, the temporary file gone.
     fs::remove("savegame.dat");
     fs::create_directory("savegame.dat");
@@ -228,12 +229,11 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         EXPECT_EQ(split_lines(Said).size(), C.read ? 0u : 1u) << Said;
         EXPECT_EQ(Said.rfind("! settings: can't read settings.txt: ", 0), C.read ? std::string::npos : 0u) << Said;
     }
-    settings S;
+    settings Back;
     std::string Problem;
-    EXPECT_FALSE(parse_settings("# mine\nsound = loud\n", S, Problem));
-    EXPECT_EQ(Problem.rfind("line 2 is not", 0), 0u) << Problem;
+    EXPECT_TRUE(!parse_settings("# mine\nsound = loud\n", Back, Problem) && Problem.rfind("line 2 is not", 0) == 0) << Problem;
     save_settings({true, false});
-    settings Back = load_settings();
+    Back = load_settings();
     EXPECT_TRUE(Back.fullscreen && !Back.sound);
 }
 

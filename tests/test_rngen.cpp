@@ -1,6 +1,7 @@
 // The generator every replay depends on: MT19937 as first published, checked against the standard one.
 #include "helpers.h"
 
+#include <numeric>
 #include <random>
 
 // The 1998 seeding handed to libstdc++'s engine as its text state at position 624, so its first call
@@ -27,4 +28,13 @@ TEST(Rngen, MatchesMt19937WithThe1998Seeding)
     rngen Unseeded, Zero = seeded(0), One = seeded(1), Default = seeded(4357);
     for (int a = 0; a < 700; a++) ASSERT_EQ(Unseeded.get(), Default.get());
     for (int a = 0; a < 700; a++) ASSERT_EQ(Zero.get(), One.get());
+}
+
+TEST(Rngen, GaussGivesTheMeanAndSpreadAskedFor)
+{
+    rngen G = seeded(7);
+    std::vector<double> Off(20000); // from the mean asked for
+    for (double& X : Off) X = G.gauss(2.0, 5.0) - 5.0;
+    EXPECT_NEAR(std::accumulate(Off.begin(), Off.end(), 0.0) / Off.size(), 0.0, 0.05) << "mean 5";
+    EXPECT_NEAR(std::sqrt(std::inner_product(Off.begin(), Off.end(), Off.begin(), 0.0) / Off.size()), 2.0, 0.05) << "spread 2";
 }

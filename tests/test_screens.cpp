@@ -443,8 +443,7 @@ TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
     {
         notice(SDL_KEYDOWN, Key);
         ASSERT_EQ(Title.mode, title::m_play) << (char)Key;
-        EXPECT_TRUE(Title.play_mode->watching && Title.play_mode->demo_flag == (Key == SDLK_h) &&
-                    Title.play_mode->level_index == 0);
+        EXPECT_TRUE(Title.play_mode->watching && Title.play_mode->demo_flag == (Key == SDLK_h) && Title.play_mode->level_index == 0);
         notice(SDL_KEYDOWN, SDLK_ESCAPE);
         Title.update(0.01);
         EXPECT_EQ(Title.mode, title::m_title) << "back on the row";
@@ -526,20 +525,15 @@ TEST_F(TitleScreen, APlayIsKeptAndItsReplayEndsInTheSameWorld)
 TEST_F(TitleScreen, TheBestReplayIsTheMostMedalsThenBeesThenSoonest)
 {
     replay R = sample_replay_of(0);
-    const struct
+    const std::tuple<int, double, bool> Plays[] = {{3, 20, true}, {2, 10, false}, {3, 15, true}, {5, 60, true}, {4, 5, false}, {5, 61, false}};
+    for (auto [Home, Time, IsBest] : Plays) // bees home, seconds, and whether that play is now the best
     {
-        int home;
-        double time;
-        bool best;
-    } Plays[] = {{3, 20, true}, {2, 10, false}, {3, 15, true}, {5, 60, true}, {4, 5, false}, {5, 61, false}};
-    for (const auto& P : Plays)
-    {
-        R.rescued_bees = P.home, R.time = P.time;
+        R.rescued_bees = Home, R.time = Time;
         keep_replay(R);
         replay Best, Last;
         std::string Problem;
         ASSERT_TRUE(load_replay(replay_path(1, "best"), Best, Problem) && load_replay(replay_path(1, "last"), Last, Problem));
-        EXPECT_EQ(Last.time, P.time);
-        EXPECT_EQ(Best.time == P.time, P.best) << P.home << " home in " << P.time;
+        EXPECT_EQ(Last.time, Time);
+        EXPECT_EQ(Best.time == Time, IsBest) << Home << " home in " << Time;
     }
 }
