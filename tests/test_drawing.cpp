@@ -11,6 +11,7 @@
 #include "title.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -95,6 +96,8 @@ std::array<unsigned char, 4> pixel(int X, int YFromTop)
     glReadPixels(X, 599 - YFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, Px.data());
     return Px;
 }
+
+bool red(const std::array<unsigned char, 4>& Px) { return Px[0] > 150 && Px[1] < 90 && Px[2] < 90; }
 
 } // namespace
 
@@ -245,14 +248,11 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     P.marks.assign(1, {Lost, W->animation_counter, true});
     P.R.set_view(mkrpos(0, 10, 0));
     P.render();
-    auto red = [](const rpos& At) {
-        std::array<unsigned char, 4> Px = pixel((int)(At[0] * 60), (int)((At[1] - 10) * 60));
-        return Px[0] > 150 && Px[1] < 90 && Px[2] < 90;
-    };
+    auto red_at = [](const rpos& At) { return red(pixel((int)(At[0] * 60), (int)((At[1] - 10) * 60))); };
     for (double DX : {-0.12, 0.12})
-        for (double DY : {-0.12, 0.12}) EXPECT_TRUE(red(Lost + mkrpos(DX, DY, 0))) << DX << "," << DY;
+        for (double DY : {-0.12, 0.12}) EXPECT_TRUE(red_at(Lost + mkrpos(DX, DY, 0))) << DX << "," << DY;
     for (const rpos& Off : {mkrpos(0.15, 0, 0), mkrpos(-0.15, 0, 0), mkrpos(0, 0.15, 0), mkrpos(0, -0.15, 0)})
-        EXPECT_FALSE(red(Lost + Off)) << Off[0] << "," << Off[1];
+        EXPECT_FALSE(red_at(Lost + Off)) << Off[0] << "," << Off[1];
 }
 
 namespace {
@@ -345,14 +345,10 @@ TEST(Sound, OffShowsALoudspeakerCrossedOutInTheCornerAndOnShowsNothing)
     sound S;
     const double X = PICTURE_W - 0.55, Y = PICTURE_H - 0.45; // the mark's middle
     auto at = [&](double DX, double DY) { return pixel((int)((X + DX) * 60), (int)((Y + DY) * 60)); };
-    auto white = [&](double DX, double DY) { return std::min({at(DX, DY)[0], at(DX, DY)[1], at(DX, DY)[2]}) > 180; };
-    auto red = [&](double DX, double DY) { // a line two or three pixels wide: look one pixel round
+    auto white = [&](double DX, double DY) { auto Px = at(DX, DY); return std::min({Px[0], Px[1], Px[2]}) > 180; };
+    auto red_near = [&](double DX, double DY) { // a line two or three pixels wide: look one pixel round
         bool Red = false;
-        for (int a = 0; a < 9; a++)
-        {
-            std::array<unsigned char, 4> Px = at(DX + (a % 3 - 1) / 60.0, DY + (a / 3 - 1) / 60.0);
-            Red = Red || (Px[0] > 150 && Px[1] < 90 && Px[2] < 90);
-        }
+        for (int a = 0; a < 9; a++) Red = Red || red(at(DX + (a % 3 - 1) / 60.0, DY + (a / 3 - 1) / 60.0));
         return Red;
     };
     glClearColor(0.4f, 0.4f, 0.4f, 1);
@@ -374,9 +370,9 @@ TEST(Sound, OffShowsALoudspeakerCrossedOutInTheCornerAndOnShowsNothing)
     EXPECT_LT(at(-0.33, 0)[0], 102) << "the backing darkens what is under it";
     // The cross: its middle and both strokes at each end, and nothing between its arms.
     for (const auto& P : {std::pair{0.18, 0.0}, {0.1, -0.104}, {0.26, 0.104}, {0.1, 0.104}, {0.26, -0.104}})
-        EXPECT_TRUE(red(P.first, P.second)) << "cross at " << P.first << "," << P.second;
+        EXPECT_TRUE(red_near(P.first, P.second)) << "cross at " << P.first << "," << P.second;
     for (const auto& P : {std::pair{0.18, -0.11}, {0.18, 0.11}, {0.09, 0.0}, {0.27, 0.0}})
-        EXPECT_FALSE(red(P.first, P.second)) << "between the arms at " << P.first << "," << P.second;
+        EXPECT_FALSE(red_near(P.first, P.second)) << "between the arms at " << P.first << "," << P.second;
     GLfloat Width;
     glGetFloatv(GL_LINE_WIDTH, &Width);
     EXPECT_TRUE(!glIsEnabled(GL_BLEND) && Width == 1.0f) << "blending and lines left as found";
