@@ -1,11 +1,12 @@
 #include "die.h"
 
-#include "quorvel.h"
-
-#include <SDL2/SDL.h>
 #include <cstdlib>
 
 std::ofstream TRACE_FILE;
+
+namespace {
+void (*exit_hook)() = nullptr;
+}
 
 void die_init(const std::string& TraceFile)
 {
@@ -17,11 +18,15 @@ void die_init(const std::string& TraceFile)
         TRACE_FILE.setstate(std::ios::failbit);
 }
 
+void die_on_exit(void (*Hook)())
+{
+    exit_hook = Hook;
+}
+
 void die_exit()
 {
     std::cout.flush();
     TRACE_FILE.flush();
-    screen_close(); // a fatal line must not be followed by a hang in the GL driver
-    SDL_Quit();
+    if (exit_hook) exit_hook();
     std::exit(1);
 }

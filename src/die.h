@@ -11,6 +11,9 @@ extern std::ofstream TRACE_FILE;
 
 void die_init(const std::string& TraceFile);
 
+// What must happen before a fatal exit, such as closing the window; set by whoever opens one.
+void die_on_exit(void (*Hook)());
+
 // Ends the program after a fatal trace line, with a failure status and without a core dump.
 [[noreturn]] void die_exit();
 

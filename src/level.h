@@ -26,13 +26,15 @@ public:
     texture* map_texture;
     int medals; // best result so far, 0 to 3
     bool is_open;
+    const char* name; // as the row, the level and its results call it; null only in the terminator
 };
 
 extern level all_levels[11];
 extern int num_levels;
 extern int last_open_level;
 
-// Records before the terminator, counted without touching textures, progress or the save file.
+// The levels of the table: the records before the terminator, counted without touching textures,
+// progress or the save file. Nothing else walks the table to its end.
 int count_levels();
 
 // Medals earned by rescuing RescuedBees against three thresholds; the best threshold met wins.

@@ -38,3 +38,19 @@ float picture_pixels(double Pixels)
     // A scale of exactly 1 at the reference height keeps the 800 by 600 picture as it always was.
     return (float)(Pixels * (picture_viewport.h / (double)REFERENCE_HEIGHT));
 }
+
+rpos slide_position(const rpos& Center, const rpos& Radius, double Slide)
+{
+    rpos Off;
+    Off[0] = Center[0] >= PICTURE_MIDDLE ? Radius[0] + VIEW_W : -Radius[0];
+    Off[1] = Center[1] >= PICTURE_H / 2 ? Radius[1] + PICTURE_H : -Radius[1];
+    Off[2] = 0.0;
+    double A = Slide * Slide;
+    return Center * A + Off * (1.0 - A);
+}
+
+bool inside_box(const rloc& Point, const rpos& Center, const rpos& Size)
+{
+    return Center[0] - Size[0] < Point[0] && Point[0] < Center[0] + Size[0] && Center[1] - Size[1] < Point[1] &&
+           Point[1] < Center[1] + Size[1];
+}

@@ -35,3 +35,10 @@ rloc window_to_picture(int MouseX, int MouseY, const viewport& View, int WindowH
 extern viewport picture_viewport;
 // A size given in pixels of the reference picture, in pixels of the picture in use.
 float picture_pixels(double Pixels);
+
+// Whether Point lies strictly inside the box Center ± Size (first two components only).
+bool inside_box(const rloc& Point, const rpos& Center, const rpos& Size);
+
+// Where the title's slide puts a quad centred at Center with half-extent Radius: at Slide 0 just beyond
+// the picture's nearer horizontal and nearer vertical edge, at 1 in place, eased by Slide squared.
+rpos slide_position(const rpos& Center, const rpos& Radius, double Slide);

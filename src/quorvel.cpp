@@ -8,6 +8,7 @@
 #include "ref.h"
 #include "replay.h"
 #include "safe_file.h"
+#include "screen.h"
 #include "sound.h"
 #include "texts.h"
 #include "title.h"
@@ -29,6 +30,13 @@ volatile std::sig_atomic_t hung_up = 0;
 void on_hangup(int)
 {
     hung_up = 1;
+}
+
+// A fatal line must not be followed by a hang in the GL driver, nor leave SDL's video set up.
+void close_for_fatal_exit()
+{
+    screen_close();
+    SDL_Quit();
 }
 } // namespace
 
@@ -93,6 +101,7 @@ int screen_open(int ScreenW, int ScreenH, bool IsFullscreen, bool IsResizable)
     }
     is_fullscreen = IsFullscreen;
     gl_context = SDL_GL_CreateContext(screen_window);
+    die_on_exit(close_for_fatal_exit);
 
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -231,9 +240,26 @@ int check_replay(const std::string& Path)
     return Same ? 0 : 1;
 }
 
+void print_level_table(std::ostream& Out)
+{
+    for (int a = 0; a < count_levels(); a++)
+    {
+        const level& L = all_levels[a];
+        Out << L.level_id << '\t' << L.name << '\t' << L.map_file << '\t' << L.map_texture_file << '\t' << L.hive_pos[0] << '\t'
+            << L.hive_pos[1] << '\t' << L.num_flowers << '\t' << L.num_flies << '\t' << L.num_bees;
+        for (int m = 0; m < 3; m++) Out << '\t' << L.medal_bees[m];
+        Out << '\n';
+    }
+}
+
 int run_game(int ArgC, char** ArgV)
 {
-    // The game takes no arguments but these two; any other is passed over, as it always was.
+    // The game takes no arguments but these; any other is passed over, as it always was.
+    if (ArgC == 2 && std::strcmp(ArgV[1], "--level-table") == 0)
+    {
+        print_level_table(std::cout);
+        return 0;
+    }
     std::string Watch;
     for (int a = 1; a + 1 < ArgC; a++)
     {
@@ -323,7 +349,9 @@ void frame(game_loop& Loop)
     // The delay just taken belongs to the next frame's step.
     double Step = std::min(Elapsed, LONGEST_STEP_MS) / 1000.0;
     Title.update(Step);
-    Loop.sounds.follow(Title, Step);
+    cues Heard;
+    Title.hear(Heard);
+    Loop.sounds.follow(Heard, Step);
     if (Title.window_title() != Loop.window_title)
     {
         Loop.window_title = Title.window_title();

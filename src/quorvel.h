@@ -9,6 +9,7 @@
 #include "vecco.h"
 
 #include <SDL2/SDL.h>
+#include <ostream>
 #include <string>
 
 class title;
@@ -49,8 +50,11 @@ void dispatch_event(game_loop& Loop, SDL_Event& E);
 
 // The whole program; main only forwards to it. "--replay FILE" plays a replay in the window once the
 // game is up; "--check-replay FILE" plays one without a window and says whether it ends as recorded
-// (status 0), not (1), or cannot be read (2).
+// (status 0), not (1), or cannot be read (2); "--level-table" prints the level table for the tools.
 int run_game(int ArgC, char** ArgV);
+// A line a level, in table order, its fields apart by tabs: id, name, map, preview, the hive's x and y,
+// flowers, horseflies, bees and the three medals' thresholds.
+void print_level_table(std::ostream& Out);
 int check_replay(const std::string& Path);
 // One pass of the frame loop: mouse, events, pacing, update, render, present. The desktop loop and the
 // browser's frame callback both call it.

@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include "die.h"
+#include "digest.h"
 #include "level.h"
 #include "smellgrid.h"
 #include "world.h"
@@ -124,16 +125,13 @@ replay::replay()
 
 uint64_t world_digest(const world& W)
 {
-    uint64_t H = 1469598103934665603ull; // FNV-1a
-    auto add = [&](const void* P, size_t N) {
-        for (size_t a = 0; a < N; a++) H = (H ^ ((const unsigned char*)P)[a]) * 1099511628211ull;
-    };
+    digest D;
     const int Counts[3] = {W.rescued_bees, W.killed_bees, (int)W.sprites.size()};
-    add(Counts, sizeof Counts);
-    add(&W.animation_counter, sizeof W.animation_counter);
-    for (const ref<sprite>& S : W.sprites) add(S->position.components, sizeof S->position.components);
-    for (const ref<smellgrid>& G : W.smells) add(G->grid_data.data(), G->grid_data.size() * sizeof(double));
-    return H;
+    D.add(Counts, sizeof Counts);
+    D.add(&W.animation_counter, sizeof W.animation_counter);
+    for (const ref<sprite>& S : W.sprites) D.add(S->position.components, sizeof S->position.components);
+    for (const ref<smellgrid>& G : W.smells) D.add(G->grid_data.data(), G->grid_data.size() * sizeof(double));
+    return D.value;
 }
 
 bool replay::better_than(const replay& Other, const int MedalBees[3]) const
@@ -367,20 +365,17 @@ bool level_hash(const level& L, uint64_t& Hash, std::string& Problem)
     Record.real(L.hive_pos[1]);
     for (int V : {L.num_flowers, L.num_flies, L.num_bees, L.medal_bees[0], L.medal_bees[1], L.medal_bees[2]})
         Record.word((uint32_t)V, 4);
-    uint64_t H = 1469598103934665603ull; // FNV-1a
-    auto add = [&](const char* P, size_t N) {
-        for (size_t a = 0; a < N; a++) H = (H ^ (unsigned char)P[a]) * 1099511628211ull;
-    };
+    digest D;
     char Buffer[4096];
-    while (Map.read(Buffer, sizeof Buffer) || Map.gcount() > 0) add(Buffer, (size_t)Map.gcount());
-    add(Record.out.data(), Record.out.size());
-    Hash = H;
+    while (Map.read(Buffer, sizeof Buffer) || Map.gcount() > 0) D.add(Buffer, (size_t)Map.gcount());
+    D.add(Record.out.data(), Record.out.size());
+    Hash = D.value;
     return true;
 }
 
 int replay_level(const replay& R, std::string& Problem)
 {
-    for (int a = 0; all_levels[a].map_texture_file; a++)
+    for (int a = 0; a < count_levels(); a++)
     {
         if (all_levels[a].level_id != R.level_id) continue;
         uint64_t Hash;

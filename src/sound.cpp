@@ -3,8 +3,9 @@
 #include "die.h"
 #include "flower.h"
 #include "picture.h"
+#include "play.h"
 #include "rstate.h"
-#include "title.h"
+#include "screen.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -16,14 +17,13 @@ const char* const FILES[SND_SIZE] = {"home", "sting", "drag", "rustle", "wilt", 
 const int LOOP_CHANNELS = 2; // 0 the buzz, 1 the rustle; the effects share the rest
 const double HOME_GAP = 0.12; // seconds between chimes when many bees come home at once
 const int HOMES_KEPT = 3;     // chimes still owed at most: a crowd arriving does not ring for seconds
-const double MEDAL_GAP = 0.4;
 const int BUZZ_LOUDEST = 80; // of the mixer's 128, reached with this many bees in view
 const int BUZZ_CROWD = 15;
 } // namespace
 
 sound::sound()
-    : on_flag(true), heard(nullptr), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_level(-1), seen_mode(-1),
-      seen_refusals(0), seen_misses(0), seen_drag(false), homes_waiting(0), medals_rung(0), home_counter(0.0), medal_counter(0.0)
+    : on_flag(true), heard(nullptr), seen_play(nullptr), seen_world(nullptr), seen_rescued(0), seen_killed(0), seen_misses(0),
+      seen_drag(false), homes_waiting(0), home_counter(0.0)
 {
     loop_volume[0] = loop_volume[1] = -1;
 }
@@ -51,9 +51,11 @@ void sound::toggle()
     for (int Slot = 0; Slot < LOOP_CHANNELS; Slot++) loop(Slot, Slot == 0 ? snd_buzz : snd_rustle, -1);
 }
 
-void sound::follow(title& Title, double T)
+void sound::follow(const cues& Cues, double T)
 {
-    if (Title.mode == title::m_play && Title.play_mode->paused_flag)
+    for (int Id : Cues.sounds) play(Id);
+    const ::play* Level = Cues.level;
+    if (Level && Level->paused_flag)
     {
         // A paused level is silent, and nothing of it changes to be heard afterwards.
         loop(0, snd_buzz, -1);
@@ -61,49 +63,32 @@ void sound::follow(title& Title, double T)
         return;
     }
     home_counter -= T;
-    medal_counter -= T;
-    const int Mode = Title.mode;
 
-    if (Mode == title::m_title && seen_mode == title::m_title && Title.cur_level != seen_level) play(snd_pick);
-    if (Title.refusals > seen_refusals) play(snd_locked);
-    if (Title.play_mode->misses > seen_misses) play(snd_miss);
-    seen_refusals = Title.refusals, seen_misses = Title.play_mode->misses;
-    if (Mode == title::m_slide_out && seen_mode == title::m_title && !Title.slide_out_quit) play(snd_go);
-    if (Mode == title::m_scores_in && seen_mode == title::m_play)
-    {
-        play(snd_end);
-        medals_rung = 0, medal_counter = 2 * MEDAL_GAP;
-    }
-    // The medals as the results card shows them, one after another; the score is known from its first frame.
-    if ((Mode == title::m_scores_in || Mode == title::m_scores) && medal_counter <= 0 && medals_rung < Title.score_medals)
-    {
-        play(snd_medal1 + medals_rung++);
-        medal_counter = MEDAL_GAP;
-    }
-    seen_mode = Mode, seen_level = Title.cur_level;
-
-    world* W = Mode == title::m_play ? Title.play_world.ptr() : nullptr;
+    const world* W = Level ? Level->link_world.ptr() : nullptr;
     std::vector<bool> Wilted;
     int InView = 0;
     if (W)
     {
-        const rpos& View = Title.play_mode->R.view_center;
-        for (ref<sprite>& S : W->sprites)
+        const rpos& View = Level->R.view_center;
+        for (const ref<sprite>& S : W->sprites)
         {
-            if (S->sprite_type == sprite::st_flower) Wilted.push_back(static_cast<flower*>(S.ptr())->wilted_flag);
+            if (S->sprite_type == sprite::st_flower) Wilted.push_back(static_cast<const flower*>(S.ptr())->wilted_flag);
             const rpos& P = S->position;
             InView += S->sprite_type == sprite::st_bee && !S->dead && P[0] >= View[0] && P[0] <= View[0] + VIEW_W &&
                       P[1] >= View[1] && P[1] <= View[1] + PICTURE_H;
         }
     }
+    if (Level != seen_play) // another play screen: its misses so far were never ours to hear
+        seen_play = Level, seen_misses = Level ? Level->misses : 0;
     if (W != seen_world) // a new level: nothing of it has been heard yet
     {
         seen_world = W, seen_wilted = Wilted, seen_drag = false, homes_waiting = 0;
         if (W) seen_rescued = W->rescued_bees, seen_killed = W->killed_bees;
     }
-    bool Drag = W && Title.play_mode->mode == play::m_drag_pollen;
+    bool Drag = W && Level->mode == ::play::m_drag_pollen;
     if (W)
     {
+        if (Level->misses > seen_misses) play(snd_miss);
         homes_waiting = std::min(HOMES_KEPT, homes_waiting + W->rescued_bees - seen_rescued);
         if (W->killed_bees > seen_killed) play(snd_sting);
         for (size_t a = 0; a < Wilted.size(); a++)
@@ -113,7 +98,8 @@ void sound::follow(title& Title, double T)
                 break;
             }
         if (Drag && !seen_drag) play(snd_drag);
-        seen_rescued = W->rescued_bees, seen_killed = W->killed_bees, seen_wilted = Wilted, seen_drag = Drag;
+        seen_misses = Level->misses, seen_rescued = W->rescued_bees, seen_killed = W->killed_bees, seen_wilted = Wilted;
+        seen_drag = Drag;
     }
     if (homes_waiting > 0 && home_counter <= 0)
     {

@@ -1,15 +1,17 @@
-// What the player hears. The sounds follow what the screens already show, once per frame after the title
-// screen's update: the world's counters, the flowers' wilting, the drag, the title's modes. Nothing in the
-// rules calls it and it draws no random numbers, so a replayed level stays draw for draw the same. Without
-// an audio device, or with M pressed, the game is silent and otherwise unchanged.
+// What the player hears. The sounds follow what the screens ask for, once per frame after the title
+// screen's update: sounds for what they did (a tick, a knock, a medal), and the level in play, whose
+// world's counters, flowers' wilting and drag are heard. Nothing in the rules calls it and it draws no
+// random numbers, so a replayed level stays draw for draw the same. Without an audio device, or with M
+// pressed, the game is silent and otherwise unchanged.
 #pragma once
 
 #include "audio.h"
 
 #include <vector>
 
-class title;
+class play;
 class world;
+struct cues;
 
 enum sound_ids
 {
@@ -42,7 +44,7 @@ public:
     // silent. The device is closed before SDL is.
     void init();
     void close();
-    void follow(title& Title, double T);
+    void follow(const cues& Cues, double T);
     void toggle();
     // While sound is off, a small mark in the picture's corner says so.
     void render();
@@ -50,12 +52,13 @@ public:
 
 private:
     audio_device device;
-    world* seen_world;
-    int seen_rescued, seen_killed, seen_level, seen_mode, seen_refusals, seen_misses;
+    const ::play* seen_play;
+    const world* seen_world;
+    int seen_rescued, seen_killed, seen_misses;
     bool seen_drag;
     std::vector<bool> seen_wilted;
-    int homes_waiting, medals_rung;
-    double home_counter, medal_counter;
+    int homes_waiting;
+    double home_counter;
     int loop_volume[2]; // buzz, rustle: -1 while stopped
 
     void play(int Id);

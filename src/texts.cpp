@@ -1,12 +1,10 @@
 #include "texts.h"
 
+#include "level.h"
+
 #include <cstdio>
 
 namespace texts {
-
-const char* const LEVEL_NAMES[10] = {"First Flight", "The Ravine",  "Tongue of Land", "The Coast", "The Island",
-                                     "One Bee, Many Flies", "Streams", "Horsefly Meadows", "The Ponds",
-                                     "The Great Swarm"};
 
 const char* const GAME = "Quorvel Bees";
 const char* const WINDOW_IN_PLAY = "{1} — {2}";
@@ -81,7 +79,7 @@ std::string fill(const std::string& Pattern, const std::vector<std::string>& Val
 
 std::string level_label(int Index)
 {
-    return fill(LEVEL, {std::to_string(Index + 1), LEVEL_NAMES[Index]});
+    return fill(LEVEL, {std::to_string(Index + 1), all_levels[Index].name});
 }
 
 std::string clock_time(double Seconds)

@@ -1,15 +1,12 @@
-// Every word the game shows, in one place, so that it can be translated: the levels' names and the
-// lettering of the screens. A text with blanks to fill has them numbered, {1} {2}..., filled by fill(),
-// so a translation may put them in another order.
+// Every word the game shows, in one place, so that it can be translated: the lettering of the screens.
+// The levels' names stand beside their records in the level table. A text with blanks to fill has them
+// numbered, {1} {2}..., filled by fill(), so a translation may put them in another order.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace texts {
-
-// By the index of the level in the table.
-extern const char* const LEVEL_NAMES[10];
 
 extern const char* const GAME;           // the window's title
 extern const char* const WINDOW_IN_PLAY; // "{1} — {2}": the game, and the level in play

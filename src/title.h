@@ -1,18 +1,23 @@
 // The top-level screen, the only one the frame loop knows: title and rules pictures, the scrolling row
 // of level tiles, the go button, the results picture, and the program's quit request. It owns the play
-// screen and the world of the current or last level.
+// screen and the world of the current or last level. Beside them it may show one other screen (the help
+// card, a replay being watched, ...), which then takes the events and, unless it is a card over the row,
+// the picture; the window's title, the page's buttons and what is heard follow that screen.
 #pragma once
 
 #include "play.h"
 #include "ref.h"
-#include "replay.h"
+#include "refusal.h"
+#include "results_card.h"
 #include "rstate.h"
+#include "screen.h"
 #include "text.h"
 #include "vecco.h"
 #include "world.h"
 
 #include <SDL2/SDL.h>
 #include <ctime>
+#include <vector>
 
 class texture;
 
@@ -50,25 +55,15 @@ public:
     texture* closed_texture;
     texture* winning_textures[4]; // by medals scored
     texture* medal_textures[3];
-    font letters; // loaded with the pictures, for the lettering of the screens
+
     // Beside the rules: what the screens say and offer besides, none of which the rules hear of.
-    int best_before;      // go_level's stored medals when its play ended
-    double shake_counter; // seconds the go button still shakes after a press on a closed level
-    double refused_counter; // seconds the reason still shows
-    int refusals;         // such presses so far, each heard as a knock
-    bool help_flag;       // the help card is up over the row
+    font letters; // loaded with the pictures, for the lettering of the screens
+    refusal refused; // the go button's "no", and why
+    results_card results;
     bool help_hover_flag;
-    bool next_hover_flag;
-    bool back_hover_flag;
-    bool go_next;         // the results slide out into the next level instead of the row
-    std::string refusal;  // why the go button shook (or W or H found nothing to show), for a while after
-    bool watch_hover_flag;
-    // Replays: the last play as recorded, one being watched in a world of its own (play_world stays the
-    // last real play, for its results), and the screen to go back to afterwards.
-    replay last_play;
-    replay watched;
-    ref<world> watch_world;
-    modes watch_return;
+    bool go_next; // the results slide out into the next level instead of the row
+    ref<screen> shown; // the other screen shown, if any
+    std::vector<int> asked; // sounds asked for since the frame loop last heard them
 
     title();
     ~title();
@@ -76,52 +71,48 @@ public:
     // Needs a GL context and the level table counted (scan_all_levels).
     void init();
     void update(double T);
+    void notice(SDL_Event& E);
+    void render();
+    void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
+    void draw_background();
+
+    // Shows S (owned from now on) until it is done; the title's own modes wait meanwhile.
+    void show(screen* S);
     // Moves slide_in_alpha in (Way +1) or out (-1) by T's share; true once it has arrived at 1 or 0.
     bool slide(double T, int Way);
     // A new world for go_level, linked to the play screen; the one before is released.
     void start_level();
     // Where a level's seed comes from: the clock, as every level start; a test may fix it.
     uint32_t (*level_seed)() = [] { return (uint32_t)time(nullptr); };
-    // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
-    void pause_level();
-    void notice(SDL_Event& E);
-    void render();
-    void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
-    void draw_background();
-
     // The go button, or Enter, on the row: the selected level starts if it is open, else the button shakes.
     void press_go();
-    // The go button shakes its head, and Why shows under it for a while.
+    // The row's selection moves to Level, heard as a tick.
+    void pick(int Level);
+    // The go button shakes its head, heard as a knock, and Why shows under it for a while.
     void refuse(const std::string& Why);
-    // Plays a replay of a level of this game (replay_level checked) in a world of its own; afterwards the
-    // screen shown now comes back. Watching changes no medal and no kept replay.
+    void show_help();
+    // Watches a replay of a level of this game; a replay that cannot be played is refused with why.
     void watch(const replay& R, bool Demo);
     // The row's W and H: the selected level's best replay, or its demonstration.
     void watch_kept(bool Demo);
-    void end_watching();
     // The play just ended, or left: kept as the level's last replay, and best if it is.
     void keep_play();
     // The level after go_level when it is open, else -1.
     int next_level() const;
+
+    // What the frame loop asks of the screen shown, the title's own when none is.
     // "Quorvel Bees", and in play the level's number and name besides.
     std::string window_title() const;
+    bool offers(SDL_Keycode Key) const;
+    void hear(cues& Out);
+    bool pointer_scrolls() const;
+    // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
+    void pause_level();
+
     // Where draw_quad puts a quad centred at Center at the slide's present point.
     rpos slid(const rpos& Center, const rpos& Radius) const;
     void render_row_label();
-    void render_results_card();
-    void render_help_card();
-    // A plain button: a frame, a fill, a label, and the pink halo while hovered.
-    void draw_button(const rpos& Center, const rpos& Radius, const std::string& Label, bool Hover);
 };
 
 // Whether the cursor (10 × mouseloc) lies strictly inside Center ± Size.
 bool mouse_cursor_box(const rpos& Center, const rpos& Size);
-
-// A button on the results: its middle and half-extent.
-struct button_place
-{
-    rpos center, radius;
-};
-// The results' buttons, left to right: back to the row, watch again, and the next level (Next < 0: none).
-// Watch sits in the middle of what the other two leave, so a long level name never runs into it.
-void results_buttons(const font& Letters, int Next, button_place& Back, button_place& Watch, button_place& NextLevel);

@@ -3,7 +3,6 @@
 // mouse does, and the page's buttons (tools/web/index.html) press the game's keys.
 #include "platform.h"
 
-#include "play.h"
 #include "quorvel.h"
 #include "title.h"
 
@@ -87,7 +86,7 @@ void pace_fingers()
     held.assign(Queue.begin() + Cut, Queue.end());
     if (Cut < Queue.size()) X = Queue[Cut].button.x, Y = Queue[Cut].button.y, Moved = true;
 
-    if (Cut == Queue.size() && finger_pointer && !finger_down && running->screen->mode == title::m_play)
+    if (Cut == Queue.size() && finger_pointer && !finger_down && running->screen->pointer_scrolls())
     {
         const viewport& V = picture_viewport;
         X = V.x + V.w / 2, Y = screen_h - (V.y + V.h / 2), Moved = true;
@@ -140,14 +139,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quorvel_key(int Key)
     SDL_PushEvent(&E);
 }
 
-// Which of the page's buttons do something now: 1 the level row, 2 a level in play, 3 a replay or a
-// demonstration, 4 the results, 0 on the way between them.
-extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_screen()
+// Whether the key a button of the page stands in for does something now: the page dims the others. M,
+// sound off and on, works everywhere.
+extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_offers(int Key)
 {
     if (!running || !running->screen.ptr()) return 0;
-    const title& T = *running->screen.ptr();
-    if (T.mode == title::m_play) return T.play_mode->watching ? 3 : 2;
-    return T.mode == title::m_title ? 1 : T.mode == title::m_scores ? 4 : 0;
+    return Key == SDLK_m || running->screen->offers(Key);
 }
 
 // The page asks the player to turn the phone: the level waits meanwhile.

@@ -8,7 +8,7 @@ game=$(realpath "$1")
 root=$(realpath "$2")
 source "$(dirname "$0")/script_lib.sh"
 
-levels=$(grep -c '_preview\.tga' "$root/src/level.cpp")
+levels=$("$game" --level-table | wc -l)
 check "a level table to count ($levels levels)" test "$levels" -ge 10
 for n in $(seq 1 "$levels"); do
   demo="$root/data/demos/level$n.qbr"

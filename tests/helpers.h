@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bee.h"
+#include "digest.h"
 #include "level.h"
 #include "quorvel.h"
 #include "rngen.h"
@@ -200,14 +201,10 @@ struct hand_world
     smellgrid& pollen() { return *W->smells[smell_pollen].ptr(); }
 };
 
-// FNV-1a, to compare frames and world states with values recorded from the game.
-struct fnv1a
+// The game's digest, to compare frames and world states with values recorded from the game.
+struct fnv1a : digest
 {
-    uint64_t h = 1469598103934665603ull;
-    void add(const void* P, size_t N)
-    {
-        for (size_t a = 0; a < N; a++) h = (h ^ ((const unsigned char*)P)[a]) * 1099511628211ull;
-    }
+    using digest::add;
     void add(double V) { add(&V, sizeof V); }
     void add(const rpos& V) { add(V.components, sizeof V.components); }
 };

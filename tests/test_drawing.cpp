@@ -73,7 +73,7 @@ uint64_t frame(const char* Name)
         write_file(std::string(Dir) + "/" + Name + ".tga", tga(800, 600, Px, 0x08));
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    return H.h;
+    return H.value;
 }
 
 // Pixels of about colour C in the middle fifth of the back buffer's width, between heights Top and Bottom
@@ -190,10 +190,10 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     Title.update(0.013);
     Title.render();
     Seen[1] = frame("title_row");
-    Title.help_flag = true;
+    Title.show_help();
     Title.render();
     Seen[5] = frame("help");
-    Title.help_flag = false;
+    Title.shown.clear();
 
     // A level: scent laid from a flower, bees rescued and killed, a horsefly attacking; its name and goal
     // still up, and out at sea the arrow to the hive.
@@ -232,7 +232,7 @@ TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
     // Its results: the counts, what each medal needed, the verdict, the way on.
     point_at(6.666, 5.05);
     Title.update(0.1); // the go button tilts the other way
-    Title.play_world = W, Title.go_level = 4, Title.best_before = 1;
+    Title.play_world = W, Title.go_level = 4, Title.results.best_before = 1;
     Title.mode = title::m_scores;
     Seen[2] = 0;
     for (Title.score_medals = 0; Title.score_medals < 4; Title.score_medals++)

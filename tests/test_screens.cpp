@@ -8,6 +8,7 @@
 #include "sound.h"
 #include "texts.h"
 #include "title.h"
+#include "watching.h"
 
 #include <memory>
 #include <tuple>
@@ -93,7 +94,7 @@ TEST_F(PlayScreen, AnArrowKeyHeldScrollsItsWayAndStopsWhenLetGo)
 TEST(ResultsButtons, NoLevelNameRunsIntoAnotherButtonOrOffTheCard)
 {
     font Letters;
-    for (int Next = -1; Next < (int)std::size(texts::LEVEL_NAMES); Next++)
+    for (int Next = -1; Next < count_levels(); Next++)
     {
         button_place Back, Watch, NextLevel;
         results_buttons(Letters, Next, Back, Watch, NextLevel);
@@ -331,10 +332,11 @@ TEST_F(TitleScreen, TheKeyboardPicksStartsAndGoesOnAndAClosedLevelShakesItsHead)
     for (SDL_Keycode Key : {SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_LEFT}) notice(SDL_KEYDOWN, Key);
     EXPECT_EQ(Title.cur_level, 2);
     notice(SDL_KEYDOWN, SDLK_RETURN); // closed: a knock, a shake, no start
-    EXPECT_TRUE(Title.mode == title::m_title && Title.refusals == 1 && Title.shake_counter > 0);
+    EXPECT_TRUE(Title.mode == title::m_title && Title.refused.count == 1 && Title.refused.shake_counter > 0);
     notice(SDL_KEYDOWN, SDLK_F1);
     notice(SDL_KEYDOWN, SDLK_LEFT); // puts the help card away, and nothing else
-    EXPECT_TRUE(!Title.help_flag && Title.cur_level == 2);
+    Title.update(0.01);
+    EXPECT_TRUE(!Title.shown.ptr() && Title.cur_level == 2);
     notice(SDL_KEYDOWN, SDLK_LEFT);
     notice(SDL_KEYDOWN, SDLK_RETURN);
     EXPECT_TRUE(Title.mode == title::m_slide_out && Title.go_level == 1);
@@ -365,36 +367,43 @@ TEST_F(TitleScreen, EveryLevelWonStartsPastTheLastTile)
     EXPECT_EQ(Title.cur_level, 9);
 }
 
-TEST_F(TitleScreen, SoundsFollowWhatTheScreensShow)
+TEST_F(TitleScreen, SoundsFollowWhatTheScreensAskFor)
 {
     std::vector<int> Heard;
     sound S;
     S.heard = &Heard;
+    auto listen = [&](double T) {
+        cues Asked;
+        Title.hear(Asked);
+        S.follow(Asked, T);
+    };
     until_not(title::m_slide_in);
-    S.follow(Title, 0.01); // the level row: silence
+    listen(0.01); // the level row: silence
     click_at(6.666 + 3.0, 7.5); // a tile picked
-    S.follow(Title, 0.01);
-    Title.cur_level = 0;
-    S.follow(Title, 0.01);
+    listen(0.01);
+    click_at(6.666 + 3.0, 7.5); // the same tile again: nothing new
+    notice(SDL_KEYDOWN, SDLK_LEFT);
+    listen(0.01);
     click_at(6.666, 5.05); // go
-    S.follow(Title, 0.01);
+    listen(0.01);
 
     hand_world H; // a level of seven bees in view and a flower
     std::vector<bee*> Bees;
     for (int a = 0; a < 7; a++) Bees.push_back(H.add_bee(mkrpos(2 + a, 3, 0.5)));
     flower* F = H.place<flower>(mkrpos(5, 5, 0));
+    H.W->medal_bees[0] = 1, H.W->medal_bees[1] = 6, H.W->medal_bees[2] = 7;
     Title.play_world = H.W;
     Title.play_mode->init_level(H.W);
     Title.mode = title::m_play;
-    S.follow(Title, 0.01); // the swarm's buzz
+    listen(0.01); // the swarm's buzz
     Bees[0]->rescue();
     Bees[1]->kill();
-    S.follow(Title, 0.01);
+    listen(0.01);
     for (int a = 2; a < 7; a++) Bees[a]->rescue(); // a crowd home at once rings three chimes, spaced
     for (int f = 0, Last = 0; f < 50; f++)
     {
         size_t Before = Heard.size();
-        S.follow(Title, 0.01);
+        listen(0.01);
         if (Heard.size() == Before) continue;
         EXPECT_GE(f - Last, 11) << "chimes at most one a tenth of a second";
         Last = f;
@@ -402,15 +411,14 @@ TEST_F(TitleScreen, SoundsFollowWhatTheScreensShow)
     F->drain(F->pollen);
     F->update(0.01);
     Title.play_mode->mode = play::m_drag_pollen;
-    S.follow(Title, 0.01);
+    listen(0.01);
     S.toggle(); // M: everything stops, nothing new is heard
-    S.follow(Title, 0.01);
+    listen(0.01);
     S.toggle();
-    S.follow(Title, 0.01);
-    Title.mode = title::m_scores_in;
-    S.follow(Title, 0.01);
-    Title.score_medals = 2;
-    for (int f = 0; f < 4; f++) S.follow(Title, 0.5);
+    listen(0.01);
+    Title.update(0.01); // every bee home or lost: the end, and two medals of three rung one after another
+    listen(0.01);
+    for (int f = 0; f < 4; f++) Title.update(0.5), listen(0.5);
     EXPECT_EQ(Heard, (std::vector<int>{snd_pick, snd_pick, snd_go, snd_buzz, snd_sting, snd_home, snd_home, snd_home, snd_home,
                                        snd_wilt, snd_drag, snd_rustle, snd_buzz, snd_rustle, snd_end, snd_medal1, snd_medal2}));
 }
@@ -434,19 +442,21 @@ TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
     until_not(title::m_slide_in);
     Title.cur_level = 1; // closed
     notice(SDL_KEYDOWN, SDLK_h);
-    EXPECT_EQ(Title.refusal, texts::fill(texts::OPENS_AFTER, {"1"}));
+    EXPECT_EQ(Title.refused.why, texts::fill(texts::OPENS_AFTER, {"1"}));
     Title.cur_level = 0;
     notice(SDL_KEYDOWN, SDLK_w);
-    EXPECT_TRUE(Title.mode == title::m_title && Title.refusals == 2 && Title.refusal == texts::NO_REPLAY);
+    EXPECT_TRUE(Title.mode == title::m_title && Title.refused.count == 2 && Title.refused.why == texts::NO_REPLAY);
     keep_replay(sample_replay_of(0));
     for (SDL_Keycode Key : {SDLK_h, SDLK_w})
     {
         notice(SDL_KEYDOWN, Key);
-        ASSERT_EQ(Title.mode, title::m_play) << (char)Key;
-        EXPECT_TRUE(Title.play_mode->watching && Title.play_mode->demo_flag == (Key == SDLK_h) && Title.play_mode->level_index == 0);
+        const watching* Shown = dynamic_cast<const watching*>(Title.shown.ptr());
+        ASSERT_TRUE(Shown) << (char)Key;
+        EXPECT_TRUE(Shown->player->watching && Shown->player->demo_flag == (Key == SDLK_h) && Shown->level_index == 0);
+        EXPECT_EQ(Title.window_title(), "Quorvel Bees — 1 · First Flight");
         notice(SDL_KEYDOWN, SDLK_ESCAPE);
         Title.update(0.01);
-        EXPECT_EQ(Title.mode, title::m_title) << "back on the row";
+        EXPECT_TRUE(!Title.shown.ptr() && Title.mode == title::m_title) << "back on the row";
     }
 }
 

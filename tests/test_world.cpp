@@ -360,7 +360,7 @@ uint64_t state_of(world& W, play& P)
         if (S->sprite_type == sprite::st_horsefly) D.add(static_cast<horsefly*>(S.ptr())->state);
     }
     for (ref<smellgrid>& G : W.smells) D.add(G->grid_data.data(), G->grid_data.size() * sizeof(double));
-    return D.h;
+    return D.value;
 }
 
 } // namespace

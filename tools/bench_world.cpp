@@ -3,9 +3,10 @@
 // offscreen driver, in the 800 by 600 window and at 1440 by 1080, where every point is drawn larger.
 // Runs from the source tree so the real maps are used.
 #include "level.h"
+#include "play.h"
 #include "quorvel.h"
+#include "screen.h"
 #include "sound.h"
-#include "title.h"
 #include "world.h"
 
 #include <GL/gl.h>
@@ -58,13 +59,12 @@ void BM_world_render_final(benchmark::State& State)
 // What the sounds add to a frame: following the last level's world, unheard (no audio device here).
 void BM_sound_follow(benchmark::State& State)
 {
-    title Title;
-    Title.init();
-    Title.play_world = warm_world(count_levels() - 1);
-    Title.play_mode->init_level(Title.play_world);
-    Title.mode = title::m_play;
+    play Play;
+    Play.init_level(warm_world(count_levels() - 1));
+    cues Heard;
+    Heard.level = &Play;
     sound Sound;
-    for (auto _ : State) Sound.follow(Title, 0.01);
+    for (auto _ : State) Sound.follow(Heard, 0.01);
 }
 
 } // namespace

@@ -6,8 +6,11 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${2:-build-fuzz}
 cmake --preset fuzz -B "$build" > /dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_tga fuzz_save fuzz_settings fuzz_replay
-for target in tga save settings replay; do
+# Every reader with a target (tools/fuzz_NAME.cpp) and a seed corpus (tests/corpus/NAME), as CMake finds them.
+targets=$(cd tools && ls fuzz_*.cpp | sed 's/^fuzz_//; s/\.cpp$//')
+cmake --build "$build" -j"$(nproc)" --target $(printf 'fuzz_%s ' $targets)
+for target in $targets; do
+  [ -d "tests/corpus/$target" ] || { echo "fuzz_$target has no seed corpus in tests/corpus/$target"; exit 1; }
   work=$(mktemp -d)
   echo "fuzzing $target for ${seconds}s"
   # A fresh working corpus each run: the committed seeds stay as they are.

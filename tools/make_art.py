@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Draws every picture and level map of Quorvel Bees from code.
 
-Run from the repository root with Debian's Python and Pillow:
+Run from the repository root with Debian's Python and Pillow, once the game is
+built (it reads the level table from the game: quorvel --level-table):
 
-    /usr/bin/python3 tools/make_art.py
+    /usr/bin/python3 tools/make_art.py [--game build/quorvel]
 
 It rewrites data/gfx/*.tga, data/maps/*.tga, docs/contact_sheet.png and
 src/font_glyphs.h, the text atlas's metrics.
@@ -13,6 +14,7 @@ looking at.
 """
 import argparse
 import os
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -27,22 +29,26 @@ from art import font  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
-# Hive positions and counts of the level table, in its order; the maps are
-# built around them and checked against them.
-LEVEL_TABLE = [
-    # name, hive, flowers, horseflies, bees
-    ("tutorial", (6, 9), 4, 0, 5),
-    ("ravine", (14, 14), 6, 0, 8),
-    ("tongue", (13, 11), 10, 0, 14),
-    ("coast", (4, 8), 12, 4, 20),
-    ("island", (13, 11), 20, 26, 25),
-    ("cliff", (20, 21), 6, 34, 1),
-    ("streams", (1, 21), 30, 30, 60),
-    ("map", (13, 6), 15, 20, 100),
-    ("ponds", (24, 36), 50, 35, 150),
-    ("final", (15, 2), 40, 50, 300),
-]
 VIEW_W, VIEW_H = 40 / 3, 10.0
+GAMES = ("build/quorvel", "build-play/quorvel")  # where the scripts build the game
+
+
+def level_table(game):
+    """The level table as the game has it, in its order: (map name, hive, flowers, horseflies,
+    bees) for each level; the maps are built around them and checked against them."""
+    game = game or next((g for g in GAMES if os.access(os.path.join(ROOT, g), os.X_OK)), None)
+    if not game:
+        sys.exit("make_art: build the game first (bash tools/play.sh), or name it with --game: "
+                 "the level table is read from it")
+    lines = subprocess.run([os.path.join(ROOT, game), "--level-table"], check=True, capture_output=True,
+                           text=True).stdout.splitlines()
+    table = []
+    for line in lines:
+        f = line.split("\t")
+        name = os.path.basename(f[2])[:-len("1.tga")]
+        hive = tuple(int(v) if float(v).is_integer() else float(v) for v in f[4:6])
+        table.append((name, hive, int(f[6]), int(f[7]), int(f[8])))
+    return table
 
 
 def check_map(m, hive, flowers, flies):
@@ -70,7 +76,7 @@ def check_map(m, hive, flowers, flies):
     return grass, water, seen
 
 
-def build():
+def build(table):
     """Every file as (path relative to the root, image)."""
     out = []
     out.append(("data/gfx/title2.tga", pictures.title()))
@@ -82,7 +88,7 @@ def build():
     for kind in ("daisy", "violet", "tulip"):
         out.append(("data/gfx/%s1.tga" % kind, pictures.medal(kind)))
     levels = []
-    for make, (name, hive, flowers, flies, bees) in zip(maps.LEVELS, LEVEL_TABLE):
+    for make, (name, hive, flowers, flies, bees) in zip(maps.LEVELS, table):
         m = make(hive)
         assert m.name == name
         img = m.image()
@@ -181,8 +187,11 @@ def screen_sizes(files, folder):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--screen", metavar="DIR", help="also write on-screen sized PNGs to DIR")
+    ap.add_argument("--game", metavar="PATH", help="the built game, to read the level table from")
     args = ap.parse_args()
-    files, levels = build()
+    table = level_table(args.game)
+    assert len(table) == len(maps.LEVELS), ("a map function for each level of the table", len(table))
+    files, levels = build(table)
     for path, img in files:
         full = os.path.join(ROOT, path)
         os.makedirs(os.path.dirname(full), exist_ok=True)

@@ -1,0 +1,19 @@
+// The plain buttons of the screens beside the pictures: a golden frame, a green fill, a light label,
+// and the pink halo of the go button while hovered. They slide with the title's pictures.
+#pragma once
+
+#include "vecco.h"
+
+#include <string>
+
+class font;
+
+struct button_place
+{
+    rpos center, radius;
+};
+
+// Half-extent of a button round Label.
+rpos button_radius(const font& Letters, const std::string& Label);
+// Drawn at B's place as the slide puts it; blending must be on, as it is under the title's pictures.
+void draw_button(const font& Letters, const button_place& B, const std::string& Label, bool Hover, double Slide);

@@ -1,0 +1,60 @@
+#include "watching.h"
+
+#include "level.h"
+#include "texts.h"
+
+watching::watching(const replay& R, int LevelIndex, bool Demo) : watched(R), level_index(LevelIndex)
+{
+    watch_world = mkref(new world);
+    watch_world->init(all_levels[LevelIndex], R.seed);
+    player = mkref(new play);
+    player->letters.load();
+    player->init_level(watch_world);
+    player->level_index = LevelIndex;
+    player->watch(watched, Demo);
+}
+
+void watching::update(double)
+{
+    player->play_watched(); // at the replay's own steps, not the frame's
+}
+
+void watching::notice(SDL_Event& E)
+{
+    player->notice(E);
+}
+
+void watching::render()
+{
+    player->render();
+}
+
+bool watching::done() const
+{
+    return player->quit_flag || player->watched_out();
+}
+
+std::string watching::window_title() const
+{
+    return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(level_index)});
+}
+
+bool watching::offers(SDL_Keycode Key) const
+{
+    return Key == SDLK_p || Key == SDLK_ESCAPE || Key == SDLK_SPACE;
+}
+
+void watching::hear(cues& Out)
+{
+    Out.level = player.ptr();
+}
+
+bool watching::pointer_scrolls() const
+{
+    return true;
+}
+
+void watching::pause()
+{
+    player->set_paused(true);
+}
