@@ -12,6 +12,9 @@ watching::watching(const replay& R, int LevelIndex, bool Demo) : watched(R), lev
     player->init_level(watch_world);
     player->level_index = LevelIndex;
     player->watch(watched, Demo);
+    // The play was drawn once before its first step, and the horseflies' wings drew for it: this screen
+    // is first drawn after its first step, so those draws are spent here.
+    watch_world->spend_draws();
 }
 
 void watching::update(double)

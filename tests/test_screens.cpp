@@ -460,6 +460,22 @@ TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
     }
 }
 
+// A replay watched in the window, drawn frame by frame as the frame loop draws it, plays as it does without
+// a window: the horseflies' wings draw as they did in the play it was made in.
+TEST_F(TitleScreen, AWatchedReplayPlaysAsItDoesWithoutAWindow)
+{
+    replay R;
+    std::string Problem;
+    ASSERT_TRUE(load_replay("data/demos/level6.qbr", R, Problem)) << Problem; // a lone bee among 34 horseflies
+    R.frames.resize(500);
+    until_not(title::m_slide_in);
+    Title.watch(R, true);
+    ASSERT_TRUE(Title.shown.ptr());
+    ref<world> Watched = dynamic_cast<watching*>(Title.shown.ptr())->watch_world; // outlives the screen
+    for (int f = 0; f < 1000 && Title.shown.ptr(); f++) Title.update(0.01), Title.render();
+    EXPECT_EQ(world_digest(*Watched.ptr()), world_digest(*play_through(R, 5).ptr()));
+}
+
 // The first level played by a scripted hand through the title screen, in whole pixels as a window gives
 // them: drags from the flowers toward the hive, a pause with frames drawn, Escape. The play is kept, and
 // its replay plays it again without a window to the very same world.
