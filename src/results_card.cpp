@@ -59,7 +59,7 @@ void results_card::hover(const rloc& Cursor, const font& Letters, int Next)
     watch_hover_flag = !played.frames.empty() && inside_box(Cursor, Watch.center, Watch.radius);
 }
 
-void results_card::ring(double T, int Score, std::vector<int>& Sounds)
+void results_card::chime(double T, int Score, std::vector<int>& Sounds)
 {
     medal_counter -= T;
     if (medal_counter <= 0 && medals_rung < Score)

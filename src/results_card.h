@@ -38,7 +38,7 @@ public:
     // The buttons under Cursor (picture units); Next is the level offered next (-1: none).
     void hover(const rloc& Cursor, const font& Letters, int Next);
     // Score medals rung one after another, asked for in Sounds.
-    void ring(double T, int Score, std::vector<int>& Sounds);
+    void chime(double T, int Score, std::vector<int>& Sounds);
     // What a key or a click on the card chooses.
     choices choice(const SDL_Event& E) const;
     // Stored is the level's best medals; Slide the title's slide.

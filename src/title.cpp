@@ -11,7 +11,7 @@
 #include "sound.h"
 #include "texts.h"
 #include "texture.h"
-#include "watching.h"
+#include "replay_view.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -153,7 +153,7 @@ void title::update(double T)
             save_all_levels();
             check_open_levels(); // the results offer the level a first medal opens
         }
-        results.ring(T, score_medals, asked);
+        results.chime(T, score_medals, asked);
         if (slide(T, +1)) mode = m_scores;
         break;
     }
@@ -161,7 +161,7 @@ void title::update(double T)
     case m_scores:
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
         results.hover(cursor(), letters, next_level());
-        results.ring(T, score_medals, asked);
+        results.chime(T, score_medals, asked);
         break;
 
     case m_scores_out:
@@ -299,10 +299,10 @@ void title::press_go()
         asked.push_back(snd_go);
     }
     else
-        refuse(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
+        decline(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
 }
 
-void title::refuse(const std::string& Why)
+void title::decline(const std::string& Why)
 {
     refused.say(Why);
     asked.push_back(snd_locked);
@@ -342,19 +342,19 @@ void title::watch(const replay& R, bool Demo)
 {
     std::string Problem;
     int Index = replay_level(R, Problem);
-    if (Index < 0) return refuse(Problem);
-    show(new watching(R, Index, Demo));
+    if (Index < 0) return decline(Problem);
+    show(new replay_view(R, Index, Demo));
 }
 
 void title::watch_kept(bool Demo)
 {
     if (cur_level >= num_levels || (Demo && !all_levels[cur_level].is_open))
-        return refuse(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
+        return decline(texts::fill(texts::OPENS_AFTER, {std::to_string(cur_level)}));
     int Id = all_levels[cur_level].level_id;
     std::string Path = Demo ? "data/demos/level" + std::to_string(Id) + ".qbr" : replay_path(Id, "best");
     replay R;
     std::string Problem;
-    if (!load_replay(Path, R, Problem)) return refuse(Demo ? texts::fill(texts::NO_DEMO, {Problem}) : texts::NO_REPLAY);
+    if (!load_replay(Path, R, Problem)) return decline(Demo ? texts::fill(texts::NO_DEMO, {Problem}) : texts::NO_REPLAY);
     watch(R, Demo);
 }
 

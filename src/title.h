@@ -89,7 +89,7 @@ public:
     // The row's selection moves to Level, heard as a tick.
     void pick(int Level);
     // The go button shakes its head, heard as a knock, and Why shows under it for a while.
-    void refuse(const std::string& Why);
+    void decline(const std::string& Why);
     void show_help();
     // Watches a replay of a level of this game; a replay that cannot be played is refused with why.
     void watch(const replay& R, bool Demo);

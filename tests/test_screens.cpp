@@ -8,7 +8,7 @@
 #include "sound.h"
 #include "texts.h"
 #include "title.h"
-#include "watching.h"
+#include "replay_view.h"
 
 #include <memory>
 #include <tuple>
@@ -450,7 +450,7 @@ TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
     for (SDL_Keycode Key : {SDLK_h, SDLK_w})
     {
         notice(SDL_KEYDOWN, Key);
-        const watching* Shown = dynamic_cast<const watching*>(Title.shown.ptr());
+        const replay_view* Shown = dynamic_cast<const replay_view*>(Title.shown.ptr());
         ASSERT_TRUE(Shown) << (char)Key;
         EXPECT_TRUE(Shown->player->watching && Shown->player->demo_flag == (Key == SDLK_h) && Shown->level_index == 0);
         EXPECT_EQ(Title.window_title(), "Quorvel Bees — 1 · First Flight");
@@ -471,7 +471,7 @@ TEST_F(TitleScreen, AWatchedReplayPlaysAsItDoesWithoutAWindow)
     until_not(title::m_slide_in);
     Title.watch(R, true);
     ASSERT_TRUE(Title.shown.ptr());
-    ref<world> Watched = dynamic_cast<watching*>(Title.shown.ptr())->watch_world; // outlives the screen
+    ref<world> Watched = dynamic_cast<replay_view*>(Title.shown.ptr())->watch_world; // outlives the screen
     for (int f = 0; f < 1000 && Title.shown.ptr(); f++) Title.update(0.01), Title.render();
     EXPECT_EQ(world_digest(*Watched.ptr()), world_digest(*play_through(R, 5).ptr()));
 }

@@ -9,7 +9,7 @@
 #include "screen.h"
 #include "world.h"
 
-class watching : public screen
+class replay_view : public screen
 {
 public:
     replay watched;
@@ -18,7 +18,7 @@ public:
     ref<play> player; // plays the replay's frames instead of the player's hand
 
     // R must have been made on the level at LevelIndex (replay_level). Needs a GL context for the lettering.
-    watching(const replay& R, int LevelIndex, bool Demo);
+    replay_view(const replay& R, int LevelIndex, bool Demo);
 
     void update(double T) override;
     void notice(SDL_Event& E) override;

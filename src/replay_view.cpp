@@ -1,9 +1,9 @@
-#include "watching.h"
+#include "replay_view.h"
 
 #include "level.h"
 #include "texts.h"
 
-watching::watching(const replay& R, int LevelIndex, bool Demo) : watched(R), level_index(LevelIndex)
+replay_view::replay_view(const replay& R, int LevelIndex, bool Demo) : watched(R), level_index(LevelIndex)
 {
     watch_world = mkref(new world);
     watch_world->init(all_levels[LevelIndex], R.seed);
@@ -17,47 +17,47 @@ watching::watching(const replay& R, int LevelIndex, bool Demo) : watched(R), lev
     watch_world->spend_draws();
 }
 
-void watching::update(double)
+void replay_view::update(double)
 {
     player->play_watched(); // at the replay's own steps, not the frame's
 }
 
-void watching::notice(SDL_Event& E)
+void replay_view::notice(SDL_Event& E)
 {
     player->notice(E);
 }
 
-void watching::render()
+void replay_view::render()
 {
     player->render();
 }
 
-bool watching::done() const
+bool replay_view::done() const
 {
     return player->quit_flag || player->watched_out();
 }
 
-std::string watching::window_title() const
+std::string replay_view::window_title() const
 {
     return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(level_index)});
 }
 
-bool watching::offers(SDL_Keycode Key) const
+bool replay_view::offers(SDL_Keycode Key) const
 {
     return Key == SDLK_p || Key == SDLK_ESCAPE || Key == SDLK_SPACE;
 }
 
-void watching::hear(cues& Out)
+void replay_view::hear(cues& Out)
 {
     Out.level = player.ptr();
 }
 
-bool watching::pointer_scrolls() const
+bool replay_view::pointer_scrolls() const
 {
     return true;
 }
 
-void watching::pause()
+void replay_view::pause()
 {
     player->set_paused(true);
 }
