@@ -11,6 +11,7 @@
 namespace {
 const double CELLS_PER_UNIT = 5.0;
 const double FADE = 0.85;
+const float UNSEEN = 0.5f / 255;
 } // namespace
 
 smellgrid::smellgrid() : grid_size(), num_grid_points(0), smell_color(), bright_flag(false), wave_counter(0.0)
@@ -52,10 +53,11 @@ void smellgrid::render(rstate& R)
 {
     glEnable(GL_BLEND);
     if (bright_flag) glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    // Rounded up to whole pixels: GL rounds point sizes, and cells' points must meet or a large
-    // picture shows the ground through seams in every cloud.
-    glPointSize(std::ceil(picture_pixels(12)));
-    glBegin(GL_POINTS);
+    // Each cell a square exactly a cell wide, centred where its point would stand: squares meet edge to
+    // edge at any size of the picture, where points, whole pixels wide, overlap or part every few cells
+    // and draw lines through a cloud.
+    const double H = 0.5 / CELLS_PER_UNIT;
+    glBegin(GL_QUADS);
     int StartX = std::max((int)(R.view_corners[0][0] * CELLS_PER_UNIT), 0);
     int EndX = std::min((int)(R.view_corners[1][0] * CELLS_PER_UNIT) + 1, grid_size[0]);
     int StartY = std::max((int)(R.view_corners[0][1] * CELLS_PER_UNIT), 0);
@@ -63,10 +65,16 @@ void smellgrid::render(rstate& R)
     for (int Y = StartY; Y < EndY; Y++)
         for (int X = StartX; X < EndX; X++)
         {
-            // Not clamped: strong scent simply draws opaque.
-            glColor4f(smell_color[0], smell_color[1], smell_color[2],
-                      (float)(smell_color[3] * grid_data[(size_t)Y * grid_size[0] + X]));
-            glVertex3d(X / CELLS_PER_UNIT, Y / CELLS_PER_UNIT, 0.0);
+            // Not clamped: strong scent simply draws opaque. A cell too faint to move a colour by half a
+            // step of 255 changes no pixel, and most of a large map is such cells.
+            const float Alpha = (float)(smell_color[3] * grid_data[(size_t)Y * grid_size[0] + X]);
+            if (Alpha < UNSEEN) continue;
+            glColor4f(smell_color[0], smell_color[1], smell_color[2], Alpha);
+            const double CX = X / CELLS_PER_UNIT, CY = Y / CELLS_PER_UNIT;
+            glVertex3d(CX - H, CY - H, 0.0);
+            glVertex3d(CX + H, CY - H, 0.0);
+            glVertex3d(CX + H, CY + H, 0.0);
+            glVertex3d(CX - H, CY + H, 0.0);
         }
     glEnd();
     glDisable(GL_BLEND);

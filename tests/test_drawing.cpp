@@ -340,6 +340,33 @@ TEST(Scent, DrawsEachRowOfCellsOnceAndNothingPastTheMapsEdge)
     EXPECT_FALSE(lit(600, 252));
 }
 
+// An even cloud is even at every size of the picture: on a phone's 520 by 390, cells 7.8 pixels apart
+// neither overlap nor part, which would draw lines through it.
+TEST(Scent, AnEvenCloudDrawsEvenlyOnASmallPicture)
+{
+    smellgrid G;
+    rngen RN = seeded(1);
+    G.init(mkrpos(20, 15, 0), mkfcolor(1, 0.4f, 0.7f, 0.5f), false, RN);
+    for (double& Cell : G.grid_data) Cell = 0.8;
+    const viewport Was = picture_viewport;
+    picture_viewport = {0, 0, 520, 390};
+    glViewport(0, 0, 520, 390);
+    rstate R;
+    R.set_view(mkrpos(0.37, 0.11, 0)); // a view scrolled by no whole number of pixels
+    glClearColor(0.1f, 0.5f, 0.1f, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    G.render(R);
+    std::vector<unsigned char> Row(520 * 4), Column(390 * 4);
+    glReadPixels(0, 200, 520, 1, GL_RGBA, GL_UNSIGNED_BYTE, Row.data());
+    glReadPixels(260, 0, 1, 390, GL_RGBA, GL_UNSIGNED_BYTE, Column.data());
+    for (const std::vector<unsigned char>* Line : {&Row, &Column})
+        for (size_t a = 0; a < Line->size(); a += 4)
+            EXPECT_TRUE(std::equal(Line->begin() + a, Line->begin() + a + 3, Line->begin())) << (Line == &Row ? "x " : "y ") << a / 4;
+    picture_viewport = Was;
+    glViewport(0, 0, Was.w, Was.h);
+    glClearColor(0, 0, 0, 1);
+}
+
 TEST(Sound, OffShowsALoudspeakerCrossedOutInTheCornerAndOnShowsNothing)
 {
     sound S;
