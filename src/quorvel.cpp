@@ -189,7 +189,12 @@ void dispatch_event(game_loop& Loop, SDL_Event& E)
         if (Loop.toggled_at == 0 || Loop.clock() - Loop.toggled_at > 1000) Title.pause_level();
     }
     else
+    {
+        // The pointer where the press happens, not where the frame began: a quick move and a click come
+        // in one batch of events.
+        if (E.type == SDL_MOUSEBUTTONDOWN) mouseloc = window_to_picture(E.button.x, E.button.y, picture_viewport, screen_h);
         Title.notice(E);
+    }
 }
 
 // The window's picture in docks and task bars; the game runs on without it.

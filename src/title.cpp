@@ -118,14 +118,7 @@ void title::update(double T)
         // Once per frame whatever the frame time: the glide is slower on a slow machine, never jumpier.
         double Wanted = TILE_STEP * cur_level;
         cur_scroll = 0.1 * Wanted + 0.9 * cur_scroll;
-
-        hover_level = -1;
-        rloc C = cursor();
-        if (C[1] > 6.5 && C[1] < 8.5) hover_level = (int)((C[0] - PICTURE_MIDDLE + cur_scroll + 1.5) / TILE_STEP);
-
-        go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
-        help_hover_flag = mouse_cursor_box(HELP.center, HELP.radius);
-        if (shown.ptr()) hover_level = -1, go_hover_flag = help_hover_flag = false; // a card covers the row
+        find_hover();
         break;
     }
 
@@ -159,8 +152,7 @@ void title::update(double T)
     }
 
     case m_scores:
-        go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
-        results.hover(cursor(), letters, next_level());
+        find_hover();
         results.chime(T, score_medals, asked);
         break;
 
@@ -204,6 +196,25 @@ void title::update(double T)
     }
 }
 
+void title::find_hover()
+{
+    if (mode == m_title)
+    {
+        hover_level = -1;
+        rloc C = cursor();
+        if (C[1] > 6.5 && C[1] < 8.5) hover_level = (int)((C[0] - PICTURE_MIDDLE + cur_scroll + 1.5) / TILE_STEP);
+
+        go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
+        help_hover_flag = mouse_cursor_box(HELP.center, HELP.radius);
+        if (shown.ptr()) hover_level = -1, go_hover_flag = help_hover_flag = false; // a card covers the row
+    }
+    else if (mode == m_scores)
+    {
+        go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
+        results.hover(cursor(), letters, next_level());
+    }
+}
+
 void title::notice(SDL_Event& E)
 {
     if (shown.ptr())
@@ -211,6 +222,9 @@ void title::notice(SDL_Event& E)
         shown->notice(E);
         return;
     }
+    // A press acts on what lies under the pointer as it is pressed, which may have moved since the last
+    // update looked.
+    if (E.type == SDL_MOUSEBUTTONDOWN) find_hover();
     switch (mode)
     {
     case m_play:

@@ -71,6 +71,8 @@ public:
     // Needs a GL context and the level table counted (scan_all_levels).
     void init();
     void update(double T);
+    // What the cursor is over on the row or the results: the tiles, the go button, the other buttons.
+    void find_hover();
     void notice(SDL_Event& E);
     void render();
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);

@@ -319,6 +319,12 @@ TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
     now_ms += 600;
     dispatch_event(Loop, Lost);
     EXPECT_TRUE(Title.play_mode->paused_flag);
+
+    // A press is taken where it happens, whatever the frame began with.
+    SDL_Event Press = event(SDL_MOUSEBUTTONDOWN);
+    Press.button.x = 400, Press.button.y = 150;
+    dispatch_event(Loop, Press);
+    EXPECT_EQ(mouseloc, mkrloc(400 / 600.0, 0.25));
 }
 
 // A scent grid draws its own cells and no more, however much of the picture its map leaves empty: a cell

@@ -268,6 +268,27 @@ TEST_F(TitleScreen, HoverSelectAndGo)
     EXPECT_TRUE(Title.mode == title::m_scores_in && Title.slide_in_alpha == 0.0);
 }
 
+// A quick move and a click come in one batch: the press acts on what lies under the pointer as it is
+// pressed, not on what the last update saw there.
+TEST_F(TitleScreen, APressActsOnWhatLiesUnderItNotOnWhatWasHovered)
+{
+    until_not(title::m_slide_in);
+    point_at(6.666, 5.05); // on the go button...
+    Title.update(0.01);
+    point_at(12.42, 5.95); // ...then on ? and pressed before another update
+    notice(SDL_MOUSEBUTTONDOWN);
+    EXPECT_TRUE(Title.mode == title::m_title && Title.shown.ptr()) << "help, not the level";
+    notice(SDL_MOUSEBUTTONDOWN);
+    Title.update(0.01);
+    finished(0, 5);
+    until_not(title::m_scores_in);
+    point_at(6.666, 5.05);
+    Title.update(0.01);
+    point_at(1, 1); // off every button of the results
+    notice(SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(Title.mode, title::m_scores);
+}
+
 TEST_F(TitleScreen, ScoresAtTheThresholdsKeepsTheBestAndSavesItAtOnce)
 {
     const int Rescued[] = {29, 30, 39, 40, 54, 55}, Medals[] = {0, 1, 1, 2, 2, 3}; // level 7: 30, 40, 55
