@@ -1,5 +1,5 @@
 // The headless player on the first level: through the game's own play screen, mouse and drags, it brings
-// every bee home, where a hand that never moves does not.
+// every bee home, with a quick hand or a new player's, where a hand that never moves does not.
 #include "../tools/player/bot.h"
 #include "helpers.h"
 
@@ -16,6 +16,16 @@ TEST(Player, HerdsEveryBeeOfTheFirstLevelHome)
         EXPECT_LT(Idle.rescued_bees, Idle.total_bees) << "seed " << Seed;
         EXPECT_EQ(Idle.left, Idle.total_bees - Idle.rescued_bees) << "no horseflies: every bee not home is still out";
     }
+}
+
+// A new player's hand, at half the careful one's pace and resting before each press, still wins the first
+// level on a seed within a new player's first minute and a half.
+TEST(Player, ANewHandWinsTheFirstLevel)
+{
+    game_dir Dir;
+    player::result R = player::play_level(0, 2, false, 90.0, player::new_hand());
+    EXPECT_EQ(R.rescued_bees, R.total_bees);
+    EXPECT_EQ(R.medals, 1);
 }
 
 // The herder sees horseflies where the picture shows them: it turns its way home aside from one beside

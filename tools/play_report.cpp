@@ -1,9 +1,9 @@
 // The level balance report: every level played over many seeds by the herding player with a quick hand,
-// by the same player with a careful hand, and by a player who never presses, with bees rescued and
-// killed, medals and the time each level took, then the kills per player and the balance targets that
-// were missed.
+// by the same player with a careful hand and with a new player's hand, and by a player who never
+// presses, with bees rescued and killed, medals and the time each level took, then the kills per player
+// and the balance targets that were missed.
 // Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
-//                    [--players all|herder|careful|passive]
+//                    [--players all|NAME[,NAME...]]   (names: herder, careful, passive, new)
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
 // global), each playing its share of the games and sending the results back through a pipe.
 #include "data_dir.h"
@@ -27,9 +27,17 @@ enum players
     pl_herder,  // the herder with a quick hand
     pl_careful, // the herder with a careful hand
     pl_passive, // never presses
+    pl_new,     // the herder with a new player's hand
     PL_SIZE
 };
-const char* const PLAYER_NAMES[PL_SIZE] = {"herder", "careful", "passive"};
+const char* const PLAYER_NAMES[PL_SIZE] = {"herder", "careful", "passive", "new"};
+
+player::hand hand_of(int Who)
+{
+    if (Who == pl_careful) return player::careful_hand();
+    if (Who == pl_new) return player::new_hand();
+    return player::hand();
+}
 
 struct game
 {
@@ -76,8 +84,7 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             for (size_t G = J; G < Games.size(); G += Jobs)
             {
                 game& Gm = Games[G];
-                player::hand Hand = Gm.who == pl_careful ? player::careful_hand() : player::hand();
-                Gm.res = player::play_level(Gm.level, Gm.seed, Gm.who == pl_passive, Limit, Hand);
+                Gm.res = player::play_level(Gm.level, Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who));
                 const player::result& R = Gm.res;
                 std::fprintf(Out, "%zu %d %d %d %.2f %d %d %d %d %d\n", G, R.rescued_bees, R.killed_bees, R.medals,
                              R.end_time, R.killed_near_hive, R.killed_early, R.killed_settling, R.left,
@@ -166,8 +173,8 @@ const tally* find_tally(const std::vector<tally>& Tallies, int L, int P)
 }
 
 // The balance the levels are made for, as shares of the seeds played: every level can be won by a careful
-// hand, its best medals are not automatic, horseflies take bees from a player who does nothing, and a
-// hand that herds earns more than one that does not.
+// hand, its best medals are not automatic, horseflies take bees from a player who does nothing, a hand
+// that herds earns more than one that does not, and a new player wins the first levels soon.
 std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int First, int Last)
 {
     std::vector<std::string> Notes;
@@ -183,6 +190,7 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
         const tally* Careful = find_tally(Tallies, L, pl_careful);
         const tally* Quick = find_tally(Tallies, L, pl_herder);
         const tally* Passive = find_tally(Tallies, L, pl_passive);
+        const tally* New = find_tally(Tallies, L, pl_new);
         bool Flies = Lv.num_flies > 0;
         bool LoneBee = Lv.num_bees == 1;
         bool ThirdInReach = Lv.medal_bees[2] <= Lv.num_bees;
@@ -224,6 +232,26 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
             if (Flies && ThirdInReach && Careful->killed.mid < 1)
                 note(L, "the careful hand's median game loses no bee");
         }
+        // A first win within two minutes, the next two levels nearly always: a new player's hand
+        // learns the game there.
+        if (New && L < 3)
+        {
+            int N = New->games;
+            bool Missed = L == 0 ? 10 * New->medals[1] < 9 * N : 6 * New->medals[1] < 5 * N;
+            if (Missed)
+            {
+                std::snprintf(Text, sizeof Text, "the new hand earns the first medal in only %d of %d seeds",
+                              New->medals[1], N);
+                note(L, Text);
+            }
+            if (L == 0 && New->median_end >= 90.0)
+            {
+                std::snprintf(Text, sizeof Text, "the new hand's median game lasts %s",
+                              New->median_end < HUGE_VAL ? (std::to_string((int)New->median_end) + " s").c_str()
+                                                         : "past the limit");
+                note(L, Text);
+            }
+        }
         if (Passive && Flies)
         {
             int N = Passive->games;
@@ -264,6 +292,26 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
         }
     }
     return Notes;
+}
+
+// "all", or player names with commas between; false on a name that is not a player's.
+bool players_of(const std::string& List, bool (&Plays)[PL_SIZE])
+{
+    if (List == "all")
+    {
+        std::fill(Plays, Plays + PL_SIZE, true);
+        return true;
+    }
+    size_t At = 0;
+    while (At <= List.size())
+    {
+        size_t Comma = std::min(List.find(',', At), List.size());
+        const char* const* Name = std::find(PLAYER_NAMES, PLAYER_NAMES + PL_SIZE, List.substr(At, Comma - At));
+        if (Name == PLAYER_NAMES + PL_SIZE) return false;
+        Plays[Name - PLAYER_NAMES] = true;
+        At = Comma + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -309,9 +357,10 @@ int main(int ArgC, char** ArgV)
         std::fprintf(stderr, "levels within 1-%d, at least one seed and one job\n", NumLevels);
         return 2;
     }
-    if (Players != "all" && std::find(PLAYER_NAMES, PLAYER_NAMES + PL_SIZE, Players) == PLAYER_NAMES + PL_SIZE)
+    bool Plays[PL_SIZE] = {};
+    if (!players_of(Players, Plays))
     {
-        std::fprintf(stderr, "players: all, herder, careful or passive\n");
+        std::fprintf(stderr, "players: all, or names from herder, careful, passive and new, with commas between\n");
         return 2;
     }
 
@@ -319,7 +368,7 @@ int main(int ArgC, char** ArgV)
     std::vector<game> Games;
     for (int L = Last; L >= First; L--)
         for (int P = 0; P < PL_SIZE; P++)
-            if (Players == "all" || Players == PLAYER_NAMES[P])
+            if (Plays[P])
                 for (int s = 0; s < Seeds; s++) Games.push_back({L - 1, FirstSeed + s, P, {}});
     run_games(Games, Jobs, Limit);
 
@@ -354,9 +403,11 @@ int main(int ArgC, char** ArgV)
     // Kills per player: the median game's losses as a share of the level's bees, all kills over the
     // seeds, and how many of them fell in the first seconds, before any hand could help.
     std::printf("\n| Level | Bees | Horseflies |");
-    for (int P = 0; P < PL_SIZE; P++) std::printf(" %s: median (share) / all / first %.0f s |", PLAYER_NAMES[P], player::EARLY);
+    for (int P = 0; P < PL_SIZE; P++)
+        if (Plays[P]) std::printf(" %s: median (share) / all / first %.0f s |", PLAYER_NAMES[P], player::EARLY);
     std::printf("\n|---|---|---|");
-    for (int P = 0; P < PL_SIZE; P++) std::printf("---|");
+    for (int P = 0; P < PL_SIZE; P++)
+        if (Plays[P]) std::printf("---|");
     std::printf("\n");
     for (int L = First - 1; L < Last; L++)
     {
@@ -364,6 +415,7 @@ int main(int ArgC, char** ArgV)
         std::printf("| %d | %d | %d |", L + 1, Lv.num_bees, Lv.num_flies);
         for (int P = 0; P < PL_SIZE; P++)
         {
+            if (!Plays[P]) continue;
             const tally* T = find_tally(Tallies, L, P);
             if (!T)
                 std::printf(" - |");
@@ -376,9 +428,10 @@ int main(int ArgC, char** ArgV)
 
     // When the passive player's bees die, and where the rest are when the time runs out: a bee that has
     // found a flower sits in its scent, where horseflies do not hunt.
-    std::printf("\n| Level | passive: kills in 0 to %.0f s / %.0f to %.0f s / later | bees left at the end / of them "
-                "within %.0f units of a flower |\n|---|---|---|\n",
-                player::EARLY, player::EARLY, player::SETTLE, player::FLOWER_REACH);
+    if (Plays[pl_passive])
+        std::printf("\n| Level | passive: kills in 0 to %.0f s / %.0f to %.0f s / later | bees left at the end / of "
+                    "them within %.0f units of a flower |\n|---|---|---|\n",
+                    player::EARLY, player::EARLY, player::SETTLE, player::FLOWER_REACH);
     for (int L = First - 1; L < Last; L++)
     {
         const tally* T = find_tally(Tallies, L, pl_passive);

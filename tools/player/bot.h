@@ -28,6 +28,10 @@ const double MOUSE_SPEED = 3.0;    // picture heights a second: 30 world units, 
 // moment's rest on the spot before each press.
 const double CAREFUL_SPEED = 1.0;
 const double CAREFUL_PAUSE = 0.3;
+// A new player's hand: the careful hand at half its pace, and a longer look before each press, to find
+// the flower among the others and make sure the pointer sits on it before trusting the button.
+const double NEW_SPEED = 0.5;
+const double NEW_PAUSE = 0.8;
 const double PICTURE_W = 4.0 / 3.0; // mouseloc's range across
 const double LEAD_SPEED = 0.45;    // slower than a bee (0.5 on each axis), so the swarm keeps up
 const double SWARM_RADIUS = 2.5;   // the drag's scent reaches about this far
@@ -87,6 +91,14 @@ inline hand careful_hand()
     hand H;
     H.speed = CAREFUL_SPEED;
     H.press_pause = CAREFUL_PAUSE;
+    return H;
+}
+
+inline hand new_hand()
+{
+    hand H;
+    H.speed = NEW_SPEED;
+    H.press_pause = NEW_PAUSE;
     return H;
 }
 
@@ -407,7 +419,8 @@ public:
                 {
                     phase = p_empty;
                     to_empty.pop_back();
-                    empty_until = S.clock + CAREFUL_PAUSE + source->pollen / 0.25 + 1.0;
+                    // The hand's rest comes before the press: it must not cut the emptying short.
+                    empty_until = S.clock + std::max(CAREFUL_PAUSE, S.H.press_pause) + source->pollen / 0.25 + 1.0;
                 }
                 else
                     phase = p_reach;
