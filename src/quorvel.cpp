@@ -183,6 +183,8 @@ void dispatch_event(game_loop& Loop, SDL_Event& E)
         // the real one. An unchanged size needs no second viewport line.
         if (E.window.data1 != screen_w || E.window.data2 != screen_h) refresh_gl_viewport_from_window_size();
     }
+    else if (E.type == SDL_WINDOWEVENT && (E.window.event == SDL_WINDOWEVENT_LEAVE || E.window.event == SDL_WINDOWEVENT_ENTER))
+        Loop.pointer_away = E.window.event == SDL_WINDOWEVENT_LEAVE;
     else if (E.type == SDL_WINDOWEVENT && (E.window.event == SDL_WINDOWEVENT_FOCUS_LOST || E.window.event == SDL_WINDOWEVENT_MINIMIZED))
     {
         // Going fullscreen or back can take the focus away for a moment: that is no reason to pause.
@@ -340,8 +342,12 @@ void frame(game_loop& Loop)
 {
     title& Title = *Loop.screen.ptr();
     int MouseX, MouseY;
-    SDL_GetMouseState(&MouseX, &MouseY);
+    Uint32 Buttons = SDL_GetMouseState(&MouseX, &MouseY);
     mouseloc = window_to_picture(MouseX, MouseY, picture_viewport, screen_h);
+    // A pointer gone out of the window rests, for a level, in the middle of the picture: left where it
+    // crossed the edge it would scroll the map on its own. A button held keeps it at work, as in a drag
+    // carried past the edge.
+    if (Loop.pointer_away && !Buttons && Title.pointer_scrolls()) mouseloc = mkrloc(PICTURE_ASPECT / 2, 0.5);
 
     SDL_Event E;
     while (SDL_PollEvent(&E)) dispatch_event(Loop, E);

@@ -37,6 +37,7 @@ struct game_loop
     Uint32 (*clock)() = SDL_GetTicks; // milliseconds; tests make it leap
     Uint32 prev_ticks = 0; // the clock at the previous frame
     Uint32 toggled_at = 0; // when F11 last toggled fullscreen, which may take the focus for a moment
+    bool pointer_away = false; // the pointer has left the window
     std::string window_title; // as last set
 };
 

@@ -285,7 +285,19 @@ TEST(Loop, AStallCostsNothingAndAPauseHoldsThePictureStill)
     auto frames = [&](int N, Uint32 Ms) {
         for (int f = 0; f < N; f++) now_ms += Ms, frame(Loop);
     };
-    frames(50, 10);
+    // The pointer (the offscreen window has none) lies at the picture's top left, where it scrolls up and
+    // left; gone out of the window, it scrolls nothing.
+    Title.play_mode->R.set_view(mkrpos(10, 5, 0));
+    SDL_Event Away = event(SDL_WINDOWEVENT), Back = Away;
+    Away.window.event = SDL_WINDOWEVENT_LEAVE, Back.window.event = SDL_WINDOWEVENT_ENTER;
+    SDL_PushEvent(&Away);
+    frames(1, 10); // the frame that hears of it began with the pointer in
+    const rpos Left = Title.play_mode->R.view_center;
+    frames(10, 10);
+    EXPECT_EQ(Title.play_mode->R.view_center, Left);
+    SDL_PushEvent(&Back);
+    frames(39, 10);
+    EXPECT_TRUE(Title.play_mode->R.view_center[0] < Left[0] - 1 && Title.play_mode->R.view_center[1] < Left[1] - 1);
     EXPECT_NEAR(W.animation_counter, 0.5, 1e-9);
     frames(1, 3600 * 1000);
     EXPECT_NEAR(W.animation_counter, 0.6, 1e-9) << "an hour's stall is a tenth of a second";
