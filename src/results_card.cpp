@@ -11,9 +11,11 @@
 #include "world.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 namespace {
 const double BUTTON_Y = 8.55;
+const double COUNTS_WIDE = 10.4; // the counts' widest, within the card's light panel
 const double MEDAL_GAP = 0.4; // seconds between the medals' chimes
 const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering on the light panels
 const fcolor FADED = mkfcolor(0.08f, 0.22f, 0.08f, 0.45f);
@@ -84,10 +86,24 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
 {
     auto at = [&](const rpos& Center, const rpos& Radius) { return slide_position(Center, Radius, Slide); };
     const double Row1 = 5.85, Row2 = 6.75, Row3 = 7.5;
-    std::string Counts = texts::fill(texts::HOME_OF, {std::to_string(W.rescued_bees), std::to_string(W.total_bees)}) +
-                         "  ·  " + texts::fill(texts::LOST, {std::to_string(W.killed_bees)}) + "  ·  " +
-                         texts::fill(texts::TIME, {texts::clock_time(W.animation_counter)});
-    Letters.draw(Counts, at(mkrpos(PICTURE_MIDDLE, Row1, 0), mkrpos(4, 0.3, 0)), 0.5, font::centre, INK);
+    // The counts side by side, a dot between: bees home, lost, still out when the level was left, the time.
+    std::vector<std::string> Counts = {texts::fill(texts::HOME_OF, {std::to_string(W.rescued_bees), std::to_string(W.total_bees)}),
+                                       texts::fill(texts::LOST, {std::to_string(W.killed_bees)})};
+    const int Out = W.total_bees - W.rescued_bees - W.killed_bees;
+    if (Out > 0) Counts.push_back(texts::fill(texts::STILL_OUT, {std::to_string(Out)}));
+    Counts.push_back(texts::fill(texts::TIME, {texts::clock_time(W.animation_counter)}));
+    // As large as the card's width allows, up to half a unit: a level left early has four counts to show.
+    double Across = Letters.width("  ·  ", 1.0) * (Counts.size() - 1);
+    for (const std::string& C : Counts) Across += Letters.width(C, 1.0);
+    const double CountSize = std::min(0.5, COUNTS_WIDE / Across), Apart = Letters.width("  ·  ", CountSize);
+    Across *= CountSize;
+    rpos Pen = at(mkrpos(PICTURE_MIDDLE, Row1, 0), mkrpos(4, 0.3, 0)) - mkrpos(Across / 2, 0, 0);
+    for (size_t c = 0; c < Counts.size(); c++)
+    {
+        if (c > 0) Letters.draw("·", Pen + mkrpos(Apart / 2, 0, 0), CountSize, font::centre, INK), Pen[0] += Apart;
+        Letters.draw(Counts[c], Pen, CountSize, font::left, INK);
+        Pen[0] += Letters.width(Counts[c], CountSize);
+    }
 
     // What each medal the level can award needed, the ones earned in full colour, centred as a row.
     std::string Needs[3];
@@ -96,8 +112,9 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
     const int Possible = medals_for(W.total_bees, W.medal_bees); // every bee home
     for (int m = 0; m < Possible; m++)
     {
-        Needs[m] = texts::fill(texts::MEDAL_NEEDS, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])});
-        if (m == Possible - 1 && Possible < 3) Needs[m] += texts::NO_MORE;
+        // The last medal of a level that cannot award all three says so.
+        const char* Pattern = m < Possible - 1 || Possible == 3 ? texts::MEDAL_NEEDS : Possible == 1 ? texts::MEDAL_ONLY : texts::MEDAL_BEST;
+        Needs[m] = texts::fill(Pattern, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])});
         Widths[m] = Icon + Letters.width(Needs[m], Text);
         Total += Widths[m] + (m ? Gap : 0);
     }

@@ -24,10 +24,12 @@ const char* const PAUSED = "Paused";
 const char* const PAUSED_KEYS = "P: go on  ·  R: start again  ·  Esc: end the level";
 const char* const HOME_OF = "{1} of {2} bees home";
 const char* const LOST = "{1} lost";
+const char* const STILL_OUT = "{1} still out";
 const char* const TIME = "in {1}";
 const char* const MEDAL_NAMES[3] = {"Daisy", "Violet", "Tulip"};
 const char* const MEDAL_NEEDS = "{1}: {2} bees";
-const char* const NO_MORE = "  (this level awards no more)";
+const char* const MEDAL_ONLY = "{1}: {2} bees, the only medal here";
+const char* const MEDAL_BEST = "{1}: {2} bees, the best medal here";
 const char* const BETTER = "More medals than before!";
 const char* const BEST_SO_FAR[4] = {"No medal here yet", "Your best here stays at one medal",
                                     "Your best here stays at two medals", "Your best here stays at three medals"};

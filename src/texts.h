@@ -24,12 +24,15 @@ extern const char* const REPLAY_KEYS;
 extern const char* const FAST;
 extern const char* const PAUSED;
 extern const char* const PAUSED_KEYS;
+// The results' counts, each said on its own and shown side by side.
 extern const char* const HOME_OF;        // "{1} of {2} bees home"
 extern const char* const LOST;           // "{1} lost"
+extern const char* const STILL_OUT;      // "{1} still out": bees neither home nor lost when the level was left
 extern const char* const TIME;           // "in {1}"
 extern const char* const MEDAL_NAMES[3];
-extern const char* const MEDAL_NEEDS;    // "{1}: {2} bees"
-extern const char* const NO_MORE;        // after the last medal a level can award, when that is not the third
+extern const char* const MEDAL_NEEDS;    // "{1}: {2} bees": a medal, and the bees it needs
+extern const char* const MEDAL_ONLY;     // the same for a level that awards that medal alone
+extern const char* const MEDAL_BEST;     // the same for the last of two medals a level can award
 extern const char* const BETTER;         // "More medals than before!"
 extern const char* const BEST_SO_FAR[4]; // by the medals stored for the level
 extern const char* const NEXT;           // "Next: {1}"
