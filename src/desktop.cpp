@@ -16,6 +16,11 @@ bool can_quit()
     return true;
 }
 
+bool touch_screen()
+{
+    return false;
+}
+
 void run_frames(game_loop& Loop)
 {
     while (!Loop.screen->quit_flag) frame(Loop);

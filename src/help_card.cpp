@@ -1,12 +1,14 @@
 #include "help_card.h"
 
 #include "picture.h"
+#include "platform.h"
 #include "rstate.h"
 #include "texts.h"
 #include "texture.h"
 #include "world.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 namespace {
 const fcolor GOLD = mkfcolor(0.95f, 0.78f, 0.2f, 1.0f);
@@ -38,8 +40,56 @@ bool help_card::whole_picture() const
     return false;
 }
 
+namespace {
+// The card's inside, in picture units: what the rows may fill.
+const double LEFT = 1.1, RIGHT = 12.2, TOP = 1.35, BOTTOM = 8.45;
+const double PICTURES = 3.0; // the drawings' column, left of the explanations
+
+// The rows of the card as the player plays: with a finger or with keys, quitting or not.
+std::vector<const texts::help_row*> rows_for(bool Touch, bool Quits)
+{
+    std::vector<const texts::help_row*> Rows;
+    for (const texts::help_row* R = texts::HELP_ROWS; R->keys; R++)
+        if ((R->where & (Touch ? texts::hw_touch : texts::hw_keys)) && !(R->where & (Quits ? texts::hw_stays : texts::hw_quits)))
+            Rows.push_back(R);
+    return Rows;
+}
+} // namespace
+
+help_layout lay_out_help(const font& Letters, bool Touch, bool Quits)
+{
+    help_layout L;
+    L.rows = rows_for(Touch, Quits);
+    // The largest size at which everything fits, whatever the language.
+    for (L.size = 0.34;; L.size -= 0.01)
+    {
+        const double Line = 1.15 * L.size, Gap = 0.55 * L.size;
+        L.explained.clear();
+        double Y = TOP;
+        for (const char* Text : {texts::HELP_BAR, texts::HELP_ARROW, texts::HELP_SCENT})
+        {
+            L.explained.push_back(Letters.wrap(Text, L.size, RIGHT - LEFT - PICTURES));
+            Y += std::max(2.0, (double)L.explained.back().size()) * Line + Gap;
+        }
+        L.keys_right = LEFT;
+        for (const texts::help_row* R : L.rows) L.keys_right = std::max(L.keys_right, LEFT + Letters.width(R->keys, L.size));
+        L.does.clear();
+        for (const texts::help_row* R : L.rows)
+        {
+            L.does.push_back(Letters.wrap(R->does, L.size, RIGHT - L.keys_right - 0.25));
+            Y += L.does.back().size() * Line;
+        }
+        L.bottom = Y;
+        if (Y <= BOTTOM || L.size < 0.2) break;
+    }
+    return L;
+}
+
 void help_card::render()
 {
+    const bool Touch = touch_screen();
+    const help_layout L = lay_out_help(letters, Touch, can_quit());
+    const double Line = 1.15 * L.size, Gap = 0.55 * L.size;
     glPushMatrix();
     glLoadIdentity();
     glEnable(GL_BLEND);
@@ -47,33 +97,54 @@ void help_card::render()
     draw_centered_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(5.75, 4.55, 0), 0);
     glColor4f(0.14f, 0.3f, 0.12f, 0.97f);
     draw_centered_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(5.67, 4.47, 0), 0);
-    letters.draw(texts::HELP_TITLE, mkrpos(PICTURE_MIDDLE, 0.75, 0), 0.7, font::centre, GOLD);
+    letters.draw(texts::HELP_TITLE, mkrpos(PICTURE_MIDDLE, 0.55, 0), 0.6, font::centre, GOLD);
 
-    // The bee bar as a level shows it, small: two home, two out, one lost, and the first medal's marker.
+    // Beside each explanation, what it explains, small: the bee bar (two home, two out, one lost, the
+    // first medal's marker), the arrow home, a pink cloud round a flower.
+    double Y = TOP;
+    std::vector<double> Tops;
+    for (const std::vector<std::string>& Lines : L.explained)
+    {
+        Tops.push_back(Y);
+        for (size_t l = 0; l < Lines.size(); l++)
+            letters.draw(Lines[l], mkrpos(LEFT + PICTURES, Y + Line * l, 0), L.size, font::left, LIGHT);
+        Y += std::max(2.0, (double)Lines.size()) * Line + Gap;
+    }
     const float Shades[5][3] = {{1, 1, 0.5f}, {1, 1, 0.5f}, {0.8f, 0.8f, 0.2f}, {0.8f, 0.8f, 0.2f}, {0.2f, 0.2f, 0.1f}};
-    glPointSize(picture_pixels(16));
+    glPointSize(picture_pixels(14));
     glBegin(GL_POINTS);
     for (int i = 0; i < 5; i++)
     {
         glColor4f(Shades[i][0], Shades[i][1], Shades[i][2], 0.9f);
-        glVertex3f((float)(1.6 + 0.5 * i), 2.0f, 0.0f);
+        glVertex3f((float)(LEFT + 0.25 + 0.45 * i), (float)(Tops[0] + 0.3), 0.0f);
     }
     glEnd();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, medal_textures[0]->id);
     glColor4f(1, 1, 1, 1);
-    draw_centered_quad(mkrpos(1.6 + 0.5 * 3, 2.5, 0), mkrpos(0.2, 0.2, 0), 0);
+    draw_centered_quad(mkrpos(LEFT + 0.25 + 0.45 * 3, Tops[0] + 0.72, 0), mkrpos(0.18, 0.18, 0), 0);
     glDisable(GL_TEXTURE_2D);
-    std::vector<std::string> Bar = letters.wrap(texts::HELP_BAR, 0.36, 7.7);
-    for (size_t l = 0; l < Bar.size(); l++) letters.draw(Bar[l], mkrpos(4.3, 1.6 + 0.4 * l, 0), 0.36, font::left, LIGHT);
+    draw_home_arrow(mkrpos(LEFT + 1.1, Tops[1] + 0.45, 0), 0.0);
+    glColor4f(1.0f, 0.4f, 0.7f, 0.3f);
+    const double Puffs[][3] = {{0, 0, 0.3}, {-0.3, 0.1, 0.22}, {0.32, -0.05, 0.24}, {0.05, -0.28, 0.2}, {-0.1, 0.3, 0.18}};
+    for (const auto& P : Puffs) draw_centered_quad(mkrpos(LEFT + 1.1 + P[0], Tops[2] + 0.45 + P[1], 0), mkrpos(P[2], P[2], 0), 0);
+    glPointSize(picture_pixels(9));
+    glColor4f(1.0f, 0.2f, 0.2f, 1.0f);
+    glBegin(GL_POINTS);
+    glVertex3f((float)(LEFT + 1.1), (float)(Tops[2] + 0.45), 0.0f);
+    glEnd();
 
-    double Y = 3.45;
-    for (int k = 0; texts::HELP_KEYS[k][0]; k++, Y += 0.47)
+    for (size_t r = 0; r < L.rows.size(); r++)
     {
-        letters.draw(texts::HELP_KEYS[k][0], mkrpos(4.45, Y, 0), 0.34, font::right, GOLD);
-        letters.draw(texts::HELP_KEYS[k][1], mkrpos(4.7, Y, 0), 0.34, font::left, LIGHT);
+        letters.draw(L.rows[r]->keys, mkrpos(L.keys_right, Y, 0), L.size, font::right, GOLD);
+        for (const std::string& Part : L.does[r])
+        {
+            letters.draw(Part, mkrpos(L.keys_right + 0.25, Y, 0), L.size, font::left, LIGHT);
+            Y += Line;
+        }
     }
-    letters.draw(texts::HELP_CLOSE, mkrpos(PICTURE_MIDDLE, 8.85, 0), 0.32, font::centre, mkfcolor(1, 0.97f, 0.85f, 0.6f));
+    letters.draw(Touch ? texts::HELP_CLOSE_TOUCH : texts::HELP_CLOSE, mkrpos(PICTURE_MIDDLE, 8.85, 0), 0.32, font::centre,
+                 mkfcolor(1, 0.97f, 0.85f, 0.6f));
     glDisable(GL_BLEND);
     glPopMatrix();
 }

@@ -5,7 +5,24 @@
 #include "screen.h"
 #include "text.h"
 
+#include "texts.h"
+
+#include <string>
+#include <vector>
+
 class texture;
+
+// Where the card's words go: wrapped to the card at the largest size at which they all fit.
+struct help_layout
+{
+    double size;                                   // the lines' height
+    std::vector<std::vector<std::string>> explained; // the bee bar, the arrow, the clouds, wrapped
+    std::vector<const texts::help_row*> rows;      // the keys, or the buttons and gestures
+    std::vector<std::vector<std::string>> does;    // what each row does, wrapped
+    double keys_right;                             // where the keys' column ends
+    double bottom;                                 // below the last line
+};
+help_layout lay_out_help(const font& Letters, bool Touch, bool Quits);
 
 class help_card : public screen
 {

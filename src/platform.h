@@ -18,6 +18,10 @@ void kept_file_written();
 // nothing but a reload.
 bool can_quit();
 
+// Whether the player plays with a finger, on a phone or a tablet: the cards then name the page's buttons
+// and the finger's gestures instead of keys.
+bool touch_screen();
+
 // Runs frames until the title screen quits, then stops the game. The page hands the loop to the browser
 // instead, which calls frame once per display refresh while the page is shown, and never returns.
 void run_frames(game_loop& Loop);

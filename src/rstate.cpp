@@ -32,3 +32,24 @@ void draw_centered_quad(const rpos& At, const rpos& Radius, double Angle)
     glEnd();
     glPopMatrix();
 }
+
+void draw_home_arrow(const rpos& At, double Angle)
+{
+    glPushMatrix();
+    glTranslated(At[0], At[1], 0);
+    glRotated(Angle * 180 / PI, 0, 0, 1);
+    for (int Pass = 0; Pass < 2; Pass++)
+    {
+        double S = Pass ? 1.0 : 1.3;
+        if (Pass)
+            glColor4f(1.0f, 0.82f, 0.2f, 0.95f);
+        else
+            glColor4f(0.2f, 0.12f, 0.02f, 0.9f);
+        glBegin(GL_TRIANGLES);
+        glVertex3f((float)(0.3 * S), 0, 0);
+        glVertex3f((float)(-0.22 * S), (float)(-0.22 * S), 0);
+        glVertex3f((float)(-0.22 * S), (float)(0.22 * S), 0);
+        glEnd();
+    }
+    glPopMatrix();
+}

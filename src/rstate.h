@@ -23,3 +23,7 @@ public:
 // A quad of half-extent Radius turned by Angle degrees about At, texture coordinates 0 to 1 from its
 // top-left corner; the caller sets colour, texture and blending.
 void draw_centered_quad(const rpos& At, const rpos& Radius, double Angle);
+
+// The honey-coloured arrowhead with a dark edge that points a level's way home, At its middle, pointing
+// Angle radians from the x axis (y down); blending must be on.
+void draw_home_arrow(const rpos& At, double Angle);

@@ -39,21 +39,37 @@ const char* const HELP_BUTTON = "?";
 const char* const HELP_TITLE = "How to play";
 const char* const HELP_BAR = "The squares along the top are your bees: pale ones are home, olive ones still out, "
                              "dark ones lost. The flowers below them mark how many bees each medal needs.";
-const char* const HELP_KEYS[][2] = {
-    {"Press and drag", "from a flower: a trail of pollen scent the bees follow"},
-    {"Edges, arrow keys", "scroll the map"},
-    {"Left, Right, Enter", "pick and start a level; Enter after one: the next"},
-    {"P, Pause", "pause (also when the window loses the focus)"},
-    {"R", "start the level again"},
-    {"Esc", "end a level, leave the results, quit from the levels"},
-    {"W, H", "watch your best play of a level, or how it is done"},
-    {"F1", "this card"},
-    {"M", "sound off and on"},
-    {"F11", "fullscreen"},
-    {"F12", "quit"},
-    {nullptr, nullptr},
+const char* const HELP_ARROW = "When the hive is out of view, an arrow at the edge of the picture points the way to it.";
+const char* const HELP_SCENT = "Flowers and the hive breathe pink clouds of pollen scent of their own. A drag from a flower "
+                               "lays a trail of it that the bees follow, and that keeps horseflies away.";
+const help_row HELP_ROWS[] = {
+    {"Press and drag", "from a flower: a trail of scent for the bees to follow", hw_keys},
+    {"Edges, arrow keys", "scroll the map", hw_keys},
+    {"Left, Right, Enter", "pick and start a level; Enter after one: the next", hw_keys},
+    {"P, Pause", "pause (also when the window loses the focus)", hw_keys},
+    {"R", "start the level again", hw_keys},
+    {"Esc", "end a level, leave the results, quit from the levels", hw_keys | hw_quits},
+    {"Esc", "end a level or a replay, leave the results", hw_keys | hw_stays},
+    {"W, H", "watch your best play of a level, or how it is done", hw_keys},
+    {"F1", "this card", hw_keys},
+    {"M", "sound off and on", hw_keys},
+    {"F11", "fullscreen", hw_keys},
+    {"F12", "quit", hw_keys | hw_quits},
+    {"Touch and drag", "from a flower: a trail of scent for the bees to follow", hw_touch},
+    {"A finger at an edge", "scrolls the map", hw_touch},
+    {"Tap a level, then Go", "starts it", hw_touch},
+    {"Pause", "pause, and go on", hw_touch},
+    {"Again", "start the level again", hw_touch},
+    {"Back", "end a level or a replay, leave the results", hw_touch},
+    {"Next", "on the results: the next level", hw_touch},
+    {"Watch", "your best play of a level, or the last play again", hw_touch},
+    {"Demo", "how a level is done", hw_touch},
+    {"Sound", "sound off and on", hw_touch},
+    {"Full screen", "the game fills the screen", hw_touch},
+    {nullptr, nullptr, 0},
 };
 const char* const HELP_CLOSE = "Any key or click to close";
+const char* const HELP_CLOSE_TOUCH = "Tap to close";
 
 std::string fill(const std::string& Pattern, const std::vector<std::string>& Values)
 {

@@ -40,8 +40,26 @@ extern const char* const TO_ROW;
 extern const char* const HELP_BUTTON;
 extern const char* const HELP_TITLE;
 extern const char* const HELP_BAR;       // the bee bar explained
-extern const char* const HELP_KEYS[][2]; // key, what it does; ends with {nullptr, nullptr}
+extern const char* const HELP_ARROW;     // the arrow to the hive
+extern const char* const HELP_SCENT;     // the pink clouds, and what a drag does
+// Where a row of the help card applies: with keys and a mouse, or a finger and the page's buttons; only
+// where the game can quit itself, or only where it cannot (the web page).
+enum help_where
+{
+    hw_keys = 1,
+    hw_touch = 2,
+    hw_quits = 4,
+    hw_stays = 8
+};
+struct help_row
+{
+    const char* keys; // the keys, or the page's button or the finger's gesture
+    const char* does;
+    int where;
+};
+extern const help_row HELP_ROWS[]; // ends with a row of nulls
 extern const char* const HELP_CLOSE;
+extern const char* const HELP_CLOSE_TOUCH;
 
 // Pattern with {1}, {2}... replaced by Values in their order.
 std::string fill(const std::string& Pattern, const std::vector<std::string>& Values);

@@ -168,6 +168,12 @@ bool can_quit()
     return false; // a page that ended the game would leave only a reload
 }
 
+bool touch_screen()
+{
+    // The page marks itself when the device has a finger for a pointer (tools/web/index.html).
+    return EM_ASM_INT({ return document.documentElement.classList.contains('touch') ? 1 : 0; });
+}
+
 void run_frames(game_loop& Loop)
 {
     // emscripten starts with every permission bit masked, so a save made with the umask applied would be

@@ -172,7 +172,7 @@ TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
 {
     const uint64_t Recorded[6] = {12869425032981200085ull, 16185985765556371306ull, 6241400029219081580ull,
-                                  13144661755275680293ull, 17514134731741601233ull, 16336488839156571761ull};
+                                  13144661755275680293ull, 17514134731741601233ull, 725180253746727347ull};
     uint64_t Seen[6];
     fresh_level_table();
     all_levels[0].medals = 3, all_levels[1].medals = 2, all_levels[2].medals = 1;

@@ -3,6 +3,7 @@
 #include "helpers.h"
 
 #include "flower.h"
+#include "help_card.h"
 #include "play.h"
 #include "replay.h"
 #include "sound.h"
@@ -106,6 +107,28 @@ TEST(ResultsButtons, NoLevelNameRunsIntoAnotherButtonOrOffTheCard)
             EXPECT_LE(Watch.center[0] + Watch.radius[0] + Gap, NextLevel.center[0] - NextLevel.radius[0]) << Next;
             EXPECT_LE(NextLevel.center[0] + NextLevel.radius[0], 11.95 + 1e-9) << Next;
         }
+    }
+}
+
+// The help card as a player with keys, a player on the web page (which cannot quit) and one with a finger
+// reads it: all of it within the card, and no key or way out that the player does not have.
+TEST(HelpCard, FitsTheCardAndNamesOnlyWhatThePlayerHas)
+{
+    font Letters;
+    for (int Case = 0; Case < 3; Case++)
+    {
+        const bool Touch = Case == 2, Quits = Case == 0;
+        const help_layout L = lay_out_help(Letters, Touch, Quits);
+        EXPECT_TRUE(L.size >= 0.26 && L.bottom <= 8.5) << Case << ": lines " << L.size << " high, down to " << L.bottom;
+        for (size_t r = 0; r < L.rows.size(); r++)
+        {
+            EXPECT_GE(L.keys_right - Letters.width(L.rows[r]->keys, L.size), 1.0) << L.rows[r]->keys;
+            for (const std::string& Part : L.does[r]) EXPECT_LE(L.keys_right + 0.25 + Letters.width(Part, L.size), 12.3) << Part;
+            const std::string Keys = L.rows[r]->keys, Does = L.rows[r]->does;
+            EXPECT_FALSE(Touch && (Keys.find("F1") != std::string::npos || Keys.find("Esc") != std::string::npos)) << Keys;
+            EXPECT_FALSE(!Quits && (Does.find("quit") != std::string::npos || Keys == "F12")) << Keys << ": " << Does;
+        }
+        EXPECT_EQ(L.rows.empty() ? "" : std::string(L.rows[0]->keys), Touch ? "Touch and drag" : "Press and drag");
     }
 }
 
