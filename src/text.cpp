@@ -223,7 +223,7 @@ float font::cut(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos
 void font::quads(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size, double Z) const
 {
     const double Scale = Size / font_glyphs::LINE_HEIGHT; // picture units per atlas pixel
-    const float Tex = 1.0f / font_glyphs::ATLAS_SIZE;
+    const float TexW = 1.0f / font_glyphs::ATLAS_W, TexH = 1.0f / font_glyphs::ATLAS_H;
     glBegin(GL_QUADS);
     double X = Pen[0];
     for (const font_glyphs::glyph* G : Glyphs)
@@ -233,7 +233,7 @@ void font::quads(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpo
         {
             float X0 = (float)(X + Glyph.left * Scale), Y0 = (float)(Pen[1] + Glyph.top * Scale);
             float X1 = (float)(X0 + Glyph.w * Scale), Y1 = (float)(Y0 + Glyph.h * Scale);
-            float S0 = Glyph.x * Tex, T0 = Glyph.y * Tex, S1 = (Glyph.x + Glyph.w) * Tex, T1 = (Glyph.y + Glyph.h) * Tex;
+            float S0 = Glyph.x * TexW, T0 = Glyph.y * TexH, S1 = (Glyph.x + Glyph.w) * TexW, T1 = (Glyph.y + Glyph.h) * TexH;
             glTexCoord2f(S0, T0);
             glVertex3f(X0, Y0, (float)Z);
             glTexCoord2f(S1, T0);
