@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -24,9 +25,21 @@ const double RIM = 0.06;
 // How much nearer each cut lies than the one before: a few steps of a 16-bit depth buffer.
 const double LAYER = 1e-3;
 
-bool has_glyph(int Code)
+constexpr bool ascending()
 {
-    return (Code >= 0x20 && Code <= 0x7E) || (Code >= 0xA0 && Code <= 0xFF);
+    for (size_t a = 1; a < std::size(GLYPHS); a++)
+        if (GLYPHS[a - 1].code >= GLYPHS[a].code) return false;
+    return true;
+}
+static_assert(ascending(), "the glyphs are looked up by binary search");
+
+// Null for a code point the atlas lacks. Every letter is looked up several times a frame: a binary
+// search of the few hundred glyphs takes nine steps at most.
+const font_glyphs::glyph* find_glyph(int Code)
+{
+    const font_glyphs::glyph* G = std::lower_bound(std::begin(GLYPHS), std::end(GLYPHS), Code,
+                                                   [](const font_glyphs::glyph& G, int C) { return G.code < C; });
+    return G != std::end(GLYPHS) && G->code == Code ? G : nullptr;
 }
 
 double pixels_per_unit()
@@ -40,15 +53,9 @@ double snapped(double Units)
 }
 } // namespace
 
-font::font() : atlas(nullptr), replacement(-1)
+font::font() : atlas(nullptr), replacement(find_glyph(font_glyphs::REPLACEMENT))
 {
-    for (short& G : glyph_of) G = -1;
-    for (size_t a = 0; a < std::size(GLYPHS); a++)
-        if (GLYPHS[a].code < 256)
-            glyph_of[GLYPHS[a].code] = (short)a;
-        else if (GLYPHS[a].code == font_glyphs::REPLACEMENT)
-            replacement = (short)a;
-    assert(replacement >= 0);
+    assert(replacement);
 }
 
 void font::load()
@@ -72,15 +79,15 @@ std::vector<int> font::codes(const std::string& Utf8)
             Code = Code << 6 | ((unsigned char)Utf8[a++] & 0x3F);
         bool Whole = Follow >= 0 && Got == Follow && Code >= LEAST[Follow] && Code <= 0x10FFFF &&
                      !(Code >= 0xD800 && Code < 0xE000);
-        Codes.push_back(Whole && has_glyph(Code) ? Code : font_glyphs::REPLACEMENT);
+        Codes.push_back(Whole && find_glyph(Code) ? Code : font_glyphs::REPLACEMENT);
     }
     return Codes;
 }
 
 const font_glyphs::glyph& font::glyph(int Code) const
 {
-    int G = Code >= 0 && Code < 256 ? glyph_of[Code] : -1;
-    return GLYPHS[G >= 0 ? G : replacement];
+    const font_glyphs::glyph* G = find_glyph(Code);
+    return G ? *G : *replacement;
 }
 
 double font::width(const std::string& Utf8, double Size) const
@@ -139,7 +146,9 @@ void font::render(const std::string& Utf8, const rpos& At, double Size, align Al
 {
     assert(atlas && "font::load first");
     if (!atlas || Size <= 0.0) return;
-    std::vector<int> Codes = codes(Utf8);
+    // Looked up once here, not in each of the cuts.
+    std::vector<const font_glyphs::glyph*> Glyphs;
+    for (int Code : codes(Utf8)) Glyphs.push_back(&glyph(Code));
     double Wide = width(Utf8, Size);
     // The pen starts on a whole pixel and the baseline lies on one, so straight stems and the letters'
     // feet fall on pixel edges.
@@ -168,14 +177,14 @@ void font::render(const std::string& Utf8, const rpos& At, double Size, align Al
     glDepthFunc(GL_LESS);
 
     int Layer = 0;
-    float Outermost = Rim ? cut(Codes, Pen, Size, *Rim, RIM * Size * pixels_per_unit(), Layer) : 1.0f;
-    Outermost = std::min(Outermost, cut(Codes, Pen, Size, Colour, 0.0, Layer));
+    float Outermost = Rim ? cut(Glyphs, Pen, Size, *Rim, RIM * Size * pixels_per_unit(), Layer) : 1.0f;
+    Outermost = std::min(Outermost, cut(Glyphs, Pen, Size, Colour, 0.0, Layer));
     // Back to the picture's plane where the letters lie, so what is drawn later covers them as it
     // covers anything else.
     glDepthFunc(GL_ALWAYS);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glAlphaFunc(GL_GREATER, Outermost);
-    quads(Codes, Pen, Size, Pen[2]);
+    quads(Glyphs, Pen, Size, Pen[2]);
 
     glColorMask(Mask[0], Mask[1], Mask[2], Mask[3]);
     glDepthFunc((GLenum)DepthFunc);
@@ -187,8 +196,8 @@ void font::render(const std::string& Utf8, const rpos& At, double Size, align Al
     if (!WasBlending) glDisable(GL_BLEND);
 }
 
-float font::cut(const std::vector<int>& Codes, const rpos& Pen, double Size, const fcolor& Colour, double Grow,
-                int& Layer) const
+float font::cut(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size,
+                const fcolor& Colour, double Grow, int& Layer) const
 {
     const double FieldPerPixel = font_glyphs::LINE_HEIGHT / (2.0 * font_glyphs::SPREAD * Size * pixels_per_unit());
     // The outermost cut stays inside the field's spread, where alpha still says how far the outline is.
@@ -206,25 +215,25 @@ float font::cut(const std::vector<int>& Codes, const rpos& Pen, double Size, con
         glAlphaFunc(GL_GREATER, Level);
         // After p passes p / PASSES of the colour covers what lay beneath, whatever it was.
         glBlendColor(0.0f, 0.0f, 0.0f, A / PASSES / (1.0f - Pass * A / PASSES));
-        quads(Codes, Pen, Size, Pen[2] + ++Layer * LAYER);
+        quads(Glyphs, Pen, Size, Pen[2] + ++Layer * LAYER);
     }
     return First;
 }
 
-void font::quads(const std::vector<int>& Codes, const rpos& Pen, double Size, double Z) const
+void font::quads(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size, double Z) const
 {
     const double Scale = Size / font_glyphs::LINE_HEIGHT; // picture units per atlas pixel
-    const float Tex = 1.0f / font_glyphs::ATLAS_SIZE;
+    const float TexW = 1.0f / font_glyphs::ATLAS_W, TexH = 1.0f / font_glyphs::ATLAS_H;
     glBegin(GL_QUADS);
     double X = Pen[0];
-    for (int Code : Codes)
+    for (const font_glyphs::glyph* G : Glyphs)
     {
-        const font_glyphs::glyph& Glyph = glyph(Code);
+        const font_glyphs::glyph& Glyph = *G;
         if (Glyph.w > 0)
         {
             float X0 = (float)(X + Glyph.left * Scale), Y0 = (float)(Pen[1] + Glyph.top * Scale);
             float X1 = (float)(X0 + Glyph.w * Scale), Y1 = (float)(Y0 + Glyph.h * Scale);
-            float S0 = Glyph.x * Tex, T0 = Glyph.y * Tex, S1 = (Glyph.x + Glyph.w) * Tex, T1 = (Glyph.y + Glyph.h) * Tex;
+            float S0 = Glyph.x * TexW, T0 = Glyph.y * TexH, S1 = (Glyph.x + Glyph.w) * TexW, T1 = (Glyph.y + Glyph.h) * TexH;
             glTexCoord2f(S0, T0);
             glVertex3f(X0, Y0, (float)Z);
             glTexCoord2f(S1, T0);

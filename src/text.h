@@ -2,8 +2,9 @@
 // metrics in font_glyphs.h). Size is always a line's height, baseline to baseline, in picture units
 // (the picture is 10 high); At is the top of the line's box, and its left end, middle or right end, in
 // the units of the modelview the caller has set (the title's: the picture's own, from its top-left).
-// Code points 0x20-0x7E and 0xA0-0xFF are drawn as themselves; anything else, a control character or a
-// malformed byte among them, is drawn as one replacement glyph, never skipped.
+// The code points in font_glyphs.h are drawn as themselves: Latin-1, Latin Extended-A, Cyrillic and the
+// typography of the languages they write. Anything else, a control character or a malformed sequence, is
+// drawn as one replacement glyph, never skipped.
 // Measuring needs no GL. Drawing binds the atlas, sets the colour, and leaves every other setting it
 // touches as it found it; the letters lie at At's z, under whatever is drawn later. A font is cheap: any
 // screen may hold one and load it, and the texture cache uploads the atlas once.
@@ -49,16 +50,15 @@ public:
 
 private:
     texture* atlas;
-    short glyph_of[256]; // index into font_glyphs::GLYPHS by code point, -1 for none
-    short replacement;
+    const font_glyphs::glyph* replacement;
 
     const font_glyphs::glyph& glyph(int Code) const;
     void render(const std::string& Utf8, const rpos& At, double Size, align Align, const fcolor& Colour,
                 const fcolor* Rim) const;
     // The letters once per cut through the field, the cuts Grow screen pixels outside the outlines, each
     // on the next Layer; returns the outermost cut's alpha.
-    float cut(const std::vector<int>& Codes, const rpos& Pen, double Size, const fcolor& Colour, double Grow,
-              int& Layer) const;
+    float cut(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size, const fcolor& Colour,
+              double Grow, int& Layer) const;
     // One quad a letter, the pen on the baseline.
-    void quads(const std::vector<int>& Codes, const rpos& Pen, double Size, double Z) const;
+    void quads(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size, double Z) const;
 };

@@ -1,6 +1,7 @@
 // Draws sample lettering as the game draws it, over the title's panels and over the first level in play, at
 // 800 by 600 and at 1440 by 1080, into TGA files to look at: how sharp the text is at every size the
-// screens use, accented letters, digits and the replacement for what the font lacks.
+// screens use, accented letters, digits, the translations' alphabets and the replacement for what the font
+// lacks.
 // Usage: SDL_VIDEODRIVER=offscreen text_sample OUTDIR   (writes text_{title,play}_{600,1080}.tga)
 #include "data_dir.h"
 #include "level.h"
@@ -57,6 +58,22 @@ void samples(const font& Font, bool Outlined)
                                                0.45, 6.0);
     Y += 1.0;
     for (const std::string& L : Lines) Font.draw(L, mkrpos(13.0, Y, 0), 0.45, font::right, Ink), Y += 0.45;
+    // Polish, Czech, Russian and Ukrainian, small to large, then capitals with accents stacked high.
+    const std::pair<const char*, double> Translated[] = {
+        {"Zażółć gęślą jaźń", 0.3},
+        {"Příliš žluťoučký kůň úpěl ďábelské ódy", 0.45},
+        {"Съешь же ещё этих мягких французских булок", 0.5},
+        {"Ґава, їжак, єнот і ще щось — «№ 5» „…“", 0.7},
+        {"ŻÓŁW ŘÍJEN ĂŽ ЙЁЇҐ Щ", 1.0},
+    };
+    for (const auto& [Line, Size] : Translated)
+    {
+        if (Outlined)
+            Font.draw_outlined(Line, mkrpos(0.3, Y, 0), Size, font::left, Ink, Rim);
+        else
+            Font.draw(Line, mkrpos(0.3, Y, 0), Size, font::left, Ink);
+        Y += Size * 1.15;
+    }
 }
 } // namespace
 

@@ -14,12 +14,22 @@ from .tga import write_tga
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 ATLAS = "data/gfx/font1.tga"
 HEADER = "src/font_glyphs.h"
-SIZE = 512  # the atlas is SIZE by SIZE
-EM = 40  # atlas pixels to the em: the largest that packs all glyphs into SIZE
+# Powers of two, for mipmaps on every GL the game runs on. At 36 pixels to the em every glyph fits
+# 1024 by 512; 40 would need 1024 by 1024, twice the memory for a tenth more detail on the largest lines
+# (108 pixels, 2.6 screen pixels to a texel at 36), where the field keeps the edges sharp anyway.
+WIDTH, HEIGHT = 1024, 512
+EM = 36  # atlas pixels to the em: the largest that packs all glyphs into the atlas
 SPREAD = 5  # atlas pixels from the outline to alpha 0 or 1: room for a rim of a tenth of the line
 SS = 8
 REPLACEMENT = 0xFFFD  # drawn for whatever the font has no glyph for here
-CODES = list(range(0x20, 0x7F)) + list(range(0xA0, 0x100)) + [REPLACEMENT]
+# Latin-1 and Latin Extended-A for the western and central European languages, Cyrillic for Russian and
+# Ukrainian (U+0490, U+0491: Ґ ґ), and their typography: Ukrainian's apostrophe (U+02BC), dashes, quotes
+# and guillemets, French's narrow no-break space (U+202F), the bullet, the ellipsis and the numero sign.
+# Ascending: the game looks code points up by binary search.
+CODES = sorted(
+    list(range(0x20, 0x7F)) + list(range(0xA0, 0x180)) + [0x2BC] + list(range(0x400, 0x460)) + [0x490, 0x491] +
+    [0x2013, 0x2014, 0x2018, 0x2019, 0x201A, 0x201C, 0x201D, 0x201E, 0x2022, 0x2026, 0x2039, 0x203A, 0x202F,
+     0x2116, REPLACEMENT])
 
 
 def _outline_points(cover):
@@ -94,9 +104,9 @@ def _pack(boxes):
     at, x, y, shelf = {}, 0, 0, 0
     for c in order:
         w, h = boxes[c][2], boxes[c][3]
-        if x + w > SIZE:
+        if x + w > WIDTH:
             x, y, shelf = 0, y + shelf - 1, 0
-        assert y + h <= SIZE, "the glyphs do not fit the atlas: lower EM"
+        assert y + h <= HEIGHT, "the glyphs do not fit the atlas: lower EM"
         at[c] = (x, y)
         x += w - 1
         shelf = max(shelf, h)
@@ -107,13 +117,19 @@ def build():
     """The atlas as an RGBA image and the header's text."""
     fine = ImageFont.truetype(FONT, EM * SS)
     glyphs = {c: _glyph(fine, c) for c in CODES}
-    inked = {c: g[1] for c, g in glyphs.items() if g[1] is not None}
-    at = _pack(inked)
-    alpha = np.zeros((SIZE, SIZE), np.uint8)
+    # Letters drawn alike share the first one's rectangle: Cyrillic А and Latin A, ї and ï, Ukrainian's
+    # apostrophe and ’.
+    owner, alike = {}, {}
+    for c in CODES:
+        _, box, field = glyphs[c]
+        if box is not None:
+            owner[c] = alike.setdefault((box, field.tobytes()), c)
+    at = _pack({c: glyphs[c][1] for c in alike.values()})
+    alpha = np.zeros((HEIGHT, WIDTH), np.uint8)
     for c, (x, y) in at.items():
-        w, h = inked[c][2], inked[c][3]
+        w, h = glyphs[c][1][2], glyphs[c][1][3]
         alpha[y:y + h, x:x + w] = np.maximum(alpha[y:y + h, x:x + w], glyphs[c][2])
-    white = Image.new("L", (SIZE, SIZE), 255)
+    white = Image.new("L", (WIDTH, HEIGHT), 255)
     atlas = Image.merge("RGBA", (white, white, white, Image.fromarray(alpha, "L")))
     ascent, descent = fine.getmetrics()
     lines = [
@@ -122,7 +138,7 @@ def build():
         "#pragma once",
         "",
         "namespace font_glyphs {",
-        "constexpr int ATLAS_SIZE = %d;" % SIZE,
+        "constexpr int ATLAS_W = %d, ATLAS_H = %d;" % (WIDTH, HEIGHT),
         "// Alpha is 0.5 on a letter's outline and moves by 0.5 over this many pixels in or out.",
         "constexpr double SPREAD = %d;" % SPREAD,
         "constexpr double ASCENT = %.3f;" % (ascent / SS),
@@ -138,12 +154,12 @@ def build():
         "    double advance;",
         "};",
         "",
-        "// By code point.",
+        "// By code point, ascending.",
         "constexpr glyph GLYPHS[] = {",
     ]
     for c in CODES:
         advance, box, _ = glyphs[c]
-        x, y = at.get(c, (0, 0))
+        x, y = at[owner[c]] if c in owner else (0, 0)
         left, top, w, h = box if box else (0, 0, 0, 0)
         lines.append("    {0x%02X, %d, %d, %d, %d, %d, %d, %.3f}," % (c, x, y, w, h, left, top, advance))
     lines += ["};", "} // namespace font_glyphs", ""]
