@@ -147,6 +147,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_offers(int Key)
     return Key == SDLK_m || running->screen->offers(Key);
 }
 
+// Whether sound is on, for the page's Sound button to say.
+extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_sound_on()
+{
+    return running && running->sounds.on_flag;
+}
+
 // The page asks the player to turn the phone: the level waits meanwhile.
 extern "C" EMSCRIPTEN_KEEPALIVE void quorvel_pause()
 {

@@ -124,11 +124,14 @@ async function desktopSized(browser) {
   const after = await sound(page);
   check(before.heard === 0 && after.state === 'running' && after.open && after.heard > 0.01,
     `sound starts with the first click (audio context ${before.state}, then ${after.state}; device open: ${after.open}; loudest ${after.heard.toFixed(3)})`);
+  const soundSays = () => page.$eval('#sound', B => B.textContent);
   await page.keyboard.press('m');
   await t.waitFor('muted', png => t.row(png) && t.muted(png));
+  check(await soundSays() === 'Sound off', `the Sound button says sound is off ("${await soundSays()}")`);
   await page.reload();
   await t.waitFor('still_muted_after_a_reload', png => t.row(png) && t.muted(png));
   await t.key('sound_on_again', 'm', png => t.row(png) && !t.muted(png));
+  check(await soundSays() === 'Sound on', `and on again ("${await soundSays()}")`);
   await t.key('escape_on_the_row_ends_nothing', 'Escape', t.row);
   await sleep(2000);
   check(t.row(await t.shot('still_the_row')) && await page.evaluate(() => !/Reload/.test(document.getElementById('status').textContent)),
@@ -165,9 +168,15 @@ async function phone(browser) {
   const buttons = await page.$$eval('.keys button', B => B.map(b => { const r = b.getBoundingClientRect(); return [b.textContent, r.width, r.height]; }));
   check(buttons.length === 8 && buttons.every(([, w, h]) => w >= 44 && h >= 44), `buttons for the keys, each at least 44 pixels: ${buttons.map(b => b.join(' ')).join(', ')}`);
 
+  // Only the buttons whose keys do something here are lit: on the row, Watch and Demo, not Again or Back.
+  const lit = () => page.$$eval('.keys button[data-key]', B => B.filter(b => !b.disabled).map(b => b.textContent).join(' '));
+  const onTheRow = await lit();
+  check(/Watch/.test(onTheRow) && /Demo/.test(onTheRow) && !/Again|Back|Next/.test(onTheRow), `on the row the page offers ${onTheRow}`);
   await sleep(2000);
   await tap(t.x(400), t.y(303));
   await t.waitFor('one_tap_on_go_starts_the_level', t.bees(8));
+  const inPlay = await lit();
+  check(/Pause/.test(inPlay) && /Again/.test(inPlay) && /Back/.test(inPlay) && !/Demo|Watch/.test(inPlay), `in a level it offers ${inPlay}`);
 
   // A drag from the flower nearest the middle to a spot 150 picture pixels toward the middle.
   // In the opening view, before any scroll: a flower's heart is (255, 51, 51), or (255, 76, 76) lit under
