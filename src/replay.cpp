@@ -1,5 +1,6 @@
 #include "replay.h"
 
+#include "bytes.h"
 #include "die.h"
 #include "digest.h"
 #include "level.h"
@@ -34,68 +35,6 @@ enum record_bits
     rb_events = 0x10,    // a count, then each event's kind and signed varint code
     rb_step_up = 0x20,   // a millisecond longer than the step before (frame times wander by one)
     rb_step_down = 0x40, // a millisecond shorter
-};
-
-class writer
-{
-public:
-    std::string out;
-    void byte(unsigned V) { out.push_back((char)(V & 0xff)); }
-    void word(uint64_t V, int Bytes)
-    {
-        for (int b = 0; b < Bytes; b++) byte((unsigned)(V >> (8 * b)));
-    }
-    void real(double V)
-    {
-        uint64_t Bits;
-        std::memcpy(&Bits, &V, 8);
-        word(Bits, 8);
-    }
-    void varint(int64_t V) // zigzag: small of either sign, small in bytes
-    {
-        uint64_t U = ((uint64_t)V << 1) ^ (uint64_t)(V >> 63);
-        for (; U >= 0x80; U >>= 7) byte((unsigned)(U & 0x7f) | 0x80);
-        byte((unsigned)U);
-    }
-};
-
-class reader
-{
-public:
-    const std::string& in;
-    size_t at = 0;
-    bool ok = true;
-    explicit reader(const std::string& In) : in(In) {}
-    unsigned byte()
-    {
-        if (at >= in.size()) return ok = false, 0;
-        return (unsigned char)in[at++];
-    }
-    uint64_t word(int Bytes)
-    {
-        uint64_t V = 0;
-        for (int b = 0; b < Bytes; b++) V |= (uint64_t)byte() << (8 * b);
-        return V;
-    }
-    double real()
-    {
-        uint64_t Bits = word(8);
-        double V;
-        std::memcpy(&V, &Bits, 8);
-        return V;
-    }
-    int64_t varint()
-    {
-        uint64_t U = 0;
-        for (int Shift = 0; ok; Shift += 7)
-        {
-            unsigned B = byte();
-            if (Shift > 35) return ok = false, 0; // far past any pixel
-            U |= (uint64_t)(B & 0x7f) << Shift;
-            if (!(B & 0x80)) break;
-        }
-        return (int64_t)(U >> 1) ^ -(int64_t)(U & 1);
-    }
 };
 
 int whole_ms(double Step)
@@ -182,7 +121,7 @@ SDL_Event replayed_event(const replay_event& R)
 
 std::string write_replay(const replay& R)
 {
-    writer W;
+    byte_writer W;
     W.out.append(MAGIC, 4);
     W.word(VERSION, 2);
     W.word((uint32_t)R.level_id, 4);
@@ -247,7 +186,7 @@ bool read_replay(const std::string& Bytes, replay& Out, std::string& Problem)
         return false;
     };
     if (Bytes.size() < HEADER || std::memcmp(Bytes.data(), MAGIC, 4) != 0) return refuse("not a Quorvel Bees replay");
-    reader In(Bytes);
+    byte_reader In(Bytes);
     In.at = 4;
     unsigned Version = (unsigned)In.word(2);
     if (Version != VERSION) return refuse("a replay of another version (" + std::to_string(Version) + ")");
@@ -359,7 +298,7 @@ bool level_hash(const level& L, uint64_t& Hash, std::string& Problem)
         if (Problem.empty()) Problem = std::string("no map ") + L.map_file;
         return false;
     }
-    writer Record; // the level's own values, as they decide a play
+    byte_writer Record; // the level's own values, as they decide a play
     Record.word((uint32_t)L.level_id, 4);
     Record.real(L.hive_pos[0]);
     Record.real(L.hive_pos[1]);

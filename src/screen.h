@@ -1,6 +1,6 @@
 // A screen the title screen hands the frame to: a card over the level row (the help card) or a picture
-// of its own (a replay being watched, and the screens to come). The frame loop knows the title screen
-// alone; the title shows one screen at a time and takes the frame back when that screen is done. What
+// of its own (a replay being watched, the player's levels). The frame loop knows the title screen alone;
+// the title shows screens one over another and gives the frame to the top one until it is done. What
 // the window's title says, which of the page's buttons work and what is heard all follow the screen
 // shown, never another screen's fields.
 #pragma once
@@ -29,6 +29,9 @@ public:
     virtual void render() = 0;
     // The title takes the frame back, and lets the screen go.
     virtual bool done() const = 0;
+    // A screen this one opens over itself (a level started from a list), handed over once: the title shows
+    // it until it is done, then this one again.
+    virtual screen* opened() { return nullptr; }
     // False for a card drawn over the title's picture, which then goes on under it.
     virtual bool whole_picture() const { return true; }
     // Empty: the title's own.

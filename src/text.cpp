@@ -63,7 +63,7 @@ void font::load()
     atlas = texture_load("data/gfx/font1.tga", false);
 }
 
-std::vector<int> font::codes(const std::string& Utf8)
+std::vector<int> utf8_code_points(const std::string& Utf8)
 {
     static const int LEAST[4] = {0, 0x80, 0x800, 0x10000}; // shorter forms are malformed
     std::vector<int> Codes;
@@ -74,13 +74,21 @@ std::vector<int> font::codes(const std::string& Utf8)
         int Follow = Lead < 0x80 ? 0 : Lead < 0xC2 ? -1 : Lead < 0xE0 ? 1 : Lead < 0xF0 ? 2 : Lead < 0xF5 ? 3 : -1;
         int Code = Follow <= 0 ? Lead : Lead & (0x3F >> Follow);
         int Got = 0;
-        // A sequence cut short is one replacement, and the byte that cut it starts the next.
+        // A sequence cut short is one malformed code, and the byte that cut it starts the next.
         for (; Got < Follow && a < Utf8.size() && ((unsigned char)Utf8[a] & 0xC0) == 0x80; Got++)
             Code = Code << 6 | ((unsigned char)Utf8[a++] & 0x3F);
         bool Whole = Follow >= 0 && Got == Follow && Code >= LEAST[Follow] && Code <= 0x10FFFF &&
                      !(Code >= 0xD800 && Code < 0xE000);
-        Codes.push_back(Whole && find_glyph(Code) ? Code : font_glyphs::REPLACEMENT);
+        Codes.push_back(Whole ? Code : -1);
     }
+    return Codes;
+}
+
+std::vector<int> font::codes(const std::string& Utf8)
+{
+    std::vector<int> Codes = utf8_code_points(Utf8);
+    for (int& Code : Codes)
+        if (Code < 0 || !find_glyph(Code)) Code = font_glyphs::REPLACEMENT;
     return Codes;
 }
 

@@ -62,3 +62,6 @@ private:
     // One quad a letter, the pen on the baseline.
     void quads(const std::vector<const font_glyphs::glyph*>& Glyphs, const rpos& Pen, double Size, double Z) const;
 };
+
+// The code points of a UTF-8 text, -1 for each malformed sequence.
+std::vector<int> utf8_code_points(const std::string& Utf8);

@@ -56,7 +56,7 @@ title::title()
 
 title::~title()
 {
-    shown.clear();
+    while (!shown.empty()) shown.pop_back(); // the top screen first
     play_world.clear();
     play_mode.clear();
 }
@@ -92,19 +92,44 @@ void title::init()
 
 void title::show(screen* S)
 {
-    shown.clear();
-    shown.init(S);
+    shown.emplace_back();
+    shown.back().init(S);
+}
+
+screen* title::top() const
+{
+    return shown.empty() ? nullptr : shown.back().ptr();
+}
+
+bool title::covered() const
+{
+    for (const ref<screen>& S : shown)
+        if (S->whole_picture()) return true;
+    return false;
+}
+
+void title::tend_screens()
+{
+    for (;;)
+    {
+        if (top() && top()->done())
+            shown.pop_back();
+        else if (screen* Opened = top() ? top()->opened() : nullptr)
+            show(Opened);
+        else
+            break;
+    }
 }
 
 void title::update(double T)
 {
     animation_counter += T;
     refused.update(T);
-    if (shown.ptr() && shown->done()) shown.clear();
-    if (shown.ptr() && shown->whole_picture())
+    tend_screens();
+    if (covered())
     {
-        shown->update(T);
-        if (shown->done()) shown.clear();
+        top()->update(T);
+        tend_screens();
         return;
     }
     switch (mode)
@@ -189,10 +214,10 @@ void title::update(double T)
         }
         break;
     }
-    if (shown.ptr())
+    if (top())
     {
-        shown->update(T);
-        if (shown->done()) shown.clear();
+        top()->update(T);
+        tend_screens();
     }
 }
 
@@ -206,7 +231,7 @@ void title::find_hover()
 
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
         help_hover_flag = mouse_cursor_box(HELP.center, HELP.radius);
-        if (shown.ptr()) hover_level = -1, go_hover_flag = help_hover_flag = false; // a card covers the row
+        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = false; // a card covers the row
     }
     else if (mode == m_scores)
     {
@@ -217,9 +242,10 @@ void title::find_hover()
 
 void title::notice(SDL_Event& E)
 {
-    if (shown.ptr())
+    if (top())
     {
-        shown->notice(E);
+        top()->notice(E);
+        tend_screens();
         return;
     }
     // A press acts on what lies under the pointer as it is pressed, which may have moved since the last
@@ -374,7 +400,7 @@ void title::watch_kept(bool Demo)
 
 std::string title::window_title() const
 {
-    std::string Shown = shown.ptr() ? shown->window_title() : "";
+    std::string Shown = top() ? top()->window_title() : "";
     if (!Shown.empty()) return Shown;
     if (mode != m_play) return texts::GAME;
     return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(go_level)});
@@ -382,7 +408,7 @@ std::string title::window_title() const
 
 bool title::offers(SDL_Keycode Key) const
 {
-    if (shown.ptr()) return shown->offers(Key);
+    if (top()) return top()->offers(Key);
     switch (mode)
     {
     case m_title:
@@ -398,8 +424,8 @@ bool title::offers(SDL_Keycode Key) const
 
 void title::hear(cues& Out)
 {
-    if (shown.ptr())
-        shown->hear(Out);
+    if (top())
+        top()->hear(Out);
     else if (mode == m_play)
         Out.level = play_mode.ptr();
     Out.sounds.insert(Out.sounds.end(), asked.begin(), asked.end());
@@ -408,13 +434,13 @@ void title::hear(cues& Out)
 
 bool title::pointer_scrolls() const
 {
-    return shown.ptr() ? shown->pointer_scrolls() : mode == m_play;
+    return top() ? top()->pointer_scrolls() : mode == m_play;
 }
 
 void title::pause_level()
 {
-    if (shown.ptr())
-        shown->pause();
+    if (top())
+        top()->pause();
     else if (mode == m_play)
         play_mode->set_paused(true);
 }
@@ -433,9 +459,12 @@ bool title::slide(double T, int Way)
 
 void title::render()
 {
-    if (shown.ptr() && shown->whole_picture())
+    if (covered())
     {
-        shown->render();
+        // From the last screen that fills the picture up: the cards over it.
+        size_t From = shown.size() - 1;
+        while (!shown[From]->whole_picture()) From--;
+        for (size_t a = From; a < shown.size(); a++) shown[a]->render();
         return;
     }
     if (mode == m_play)
@@ -515,7 +544,7 @@ void title::render()
 
     glDisable(GL_BLEND);
     glPopMatrix();
-    if (shown.ptr()) shown->render(); // a card over the row
+    for (ref<screen>& S : shown) S->render(); // cards over the row
 }
 
 rpos title::slid(const rpos& Center, const rpos& Radius) const

@@ -62,7 +62,7 @@ public:
     results_card results;
     bool help_hover_flag;
     bool go_next; // the results slide out into the next level instead of the row
-    ref<screen> shown; // the other screen shown, if any
+    std::vector<ref<screen>> shown; // the other screens shown, each over the one before
     std::vector<int> asked; // sounds asked for since the frame loop last heard them
 
     title();
@@ -78,8 +78,15 @@ public:
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
     void draw_background();
 
-    // Shows S (owned from now on) until it is done; the title's own modes wait meanwhile.
+    // Shows S (owned from now on) over whatever is shown until it is done; while a screen that fills the
+    // picture is shown, the title's own modes wait.
     void show(screen* S);
+    // The screen that takes the events, or null when the title takes them.
+    screen* top() const;
+    // Whether a screen shown fills the picture.
+    bool covered() const;
+    // Lets the screens that are done go, and shows what the top one opened.
+    void tend_screens();
     // Moves slide_in_alpha in (Way +1) or out (-1) by T's share; true once it has arrived at 1 or 0.
     bool slide(double T, int Way);
     // A new world for go_level, linked to the play screen; the one before is released.

@@ -42,13 +42,7 @@ void world::init(level& Level)
 
 void world::init(level& Level, unsigned long Seed)
 {
-    cur_world = this;
-    animation_counter = 0.0;
-    for (int m = 0; m < 3; m++) medal_bees[m] = Level.medal_bees[m];
-
-    load_medal_textures(medal_textures);
-
-    RN.seed(Seed);
+    begin(Level.medal_bees, Seed);
 
     SDL_Surface* Map = load_tga(Level.map_file);
     if (!Map) die_exit(); // the reader has said why
@@ -66,14 +60,7 @@ void world::init(level& Level, unsigned long Seed)
     for (int Y = 0; Y < H; Y++)
     {
         const unsigned char* Row = (const unsigned char*)Map->pixels + (size_t)Y * Map->pitch;
-        for (int X = 0; X < W; X++)
-        {
-            const unsigned char* P = Row + (size_t)X * 4;
-            size_t Index = (size_t)Y * W + X;
-            map_colors[Index] = mkfcolor(P[0] / 255.0f, P[1] / 255.0f, P[2] / 255.0f, 192 / 255.0f);
-            map_tiles[Index] = hue_to_tile_type((double)rgb_to_hsv(map_colors[Index])[0]);
-            TileCounts[map_tiles[Index]]++;
-        }
+        for (int X = 0; X < W; X++) TileCounts[lay_tile((size_t)Y * W + X, Row + (size_t)X * 4)]++;
     }
     SDL_FreeSurface(Map);
 
@@ -90,12 +77,43 @@ void world::init(level& Level, unsigned long Seed)
     }
 
     size = mkrpos(W, H, 0.0);
+    populate(Level.hive_pos, Level.num_flowers, Level.num_flies, Level.num_bees);
+}
 
+void world::init(const level_data& Level, unsigned long Seed)
+{
+    begin(Level.medal_bees, Seed);
+    const size_t Tiles = (size_t)Level.w * Level.h;
+    map_colors.assign(Tiles, fcolor());
+    map_tiles.assign(Tiles, tt_grass);
+    for (size_t t = 0; t < Tiles; t++) lay_tile(t, &Level.rgb[3 * t]);
+    size = mkrpos(Level.w, Level.h, 0.0);
+    populate(Level.hive_pos, Level.num_flowers, Level.num_flies, Level.num_bees);
+}
+
+void world::begin(const int MedalBees[3], unsigned long Seed)
+{
+    cur_world = this;
+    animation_counter = 0.0;
+    for (int m = 0; m < 3; m++) medal_bees[m] = MedalBees[m];
+    load_medal_textures(medal_textures);
+    RN.seed(Seed);
+}
+
+world::tile_types world::lay_tile(size_t Index, const unsigned char* RGB)
+{
+    map_colors[Index] = mkfcolor(RGB[0] / 255.0f, RGB[1] / 255.0f, RGB[2] / 255.0f, 192 / 255.0f);
+    map_tiles[Index] = hue_to_tile_type((double)rgb_to_hsv(map_colors[Index])[0]);
+    return map_tiles[Index];
+}
+
+void world::populate(const rpos& HivePos, int Flowers, int Flies, int Bees)
+{
     hive* Hive = new hive;
-    Hive->init(Level.hive_pos, RN);
+    Hive->init(HivePos, RN);
     add_new_sprite(Hive);
 
-    for (int a = 0; a < Level.num_flowers; a++)
+    for (int a = 0; a < Flowers; a++)
     {
         rpos P = random_spot(tt_grass, false, 0.0);
         flower* Flower = new flower;
@@ -103,7 +121,7 @@ void world::init(level& Level, unsigned long Seed)
         add_new_sprite(Flower);
     }
 
-    for (int a = 0; a < Level.num_flies; a++)
+    for (int a = 0; a < Flies; a++)
     {
         rpos P = random_spot(tt_water, true, 0.0); // at any height up to 1
         horsefly* Fly = new horsefly;
@@ -111,7 +129,7 @@ void world::init(level& Level, unsigned long Seed)
         add_new_sprite(Fly);
     }
 
-    for (int a = 0; a < Level.num_bees; a++)
+    for (int a = 0; a < Bees; a++)
     {
         rpos P = random_spot(tt_grass, false, 0.5);
         rpos V;
@@ -122,7 +140,7 @@ void world::init(level& Level, unsigned long Seed)
         add_new_sprite(Bee);
     }
 
-    total_bees = Level.num_bees;
+    total_bees = Bees;
     rescued_bees = 0;
     killed_bees = 0;
 

@@ -5,6 +5,7 @@
 
 #include "flower.h"
 #include "level.h"
+#include "level_data.h"
 #include "ref.h"
 #include "rngen.h"
 #include "rstate.h"
@@ -50,6 +51,13 @@ public:
     // The same with a chosen seed, so a level can be replayed draw for draw. A map that cannot be
     // read or cannot hold the level's sprites ends the program after a fatal trace line.
     void init(level& Level, unsigned long Seed);
+    // A level from a file, checked sound (level_sound): the same world as from the table, draw for draw.
+    void init(const level_data& Level, unsigned long Seed);
+    // The steps every init shares, in their order: before the terrain (the medals, the seed), a tile of
+    // the terrain, and after it (the hive, the flowers, the horseflies, the bees, the counts, the grids).
+    void begin(const int MedalBees[3], unsigned long Seed);
+    tile_types lay_tile(size_t Index, const unsigned char* RGB);
+    void populate(const rpos& HivePos, int Flowers, int Flies, int Bees);
 
     // A random point on a tile of Kind: x and y drawn, then the height drawn where DrawHeight, else Height.
     rpos random_spot(tile_types Kind, bool DrawHeight, double Height);

@@ -300,7 +300,7 @@ TEST_F(TitleScreen, APressActsOnWhatLiesUnderItNotOnWhatWasHovered)
     Title.update(0.01);
     point_at(12.42, 5.95); // ...then on ? and pressed before another update
     notice(SDL_MOUSEBUTTONDOWN);
-    EXPECT_TRUE(Title.mode == title::m_title && Title.shown.ptr()) << "help, not the level";
+    EXPECT_TRUE(Title.mode == title::m_title && Title.top()) << "help, not the level";
     notice(SDL_MOUSEBUTTONDOWN);
     Title.update(0.01);
     finished(0, 5);
@@ -380,7 +380,7 @@ TEST_F(TitleScreen, TheKeyboardPicksStartsAndGoesOnAndAClosedLevelShakesItsHead)
     notice(SDL_KEYDOWN, SDLK_F1);
     notice(SDL_KEYDOWN, SDLK_LEFT); // puts the help card away, and nothing else
     Title.update(0.01);
-    EXPECT_TRUE(!Title.shown.ptr() && Title.cur_level == 2);
+    EXPECT_TRUE(!Title.top() && Title.cur_level == 2);
     notice(SDL_KEYDOWN, SDLK_LEFT);
     notice(SDL_KEYDOWN, SDLK_RETURN);
     EXPECT_TRUE(Title.mode == title::m_slide_out && Title.go_level == 1);
@@ -494,13 +494,13 @@ TEST_F(TitleScreen, OnTheRowHShowsAnOpenLevelsDemonstrationAndWItsBestPlay)
     for (SDL_Keycode Key : {SDLK_h, SDLK_w})
     {
         notice(SDL_KEYDOWN, Key);
-        const replay_view* Shown = dynamic_cast<const replay_view*>(Title.shown.ptr());
+        const replay_view* Shown = dynamic_cast<const replay_view*>(Title.top());
         ASSERT_TRUE(Shown) << (char)Key;
         EXPECT_TRUE(Shown->player->watching && Shown->player->demo_flag == (Key == SDLK_h) && Shown->level_index == 0);
         EXPECT_EQ(Title.window_title(), "Quorvel Bees — 1 · First Flight");
         notice(SDL_KEYDOWN, SDLK_ESCAPE);
         Title.update(0.01);
-        EXPECT_TRUE(!Title.shown.ptr() && Title.mode == title::m_title) << "back on the row";
+        EXPECT_TRUE(!Title.top() && Title.mode == title::m_title) << "back on the row";
     }
 }
 
@@ -514,9 +514,9 @@ TEST_F(TitleScreen, AWatchedReplayPlaysAsItDoesWithoutAWindow)
     R.frames.resize(500);
     until_not(title::m_slide_in);
     Title.watch(R, true);
-    ASSERT_TRUE(Title.shown.ptr());
-    ref<world> Watched = dynamic_cast<replay_view*>(Title.shown.ptr())->watch_world; // outlives the screen
-    for (int f = 0; f < 1000 && Title.shown.ptr(); f++) Title.update(0.01), Title.render();
+    ASSERT_TRUE(Title.top());
+    ref<world> Watched = dynamic_cast<replay_view*>(Title.top())->watch_world; // outlives the screen
+    for (int f = 0; f < 1000 && Title.top(); f++) Title.update(0.01), Title.render();
     EXPECT_EQ(world_digest(*Watched.ptr()), world_digest(*play_through(R, 5).ptr()));
 }
 
