@@ -332,7 +332,7 @@ std::string replay_path(int LevelId, const char* Which)
     return kept_path("replays/level" + std::to_string(LevelId) + "-" + Which + ".qbr");
 }
 
-bool load_replay(const std::string& Path, replay& Out, std::string& Problem)
+bool read_replay_file(const std::string& Path, replay& Out, std::string& Problem)
 {
     std::ifstream In;
     switch (open_plain_file(Path, In, Problem))
@@ -349,25 +349,37 @@ bool load_replay(const std::string& Path, replay& Out, std::string& Problem)
     In.read(&Bytes[0], (std::streamsize)Bytes.size());
     Bytes.resize((size_t)In.gcount());
     if (Bytes.size() > LARGEST_FILE) return Problem = "larger than any replay", false;
+    return read_replay(Bytes, Out, Problem);
+}
+
+bool load_replay(const std::string& Path, replay& Out, std::string& Problem)
+{
     replay R;
-    if (!read_replay(Bytes, R, Problem) || replay_level(R, Problem) < 0) return false;
+    if (!read_replay_file(Path, R, Problem) || replay_level(R, Problem) < 0) return false;
     Out = std::move(R);
     return true;
+}
+
+void keep_replay_at(const replay& R, const std::string& Last, const std::string& Best, const int MedalBees[3])
+{
+    if (R.frames.empty()) return; // nothing played
+    ::mkdir(kept_path("replays").c_str(), 0755); // there already, or the write below says why not
+    const std::string Bytes = write_replay(R);
+    replay Kept;
+    std::string Problem;
+    bool Better = !read_replay_file(Best, Kept, Problem) || Kept.level_id != R.level_id || Kept.level_hash != R.level_hash ||
+                  R.better_than(Kept, MedalBees);
+    for (const std::string* Path : {&Last, &Best})
+    {
+        if (Path == &Best && !Better) continue;
+        if (!replace_file(*Path, Bytes, Problem)) trace('!', "replays: can't write ", Problem);
+    }
 }
 
 void keep_replay(const replay& R)
 {
     std::string Problem;
     int Index = replay_level(R, Problem);
-    if (Index < 0 || R.frames.empty()) return; // nothing played, or a level not of this game
-    ::mkdir(kept_path("replays").c_str(), 0755); // there already, or the write below says why not
-    const std::string Bytes = write_replay(R);
-    replay Best;
-    std::string Ignored;
-    bool Better = !load_replay(replay_path(R.level_id, "best"), Best, Ignored) || R.better_than(Best, all_levels[Index].medal_bees);
-    for (const char* Which : {"last", "best"})
-    {
-        if (Which[0] == 'b' && !Better) continue;
-        if (!replace_file(replay_path(R.level_id, Which), Bytes, Problem)) trace('!', "replays: can't write ", Problem);
-    }
+    if (Index < 0) return; // a level not of this game
+    keep_replay_at(R, replay_path(R.level_id, "last"), replay_path(R.level_id, "best"), all_levels[Index].medal_bees);
 }

@@ -83,8 +83,12 @@ int replay_level(const replay& R, std::string& Problem);
 
 // The kept replays of a level, "last" and "best", in replays/ beside the save.
 std::string replay_path(int LevelId, const char* Which);
-// Reads a replay file for a level of this game; false with Problem (one line's worth) when it cannot.
+// Reads a replay file, of any level; false with Problem (one line's worth) when it cannot.
+bool read_replay_file(const std::string& Path, replay& Out, std::string& Problem);
+// The same for a level of this game's table only.
 bool load_replay(const std::string& Path, replay& Out, std::string& Problem);
+// Keeps R as the replay at Last, and at Best when better than the one there (by MedalBees).
+void keep_replay_at(const replay& R, const std::string& Last, const std::string& Best, const int MedalBees[3]);
 // Keeps R as its level's last replay, and as its best when better than the best kept; a warning where
 // a file cannot be written.
 void keep_replay(const replay& R);

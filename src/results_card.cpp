@@ -21,25 +21,22 @@ const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering 
 const fcolor FADED = mkfcolor(0.08f, 0.22f, 0.08f, 0.45f);
 const fcolor GOLD = mkfcolor(0.95f, 0.78f, 0.2f, 1.0f);
 
-std::string next_label(int Index)
-{
-    return texts::fill(texts::NEXT, {texts::level_label(Index)});
-}
 } // namespace
 
-void results_buttons(const font& Letters, int Next, button_place& Back, button_place& Watch, button_place& NextLevel)
+void results_buttons(const font& Letters, const std::string& BackLabel, const std::string& NextLabel, button_place& Back,
+                     button_place& Watch, button_place& NextLevel)
 {
     const double Left = 0.9, Right = 11.95; // within the results card
-    Back.radius = button_radius(Letters, texts::TO_ROW);
+    Back.radius = button_radius(Letters, BackLabel);
     Back.center = mkrpos(Left + Back.radius[0], BUTTON_Y, 0);
-    NextLevel.radius = Next >= 0 ? button_radius(Letters, next_label(Next)) : mkrpos(0, 0, 0);
+    NextLevel.radius = !NextLabel.empty() ? button_radius(Letters, NextLabel) : mkrpos(0, 0, 0);
     NextLevel.center = mkrpos(Right - NextLevel.radius[0], BUTTON_Y, 0);
     Watch.radius = button_radius(Letters, texts::WATCH);
     Watch.center = mkrpos((Back.center[0] + Back.radius[0] + NextLevel.center[0] - NextLevel.radius[0]) / 2, BUTTON_Y, 0);
 }
 
 results_card::results_card()
-    : best_before(0), back_hover_flag(false), watch_hover_flag(false), next_hover_flag(false), medals_rung(0), medal_counter(0.0)
+    : best_before(0), back_label(texts::TO_ROW), back_hover_flag(false), watch_hover_flag(false), next_hover_flag(false), medals_rung(0), medal_counter(0.0)
 {
 }
 
@@ -52,12 +49,12 @@ void results_card::start(const replay& Played, int BestBefore)
     medal_counter = 2 * MEDAL_GAP; // after the level's end has sounded
 }
 
-void results_card::hover(const rloc& Cursor, const font& Letters, int Next)
+void results_card::hover(const rloc& Cursor, const font& Letters)
 {
     button_place Back, Watch, NextLevel;
-    results_buttons(Letters, Next, Back, Watch, NextLevel);
+    results_buttons(Letters, back_label, next_label, Back, Watch, NextLevel);
     back_hover_flag = inside_box(Cursor, Back.center, Back.radius);
-    next_hover_flag = Next >= 0 && inside_box(Cursor, NextLevel.center, NextLevel.radius);
+    next_hover_flag = !next_label.empty() && inside_box(Cursor, NextLevel.center, NextLevel.radius);
     watch_hover_flag = !played.frames.empty() && inside_box(Cursor, Watch.center, Watch.radius);
 }
 
@@ -81,8 +78,7 @@ results_card::choices results_card::choice(const SDL_Event& E) const
     return c_none;
 }
 
-void results_card::render(const font& Letters, texture* const Medals[3], const world& W, int Score, int Stored, int Next,
-                          double Slide) const
+void results_card::render(const font& Letters, texture* const Medals[3], const world& W, int Score, int Stored, double Slide) const
 {
     auto at = [&](const rpos& Center, const rpos& Radius) { return slide_position(Center, Radius, Slide); };
     const double Row1 = 5.85, Row2 = 6.75, Row3 = 7.5;
@@ -138,8 +134,8 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
         Letters.draw(texts::BEST_SO_FAR[clamp(Stored, 0, 3)], Verdict, 0.4, font::centre, INK);
 
     button_place Back, Watch, NextLevel;
-    results_buttons(Letters, Next, Back, Watch, NextLevel);
-    draw_button(Letters, Back, texts::TO_ROW, back_hover_flag, Slide);
+    results_buttons(Letters, back_label, next_label, Back, Watch, NextLevel);
+    draw_button(Letters, Back, back_label, back_hover_flag, Slide);
     if (!played.frames.empty()) draw_button(Letters, Watch, texts::WATCH, watch_hover_flag, Slide);
-    if (Next >= 0) draw_button(Letters, NextLevel, next_label(Next), next_hover_flag, Slide);
+    if (!next_label.empty()) draw_button(Letters, NextLevel, next_label, next_hover_flag, Slide);
 }

@@ -20,6 +20,25 @@ bool texture::check_mask(int X, int Y)
     return mask[(size_t)Y * w + X];
 }
 
+namespace {
+void upload(texture& Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp)
+{
+    GLuint Id = (GLuint)-1;
+    glGenTextures(1, &Id);
+    glBindTexture(GL_TEXTURE_2D, Id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    // Set before the upload so the upload builds the mipmaps too.
+    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
+    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex.w, Tex.h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
+    Tex.id = (int)Id;
+}
+} // namespace
+
 texture* texture_load(const std::string& Name, bool NoInterp)
 {
     std::map<std::string, std::unique_ptr<texture>>::iterator Found = loaded.find(Name);
@@ -68,21 +87,20 @@ texture* texture_load(const std::string& Name, bool NoInterp)
         die_exit();
     }
     SDL_FreeSurface(Surface);
-
-    GLuint Id = (GLuint)-1;
-    glGenTextures(1, &Id);
-    glBindTexture(GL_TEXTURE_2D, Id);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    // Set before the upload so the upload builds the mipmaps too.
-    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
-    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
-
-    Tex->id = (int)Id;
+    upload(*Tex, Format, Data, NoInterp);
     loaded[Name].reset(Tex);
     return Tex;
+}
+
+texture* texture_from_pixels(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba, bool NoInterp)
+{
+    std::unique_ptr<texture>& Slot = loaded[Name];
+    if (Slot) return Slot.get();
+    Slot.reset(new texture);
+    texture& Tex = *Slot;
+    Tex.w = W, Tex.h = H;
+    Tex.mask.assign((size_t)W * H, false);
+    for (size_t a = 0; a < Tex.mask.size(); a++) Tex.mask[a] = Rgba[a * 4 + 3] != 0;
+    upload(Tex, GL_RGBA, Rgba, NoInterp);
+    return &Tex;
 }

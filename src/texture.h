@@ -18,3 +18,6 @@ public:
 
 // Needs a current GL context. Never returns null: a picture that cannot be read ends the program.
 texture* texture_load(const std::string& Name, bool NoInterp);
+// A picture made by the game (a level's preview, say), W by H pixels of red, green, blue and alpha, cached
+// under Name like a file's; the pixels are taken only the first time Name is asked for.
+texture* texture_from_pixels(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba, bool NoInterp);

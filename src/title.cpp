@@ -236,7 +236,8 @@ void title::find_hover()
     else if (mode == m_scores)
     {
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
-        results.hover(cursor(), letters, next_level());
+        results.next_label = next_level() >= 0 ? texts::fill(texts::NEXT, {texts::level_label(next_level())}) : "";
+        results.hover(cursor(), letters);
     }
 }
 
@@ -486,9 +487,9 @@ void title::render()
         glColor4f(1, 1, 1, 1);
         draw_quad(mkrpos(PICTURE_MIDDLE, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
         glDisable(GL_TEXTURE_2D);
+        results.next_label = next_level() >= 0 ? texts::fill(texts::NEXT, {texts::level_label(next_level())}) : "";
         if (play_world.ptr()) // none before the first level
-            results.render(letters, medal_textures, *play_world.ptr(), score_medals, all_levels[go_level].medals, next_level(),
-                           slide_in_alpha);
+            results.render(letters, medal_textures, *play_world.ptr(), score_medals, all_levels[go_level].medals, slide_in_alpha);
     }
     else
     {

@@ -98,7 +98,7 @@ TEST(ResultsButtons, NoLevelNameRunsIntoAnotherButtonOrOffTheCard)
     for (int Next = -1; Next < count_levels(); Next++)
     {
         button_place Back, Watch, NextLevel;
-        results_buttons(Letters, Next, Back, Watch, NextLevel);
+        results_buttons(Letters, texts::TO_ROW, Next < 0 ? "" : texts::fill(texts::NEXT, {texts::level_label(Next)}), Back, Watch, NextLevel);
         const double Gap = 0.1;
         EXPECT_GE(Back.center[0] - Back.radius[0], 0.9) << Next;
         EXPECT_LE(Back.center[0] + Back.radius[0] + Gap, Watch.center[0] - Watch.radius[0]) << Next;
