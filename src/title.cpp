@@ -487,7 +487,6 @@ void title::render()
         glColor4f(1, 1, 1, 1);
         draw_quad(mkrpos(PICTURE_MIDDLE, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
         glDisable(GL_TEXTURE_2D);
-        results.next_label = next_level() >= 0 ? texts::fill(texts::NEXT, {texts::level_label(next_level())}) : "";
         if (play_world.ptr()) // none before the first level
             results.render(letters, medal_textures, *play_world.ptr(), score_medals, all_levels[go_level].medals, slide_in_alpha);
     }
