@@ -30,3 +30,15 @@ void draw_button(const font& Letters, const button_place& B, const std::string& 
     rpos At = slide_position(B.center, B.radius, Slide);
     Letters.draw(Label, At - mkrpos(0, LABEL / 2, 0), LABEL, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
 }
+
+void draw_panels(double Slide)
+{
+    const float Colours[3][3] = {{0.2f, 0.6f, 0.2f}, {0.3f, 0.8f, 0.3f}, {0.4f, 1.0f, 0.4f}};
+    const rpos Centres[3] = {mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(6.166, 4.5, 0), mkrpos(6.416, 5.25, 0)};
+    const rpos Radii[3] = {mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(6.166, 4.5, 0), mkrpos(5.666, 4.0, 0)};
+    for (int p = 0; p < 3; p++)
+    {
+        glColor4f(Colours[p][0], Colours[p][1], Colours[p][2], 0.8f);
+        draw_centered_quad(slide_position(Centres[p], Radii[p], Slide), Radii[p], 0);
+    }
+}

@@ -17,3 +17,6 @@ struct button_place
 rpos button_radius(const font& Letters, const std::string& Label);
 // Drawn at B's place as the slide puts it; blending must be on, as it is under the title's pictures.
 void draw_button(const font& Letters, const button_place& B, const std::string& Label, bool Hover, double Slide);
+
+// The three green panels behind the title's pictures, slid as they are.
+void draw_panels(double Slide);

@@ -4,6 +4,8 @@
 #include "quorvel.h"
 #include "title.h"
 
+#include <SDL2/SDL.h>
+
 std::string kept_path(const std::string& Name)
 {
     return Name;
@@ -19,6 +21,29 @@ bool can_quit()
 bool touch_screen()
 {
     return false;
+}
+
+void copy_text(const std::string& Text)
+{
+    SDL_SetClipboardText(Text.c_str());
+}
+
+std::string pasted_text()
+{
+    char* Text = SDL_GetClipboardText();
+    std::string Out = Text ? Text : "";
+    SDL_free(Text);
+    return Out;
+}
+
+bool clipboard_readable()
+{
+    return true;
+}
+
+std::string page_address()
+{
+    return "";
 }
 
 void run_frames(game_loop& Loop)

@@ -22,6 +22,14 @@ bool can_quit();
 // and the finger's gestures instead of keys.
 bool touch_screen();
 
+// Text for the player to paste elsewhere, and what the player pasted: through the system's clipboard on
+// the desktop. The page cannot read the clipboard when asked: it hands pasted text to the game itself.
+void copy_text(const std::string& Text);
+std::string pasted_text();
+bool clipboard_readable();
+// The web page's address, where a level's link leads; empty on the desktop, which shares codes alone.
+std::string page_address();
+
 // Runs frames until the title screen quits, then stops the game. The page hands the loop to the browser
 // instead, which calls frame once per display refresh while the page is shown, and never returns.
 void run_frames(game_loop& Loop);

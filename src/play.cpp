@@ -82,6 +82,13 @@ void play::init_level(ref<world> LinkWorld)
     watching = nullptr;
 }
 
+void play::name_level(const level_data& L)
+{
+    level_index = -1;
+    banner_name = L.name;
+    banner_line = L.line;
+}
+
 void play::record(int LevelId, uint32_t Seed, uint64_t LevelHash)
 {
     recording.level_id = LevelId;
@@ -397,16 +404,18 @@ void play::render_hud()
         letters.draw_outlined(texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
     }
 
-    // The level's name and goal, for its first seconds.
-    if (level_index >= 0 && W.animation_counter < BANNER_SECONDS)
+    // The level's name and goal, and its opening line if it has one, for its first seconds.
+    std::string Name = level_index >= 0 ? texts::level_label(level_index) : banner_name;
+    if (!Name.empty() && W.animation_counter < BANNER_SECONDS)
     {
         float Fade = (float)std::min(1.0, BANNER_SECONDS - W.animation_counter);
-        const level& L = all_levels[level_index];
-        std::string Goal = L.medal_bees[0] == 1 && L.num_bees == 1 ? texts::GOAL_ONE
-                                                                   : texts::fill(texts::GOAL, {std::to_string(L.medal_bees[0])});
+        std::string Goal = W.medal_bees[0] == 1 && W.total_bees == 1 ? texts::GOAL_ONE
+                                                                     : texts::fill(texts::GOAL, {std::to_string(W.medal_bees[0])});
         const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, Fade);
-        letters.draw_outlined(texts::level_label(level_index), mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
+        letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
         letters.draw_outlined(Goal, mkrpos(PICTURE_W / 2, 4.5, 0), 0.45, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
+        if (!banner_line.empty())
+            letters.draw_outlined(banner_line, mkrpos(PICTURE_W / 2, 5.1, 0), 0.4, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
     }
     glPopMatrix();
 }

@@ -40,7 +40,8 @@ public:
         bool kill;   // a bee lost here, or a press that caught no flower
     };
     font letters;         // loaded by the title screen
-    int level_index;      // for the level's name and goal; -1 for a world made by hand
+    int level_index;      // for the level's name and goal; -1 for a world made by hand or a player's level
+    std::string banner_name, banner_line; // a player's level's name and opening line, shown as it opens
     int misses;           // presses that caught no flower, or only wilted ones, each heard and marked
     int scroll_keys;      // the arrow keys held, a bit each: they scroll as the picture's edges do
     std::vector<mark> marks;
@@ -62,6 +63,8 @@ public:
     void init_level(ref<world> LinkWorld);
     // After init_level: the level is a new play, recorded from its first frame on.
     void record(int LevelId, uint32_t Seed, uint64_t LevelHash);
+    // After init_level with a player's level: its name and opening line are shown as it opens.
+    void name_level(const level_data& L);
     // After init_level with the world the replay was made in: plays it instead of the player.
     void watch(const replay& R, bool Demo);
     // One frame of the replay (two when fast): its events, pointer and step.

@@ -1,7 +1,9 @@
 #include "quorvel.h"
 
+#include "command_line.h"
 #include "die.h"
 #include "level.h"
+#include "own_levels.h"
 #include "loadtga.h"
 #include "platform.h"
 #include "play.h"
@@ -261,18 +263,8 @@ void print_level_table(std::ostream& Out)
 
 int run_game(int ArgC, char** ArgV)
 {
-    // The game takes no arguments but these; any other is passed over, as it always was.
-    if (ArgC == 2 && std::strcmp(ArgV[1], "--level-table") == 0)
-    {
-        print_level_table(std::cout);
-        return 0;
-    }
-    std::string Watch;
-    for (int a = 1; a + 1 < ArgC; a++)
-    {
-        if (std::strcmp(ArgV[a], "--check-replay") == 0) return check_replay(ArgV[a + 1]);
-        if (std::strcmp(ArgV[a], "--replay") == 0) Watch = ArgV[a + 1];
-    }
+    const command_line Asked = run_command_line(ArgC, ArgV);
+    if (!Asked.start_game) return Asked.status;
     // A closed terminal ends the game like a closed window, progress saved; SDL does the same for
     // SIGINT and SIGTERM. Standard output may be gone with it: a write then fails instead of killing us.
     std::signal(SIGHUP, on_hangup);
@@ -323,15 +315,16 @@ int run_game(int ArgC, char** ArgV)
     Loop.kept = load_settings();
     if (Loop.kept.fullscreen) toggle_fullscreen(), Loop.toggled_at = Loop.clock();
     Loop.sounds.on_flag = Loop.kept.sound;
-    if (!Watch.empty())
+    if (!Asked.replay.empty())
     {
         replay R;
         std::string Problem;
-        if (load_replay(Watch, R, Problem))
+        if (load_replay(Asked.replay, R, Problem))
             Loop.screen->watch(R, false);
         else
-            trace('!', "replay: can't play ", Watch, ": ", Problem);
+            trace('!', "replay: can't play ", Asked.replay, ": ", Problem);
     }
+    if (!Asked.level_file.empty()) Loop.screen->open_levels()->take_file(Asked.level_file);
 
     Loop.prev_ticks = Loop.clock();
     run_frames(Loop);

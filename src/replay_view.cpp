@@ -3,14 +3,28 @@
 #include "level.h"
 #include "texts.h"
 
-replay_view::replay_view(const replay& R, int LevelIndex, bool Demo) : watched(R), level_index(LevelIndex)
+replay_view::replay_view(const replay& R, int LevelIndex, bool Demo)
+    : watched(R), level_index(LevelIndex), label(texts::level_label(LevelIndex))
 {
     watch_world = mkref(new world);
     watch_world->init(all_levels[LevelIndex], R.seed);
+    start(Demo);
+}
+
+replay_view::replay_view(const replay& R, const level_data& L) : watched(R), level_index(-1), label(L.name)
+{
+    watch_world = mkref(new world);
+    watch_world->init(L, R.seed);
+    start(false);
+    player->name_level(L);
+}
+
+void replay_view::start(bool Demo)
+{
     player = mkref(new play);
     player->letters.load();
     player->init_level(watch_world);
-    player->level_index = LevelIndex;
+    player->level_index = level_index;
     player->watch(watched, Demo);
     // The play was drawn once before its first step, and the horseflies' wings drew for it: this screen
     // is first drawn after its first step, so those draws are spent here.
@@ -39,7 +53,7 @@ bool replay_view::done() const
 
 std::string replay_view::window_title() const
 {
-    return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(level_index)});
+    return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, label});
 }
 
 bool replay_view::offers(SDL_Keycode Key) const

@@ -9,16 +9,22 @@
 #include "screen.h"
 #include "world.h"
 
+#include <string>
+
 class replay_view : public screen
 {
 public:
     replay watched;
-    int level_index;
+    int level_index; // in the table, or -1 for a player's level
+    std::string label; // the level's number and name, or a player's level's name
     ref<world> watch_world;
     ref<play> player; // plays the replay's frames instead of the player's hand
 
     // R must have been made on the level at LevelIndex (replay_level). Needs a GL context for the lettering.
     replay_view(const replay& R, int LevelIndex, bool Demo);
+    // R must have been made on L (replay_of).
+    replay_view(const replay& R, const level_data& L);
+    void start(bool Demo);
 
     void update(double T) override;
     void notice(SDL_Event& E) override;

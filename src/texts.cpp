@@ -35,6 +35,23 @@ const char* const BEST_SO_FAR[4] = {"No medal here yet", "Your best here stays a
                                     "Your best here stays at two medals", "Your best here stays at three medals"};
 const char* const NEXT = "Next: {1}  »";
 const char* const TO_ROW = "«  Levels";
+const char* const PLAY_AGAIN = "Play again  »";
+const char* const TO_OWN_LEVELS = "«  Your levels";
+const char* const OWN_LEVELS = "Your levels";
+const char* const OWN_LEVELS_BUTTON = "Your levels";
+const char* const NO_OWN_LEVELS = "No levels of your own yet. Paste a level's code here (Ctrl+V), open a level file with the "
+                                  "game, or make a level in the editor.";
+const char* const LEVEL_FACTS = "{1} by {2} tiles, {3} flowers, {4} horseflies, {5} bees";
+const char* const BACK = "«  Back";
+const char* const PLAY = "Play";
+const char* const COPY_CODE = "Copy its code";
+const char* const PASTE_CODE = "Paste a code";
+const char* const OWN_LEVELS_KEYS = "Enter: play  ·  Ctrl+C: copy the level's code  ·  Ctrl+V: paste a level's code";
+const char* const COPIED = "The code of {1} is copied: paste it to a friend";
+const char* const ADDED = "Added to your levels: {1}";
+const char* const ALREADY_THERE = "Already among your levels: {1}";
+const char* const NOT_A_LEVEL = "No level: {1}";
+const char* const NOT_KEPT = "Not kept: {1}";
 const char* const HELP_BUTTON = "?";
 const char* const HELP_TITLE = "How to play";
 const char* const HELP_BAR = "The squares along the top are your bees: pale ones are home, olive ones still out, "
@@ -51,6 +68,7 @@ const help_row HELP_ROWS[] = {
     {"Esc", "end a level, leave the results, quit from the levels", hw_keys | hw_quits},
     {"Esc", "end a level or a replay, leave the results", hw_keys | hw_stays},
     {"W, H", "watch your best play of a level, or how it is done", hw_keys},
+    {"L, Ctrl+V", "your own levels; a level's code pasted on the levels joins them", hw_keys},
     {"F1", "this card", hw_keys},
     {"M", "sound off and on", hw_keys},
     {"F11", "fullscreen", hw_keys},

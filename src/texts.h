@@ -37,6 +37,23 @@ extern const char* const BETTER;         // "More medals than before!"
 extern const char* const BEST_SO_FAR[4]; // by the medals stored for the level
 extern const char* const NEXT;           // "Next: {1}"
 extern const char* const TO_ROW;
+extern const char* const PLAY_AGAIN;     // the results of a player's level: the level afresh
+// The player's own levels.
+extern const char* const TO_OWN_LEVELS;
+extern const char* const OWN_LEVELS;
+extern const char* const OWN_LEVELS_BUTTON; // on the title screen
+extern const char* const NO_OWN_LEVELS;
+extern const char* const LEVEL_FACTS;       // "{1} by {2} tiles, {3} flowers, {4} horseflies, {5} bees"
+extern const char* const BACK;
+extern const char* const PLAY;
+extern const char* const COPY_CODE;
+extern const char* const PASTE_CODE;
+extern const char* const OWN_LEVELS_KEYS;
+extern const char* const COPIED;            // "{1}": the level's name
+extern const char* const ADDED;
+extern const char* const ALREADY_THERE;
+extern const char* const NOT_A_LEVEL;       // "{1}": why the text holds no level
+extern const char* const NOT_KEPT;          // "{1}": why the level could not be written
 extern const char* const HELP_BUTTON;
 extern const char* const HELP_TITLE;
 extern const char* const HELP_BAR;       // the bee bar explained

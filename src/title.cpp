@@ -4,6 +4,7 @@
 #include "clamp.h"
 #include "help_card.h"
 #include "level.h"
+#include "own_levels.h"
 #include "picture.h"
 #include "platform.h"
 #include "quorvel.h"
@@ -34,8 +35,16 @@ rpos go_center()
     return mkrpos(PICTURE_MIDDLE, 5.05, 0.0);
 }
 
-// The help button's place, beside the rules.
+// The help button's place, beside the rules, and the player's levels' beside it.
 const button_place HELP = {mkrpos(12.42, 5.95, 0), mkrpos(0.32, 0.32, 0)};
+
+button_place levels_button(const font& Letters)
+{
+    button_place B;
+    B.radius = button_radius(Letters, texts::OWN_LEVELS_BUTTON);
+    B.center = mkrpos(HELP.center[0] - HELP.radius[0] - 0.25 - B.radius[0], HELP.center[1], 0);
+    return B;
+}
 const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering on the light panels
 } // namespace
 
@@ -48,6 +57,7 @@ title::title()
     : quit_flag(false), hover_level(-1), cur_level(0), cur_scroll(0.0), slide_in_alpha(0.0), slide_out_quit(false),
       go_hover_flag(false), go_level(0), score_medals(0), animation_counter(0.0), mode(m_slide_in),
       title_texture(nullptr), rules_texture(nullptr), go_texture(nullptr), closed_texture(nullptr), help_hover_flag(false),
+      levels_hover_flag(false),
       go_next(false)
 {
     for (int a = 0; a < 4; a++) winning_textures[a] = nullptr;
@@ -231,7 +241,9 @@ void title::find_hover()
 
         go_hover_flag = mouse_cursor_box(go_center(), mkrpos(0.6, 0.6, 0.0));
         help_hover_flag = mouse_cursor_box(HELP.center, HELP.radius);
-        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = false; // a card covers the row
+        const button_place Levels = levels_button(letters);
+        levels_hover_flag = mouse_cursor_box(Levels.center, Levels.radius);
+        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = levels_hover_flag = false; // a card covers the row
     }
     else if (mode == m_scores)
     {
@@ -273,6 +285,10 @@ void title::notice(SDL_Event& E)
             show_help();
         else if (Key == SDLK_w || Key == SDLK_h)
             watch_kept(Key == SDLK_h);
+        else if (Key == SDLK_l)
+            open_levels();
+        else if (Key == SDLK_v && (E.key.keysym.mod & KMOD_CTRL) && clipboard_readable())
+            open_levels()->take(pasted_text(), false);
         else if (E.type == SDL_MOUSEBUTTONDOWN)
         {
             // Closed levels can be selected too; only the go button checks the lock.
@@ -282,6 +298,8 @@ void title::notice(SDL_Event& E)
                 press_go();
             else if (help_hover_flag)
                 show_help();
+            else if (levels_hover_flag)
+                open_levels();
         }
         break;
     }
@@ -322,6 +340,13 @@ void title::show_help()
     help_card* Help = new help_card;
     Help->init();
     show(Help);
+}
+
+own_levels* title::open_levels()
+{
+    own_levels* Levels = new own_levels;
+    show(Levels);
+    return Levels;
 }
 
 void title::pick(int Level)
@@ -413,7 +438,7 @@ bool title::offers(SDL_Keycode Key) const
     switch (mode)
     {
     case m_title:
-        return Key == SDLK_w || Key == SDLK_h || (Key == SDLK_ESCAPE && can_quit());
+        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || (Key == SDLK_ESCAPE && can_quit());
     case m_play:
         return Key == SDLK_p || Key == SDLK_r || Key == SDLK_ESCAPE;
     case m_scores:
@@ -540,6 +565,7 @@ void title::render()
         }
         render_row_label();
         draw_button(letters, HELP, texts::HELP_BUTTON, help_hover_flag, slide_in_alpha);
+        draw_button(letters, levels_button(letters), texts::OWN_LEVELS_BUTTON, levels_hover_flag, slide_in_alpha);
     }
 
     glDisable(GL_BLEND);
@@ -563,12 +589,7 @@ void title::render_row_label()
 
 void title::draw_background()
 {
-    glColor4f(0.2f, 0.6f, 0.2f, 0.8f);
-    draw_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(PICTURE_MIDDLE, 5.0, 0), 0);
-    glColor4f(0.3f, 0.8f, 0.3f, 0.8f);
-    draw_quad(mkrpos(6.166, 4.5, 0), mkrpos(6.166, 4.5, 0), 0);
-    glColor4f(0.4f, 1.0f, 0.4f, 0.8f);
-    draw_quad(mkrpos(6.416, 5.25, 0), mkrpos(5.666, 4.0, 0), 0);
+    draw_panels(slide_in_alpha);
     if (go_hover_flag)
     {
         glColor4f(1.0f, 0.13f, 0.82f, 0.75f);

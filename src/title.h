@@ -19,6 +19,7 @@
 #include <ctime>
 #include <vector>
 
+class own_levels;
 class texture;
 
 class title
@@ -61,6 +62,7 @@ public:
     refusal refused; // the go button's "no", and why
     results_card results;
     bool help_hover_flag;
+    bool levels_hover_flag; // the button to the player's own levels
     bool go_next; // the results slide out into the next level instead of the row
     std::vector<ref<screen>> shown; // the other screens shown, each over the one before
     std::vector<int> asked; // sounds asked for since the frame loop last heard them
@@ -100,6 +102,8 @@ public:
     // The go button shakes its head, heard as a knock, and Why shows under it for a while.
     void decline(const std::string& Why);
     void show_help();
+    // Shows the player's own levels, and hands them over for a level to be added or started.
+    own_levels* open_levels();
     // Watches a replay of a level of this game; a replay that cannot be played is refused with why.
     void watch(const replay& R, bool Demo);
     // The row's W and H: the selected level's best replay, or its demonstration.

@@ -174,6 +174,30 @@ bool can_quit()
     return false; // a page that ended the game would leave only a reload
 }
 
+void copy_text(const std::string& Text)
+{
+    // A key press or a click is going on, which browsers ask of a page that writes to the clipboard.
+    EM_ASM({ if (navigator.clipboard) navigator.clipboard.writeText(UTF8ToString($0)).catch(function () {}); }, Text.c_str());
+}
+
+std::string pasted_text()
+{
+    return "";
+}
+
+bool clipboard_readable()
+{
+    return false; // the page hands over what is pasted (quorvel_take)
+}
+
+std::string page_address()
+{
+    char* Address = (char*)EM_ASM_PTR({ return stringToNewUTF8(location.origin + location.pathname); });
+    std::string Out = Address;
+    free(Address);
+    return Out;
+}
+
 bool touch_screen()
 {
     // The page marks itself when the device has a finger for a pointer (tools/web/index.html).

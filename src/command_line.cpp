@@ -1,0 +1,146 @@
+#include "command_line.h"
+
+#include "die.h"
+#include "level.h"
+#include "level_code.h"
+#include "level_file.h"
+#include "player_levels.h"
+#include "quorvel.h"
+#include "safe_file.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+const char* const USAGE = "Usage: quorvel [FILE]\n"
+                          "   or: quorvel COMMAND\n"
+                          "Quorvel Bees: lure a swarm of bees home with trails of pollen scent.\n"
+                          "\n"
+                          "With a level file (.qbl), the game opens that level and keeps it among your levels.\n"
+                          "\n"
+                          "Commands, which need no window:\n"
+                          "  --replay FILE          play a replay in the window, once the game is up\n"
+                          "  --check-replay FILE    play a replay through and say whether it ends as recorded\n"
+                          "                         (exit status 0), not (1), or cannot be read (2)\n"
+                          "  --export-level N FILE  write level N of the game's ten as a level file\n"
+                          "  --check-level FILE     say a level file's name, size and counts (status 0), or\n"
+                          "                         why it cannot be read (status 2)\n"
+                          "  --level-code FILE      print the code a level file travels as\n"
+                          "  --import-code CODE     keep the level a code carries among your levels\n"
+                          "  --level-table          print the game's level table, a line a level\n"
+                          "  --help                 show this help and exit\n"
+                          "  --version              show the version and exit\n"
+                          "\n"
+                          "Your levels are kept in levels/ beside the save file.\n";
+
+command_line ended(int Status)
+{
+    command_line C;
+    C.start_game = false;
+    C.status = Status;
+    return C;
+}
+
+command_line refused(const char* Command, const std::string& Why)
+{
+    trace('*', Command, ": ", Why);
+    return ended(2);
+}
+
+command_line export_level(const std::string& Number, const std::string& Path)
+{
+    const int Count = count_levels();
+    int N = 0;
+    for (char C : Number) N = C >= '0' && C <= '9' && N < 1000 ? N * 10 + (C - '0') : -1;
+    if (Number.empty() || N < 1 || N > Count) return refused("export level", "no level " + Number + " (1 to " + std::to_string(Count) + ")");
+    level_data L;
+    std::string Problem;
+    if (!table_level_data(N - 1, L, Problem)) return refused("export level", "can't read level " + Number + ": " + Problem);
+    if (!replace_file(Path, write_level_file(L), Problem)) return refused("export level", "can't write " + Problem);
+    return ended(0);
+}
+
+command_line check_level(const std::string& Path)
+{
+    level_data L;
+    std::string Problem;
+    if (!load_level_file(Path, L, Problem)) return refused("check level", "can't read " + Path + ": " + Problem);
+    std::cout << "name: " << L.name << "\n";
+    if (!L.line.empty()) std::cout << "line: " << L.line << "\n";
+    std::cout << "size: " << L.w << " by " << L.h << " tiles\n"
+              << "flowers: " << L.num_flowers << ", horseflies: " << L.num_flies << ", bees: " << L.num_bees << "\n"
+              << "medals at: " << L.medal_bees[0] << ", " << L.medal_bees[1] << ", " << L.medal_bees[2] << " bees home\n";
+    return ended(0);
+}
+
+command_line print_code(const std::string& Path)
+{
+    level_data L;
+    std::string Problem;
+    if (!load_level_file(Path, L, Problem)) return refused("level code", "can't read " + Path + ": " + Problem);
+    std::cout << level_code(L) << "\n";
+    return ended(0);
+}
+
+command_line import_code(const std::string& Code)
+{
+    level_data L;
+    std::string Problem;
+    if (!read_level_code(Code, L, Problem)) return refused("import code", Problem);
+    player_levels Shelf;
+    Shelf.scan();
+    int Index = Shelf.add(L, Problem);
+    if (Index < 0) return refused("import code", "can't write " + Problem);
+    std::cout << L.name << ": levels/" << Shelf.levels[Index].file << "\n";
+    return ended(0);
+}
+} // namespace
+
+command_line run_command_line(int ArgC, char** ArgV)
+{
+    command_line Game;
+    for (int a = 1; a < ArgC; a++)
+    {
+        const std::string Arg = ArgV[a];
+        const bool Has = a + 1 < ArgC, HasTwo = a + 2 < ArgC;
+        if (Arg == "--help")
+        {
+            std::cout << USAGE;
+            return ended(0);
+        }
+        if (Arg == "--version")
+        {
+            std::cout << "quorvel-bees " << QUORVEL_VERSION << "\n"
+                      << "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                      << "This is free software: you are free to change and redistribute it.\n"
+                      << "There is NO WARRANTY, to the extent permitted by law.\n";
+            return ended(0);
+        }
+        if (Arg == "--level-table")
+        {
+            print_level_table(std::cout);
+            return ended(0);
+        }
+        if (Arg == "--check-replay" && Has) return ended(check_replay(ArgV[a + 1]));
+        if (Arg == "--export-level" && HasTwo) return export_level(ArgV[a + 1], ArgV[a + 2]);
+        if (Arg == "--check-level" && Has) return check_level(ArgV[a + 1]);
+        if (Arg == "--level-code" && Has) return print_code(ArgV[a + 1]);
+        if (Arg == "--import-code" && Has) return import_code(ArgV[a + 1]);
+        if (Arg == "--replay" && Has)
+        {
+            Game.replay = ArgV[++a];
+            continue;
+        }
+        if (Arg.size() > 1 && Arg[0] == '-')
+        {
+            bool Known = Arg == "--check-replay" || Arg == "--export-level" || Arg == "--check-level" || Arg == "--level-code" ||
+                         Arg == "--import-code" || Arg == "--replay";
+            std::cerr << "quorvel: " << (Known ? "option '" + Arg + "' needs " + (Arg == "--export-level" ? "two arguments" : "an argument")
+                                               : "unrecognized option '" + Arg + "'")
+                      << "\nTry 'quorvel --help' for more information.\n";
+            return ended(2);
+        }
+        Game.level_file = Arg;
+    }
+    return Game;
+}
