@@ -129,10 +129,9 @@ void play::play_watched()
     }
 }
 
-ref<world> play_through(const replay& R, int LevelIndex)
+namespace {
+ref<world> played_through(const replay& R, ref<world> W)
 {
-    ref<world> W = mkref(new world);
-    W->init(all_levels[LevelIndex], R.seed);
     play P;
     P.init_level(W);
     P.watch(R, false);
@@ -143,6 +142,21 @@ ref<world> play_through(const replay& R, int LevelIndex)
         W->spend_draws();
     }
     return W;
+}
+} // namespace
+
+ref<world> play_through(const replay& R, int LevelIndex)
+{
+    ref<world> W = mkref(new world);
+    W->init(all_levels[LevelIndex], R.seed);
+    return played_through(R, W);
+}
+
+ref<world> play_through(const replay& R, const level_data& L)
+{
+    ref<world> W = mkref(new world);
+    W->init(L, R.seed);
+    return played_through(R, W);
 }
 
 void play::set_paused(bool Paused)

@@ -86,6 +86,7 @@ public:
 
 // A replay played through from its seed without a window, as fast as it goes: the world it ends in.
 ref<world> play_through(const replay& R, int LevelIndex);
+ref<world> play_through(const replay& R, const level_data& L);
 
 // Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
 // hive's picture position lies outside the picture; false when the hive is in view.

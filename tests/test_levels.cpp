@@ -2,9 +2,12 @@
 // world; files and codes damaged every way they arrive, each refused whole with one reason.
 #include "helpers.h"
 
+#include "command_line.h"
 #include "level_code.h"
 #include "level_file.h"
+#include "level_run.h"
 #include "play.h"
+#include "player_levels.h"
 #include "replay.h"
 
 namespace {
@@ -170,4 +173,128 @@ TEST_F(Levels, ACodeDamagedCutOrForeignIsRefusedAndALinkOrAMessageIsRead)
         EXPECT_FALSE(read_level_code(Text, Out, Problem)) << Says;
         EXPECT_NE(Problem.find(Says), std::string::npos) << Says << ": " << Problem;
     }
+}
+
+// The medals of a player's level follow the level, not its file: kept across a rename, dropped by an edit.
+// A file in levels/ that cannot be read is passed over with one warning naming it.
+TEST_F(Levels, ProgressFollowsTheLevelAcrossARenameAndNotAcrossAnEdit)
+{
+    player_levels Shelf;
+    std::string Problem;
+    const level_data L = small_level();
+    ASSERT_EQ(Shelf.add(L, Problem), 0) << Problem;
+    EXPECT_TRUE(fs::exists("levels/pond.qbl"));
+    Shelf.record(level_key(L), 2);
+    Shelf.record(level_key(L), 1); // a worse play keeps the best
+    fs::rename("levels/pond.qbl", "levels/renamed.qbl");
+    write_file("levels/broken.qbl", "quorvel-bees level 1\nname: half");
+    std::vector<std::string> Said = split_lines(printed_by([&] { Shelf.scan(); }));
+    ASSERT_EQ(Said.size(), 1u);
+    EXPECT_EQ(Said[0].rfind("! levels: can't read levels/broken.qbl: ", 0), 0u) << Said[0];
+    ASSERT_EQ(Shelf.levels.size(), 1u);
+    EXPECT_EQ(Shelf.levels[0].file, "renamed.qbl");
+    EXPECT_EQ(Shelf.medals_of(Shelf.levels[0].key), 2);
+
+    level_data Edited = L;
+    Edited.rgb[0] = 61;
+    write_file("levels/renamed.qbl", write_level_file(Edited));
+    Shelf.scan();
+    EXPECT_EQ(Shelf.medals_of(Shelf.levels[0].key), 0) << "an edited level starts afresh";
+    EXPECT_FALSE(fs::exists("savegame.dat")) << "the table's save is not touched";
+}
+
+TEST_F(Levels, AddingNamesAFileAfterTheLevelAndNeverKeepsALevelTwice)
+{
+    player_levels Shelf;
+    std::string Problem;
+    level_data A = small_level(), B = small_level();
+    B.num_bees = 5;
+    const int First = Shelf.add(A, Problem), Second = Shelf.add(B, Problem);
+    EXPECT_EQ(Shelf.levels[Second].file, "pond-2.qbl");
+    EXPECT_EQ(Shelf.add(A, Problem), Shelf.find(level_key(A))) << "the same level again";
+    EXPECT_EQ(Shelf.levels[Shelf.find(level_key(A))].file, "pond.qbl");
+    (void)First;
+    A.name = "Ünïcode / and spaces!";
+    A.num_bees = 4;
+    EXPECT_EQ(Shelf.levels[Shelf.add(A, Problem)].file, "n-code-and-spaces.qbl");
+    EXPECT_EQ(std::distance(fs::directory_iterator("levels"), fs::directory_iterator()), 3);
+}
+
+// A player's level played and left: its play kept as a replay that plays again to the same world; played
+// again to its end, its medals kept by its key; the level afresh (R) scores nothing.
+TEST_F(Levels, APlayersLevelIsPlayedScoredAndKeptAsAReplay)
+{
+    player_levels Shelf;
+    std::string Problem;
+    const level_data L = small_level();
+    Shelf.add(L, Problem);
+    level_run Run(L, &Shelf, "back");
+    Run.level_seed = [] { return 5u; };
+    Run.start();
+    point_at(6, 5);
+    SDL_Event R = event(SDL_KEYDOWN, SDLK_r), Escape = event(SDL_KEYDOWN, SDLK_ESCAPE);
+    auto frames = [&](int N) {
+        for (int f = 0; f < N; f++) Run.update(0.01), Run.render(); // drawn, as the horseflies' wings are
+    };
+    frames(30);
+    Run.notice(R);
+    frames(41);
+    Run.notice(Escape); // left: results, and the play kept
+    frames(1);
+    ASSERT_TRUE(Run.results_flag);
+    replay Kept;
+    ASSERT_TRUE(read_replay_file(level_replay_path(level_key(L), "last"), Kept, Problem)) << Problem;
+    EXPECT_TRUE(replay_of(Kept, L));
+    EXPECT_EQ(Kept.frames.size(), 41u) << "the frames since the level started afresh";
+    EXPECT_EQ(world_digest(*play_through(Kept, L).ptr()), Kept.end_digest);
+    EXPECT_EQ(Shelf.medals_of(level_key(L)), 0);
+
+    SDL_Event Again = event(SDL_KEYDOWN, SDLK_RETURN);
+    Run.notice(Again);
+    ASSERT_FALSE(Run.results_flag);
+    Run.run_world->rescued_bees = 5, Run.run_world->killed_bees = 1; // over, with a violet
+    Run.update(0.01);
+    ASSERT_TRUE(Run.results_flag);
+    EXPECT_EQ(Run.score_medals, 2);
+    EXPECT_EQ(Shelf.medals_of(level_key(L)), 2);
+    Run.notice(Escape);
+    EXPECT_TRUE(Run.done());
+}
+
+// The command line's level commands, as a script sees them: what they print and their exit statuses.
+TEST_F(Levels, TheCommandLineExportsChecksCodesAndImportsLevels)
+{
+    auto run = [](std::vector<std::string> Args, int& Status) {
+        Args.insert(Args.begin(), "quorvel");
+        std::vector<char*> Argv;
+        for (std::string& A : Args) Argv.push_back(A.data());
+        return printed_by([&] {
+            command_line C = run_command_line((int)Argv.size(), Argv.data());
+            Status = C.start_game ? -1 : C.status;
+        });
+    };
+    int Status;
+    run({"--export-level", "4", "coast.qbl"}, Status);
+    EXPECT_EQ(Status, 0);
+    EXPECT_EQ(run({"--check-level", "coast.qbl"}, Status),
+              "name: The Coast\nsize: 30 by 22 tiles\nflowers: 12, horseflies: 4, bees: 20\nmedals at: 15, 20, 100 bees home\n");
+    const std::string Code = run({"--level-code", "coast.qbl"}, Status);
+    EXPECT_EQ(Code, level_code(table(3)) + "\n");
+    EXPECT_EQ(run({"--import-code", Code.substr(0, Code.size() - 1)}, Status), "The Coast: levels/the-coast.qbl\n");
+    EXPECT_EQ(Status, 0);
+    const std::pair<std::vector<std::string>, const char*> Refused[] = {
+        {{"--export-level", "11", "x.qbl"}, "* export level: no level 11 (1 to 10)\n"},
+        {{"--check-level", "missing.qbl"}, "* check level: can't read missing.qbl: no such file\n"},
+        {{"--level-code", "coast.qbl.nothing"}, "* level code: can't read coast.qbl.nothing: no such file\n"},
+        {{"--import-code", "qb1.nonsense"}, "* import code: a level code damaged or cut short\n"},
+    };
+    for (const auto& [Args, Says] : Refused)
+    {
+        EXPECT_EQ(run(Args, Status), Says);
+        EXPECT_EQ(Status, 2) << Args[0];
+    }
+    run({"--unknown"}, Status);
+    EXPECT_EQ(Status, 2);
+    run({"level.qbl"}, Status);
+    EXPECT_EQ(Status, -1) << "a file alone starts the game with it";
 }
