@@ -36,6 +36,8 @@ install(TARGETS quorvel DESTINATION ${QUORVEL_GAME_DIR})
 install(PROGRAMS ${pkg_out}/quorvel-bees DESTINATION ${QUORVEL_BIN_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr")
 install(FILES ${pkg_src}/quorvel-bees.desktop DESTINATION share/applications)
+# Level files (.qbl) are known to the desktop, so a file manager opens one with the game.
+install(FILES ${pkg_src}/quorvel-bees.xml DESTINATION share/mime/packages)
 install(DIRECTORY ${pkg_src}/icons/hicolor DESTINATION share/icons)
 install(FILES ${pkg_out}/org.example.quorvel_bees.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${pkg_out}/quorvel-bees.6.gz DESTINATION share/man/man6)

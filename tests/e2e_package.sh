@@ -27,6 +27,12 @@ dpkg=(dpkg --root="$sys" --force-depends)
 entry=$sys/usr/share/applications/quorvel-bees.desktop
 check "desktop entry is valid and names the window" bash -c 'desktop-file-validate "$1" && grep -qx StartupWMClass=quorvel-bees "$1"' _ "$entry"
 check "AppStream metadata is valid, without a warning or an info" appstreamcli validate --no-net --strict "$sys"/usr/share/metainfo/*.metainfo.xml
+# A level file (.qbl) is known to the desktop as the game's, by its name and by its first line.
+mime=$work/mime
+mkdir -p "$mime/packages" && cp "$sys/usr/share/mime/packages/quorvel-bees.xml" "$mime/packages/"
+check "level files are a MIME type of their own, which the menu entry opens" bash -c '
+  update-mime-database "$1" && grep -qx "50:application/x-quorvel-bees-level:\*.qbl" "$1/globs2" &&
+  grep -qx "MimeType=application/x-quorvel-bees-level;" "$2" && grep -qx "Exec=quorvel-bees %f" "$2"' _ "$mime" "$entry"
 # lintian reads little of a package's copyright file beyond the GPL's common-licenses path; python-debian reads it all.
 check "copyright file is machine-readable" /usr/bin/python3 -c 'import sys, debian.copyright as d; d.Copyright(sys.stdin, strict=True)' \
   <"$sys/usr/share/doc/quorvel-bees/copyright"
@@ -74,6 +80,15 @@ cp "$sys/usr/share/games/quorvel-bees/demos/level1.qbr" "$work/cwd/mine.qbr"
 status=$?
 check "the launcher passes a replay's relative path on: status $status, $(tail -n 1 "$work/check.out")" \
   test "$status" = 0 -a -n "$(grep -x -- '- check replay: level 1: .*, as recorded' "$work/check.out")"
+
+# A level file named relative to where the launcher was started, as a file manager names it.
+printf 'quorvel-bees level 1\nname: Little\nsize: 10 8\nhive: 5 4\nflowers: 1\nhorseflies: 0\nbees: 1\nmedals: 1 1 1\ncolours:\ng 3ca032\nmap:\n' \
+  >"$work/cwd/little.qbl"
+for _ in 1 2 3 4 5 6 7 8; do echo gggggggggg >>"$work/cwd/little.qbl"; done
+(cd "$work/cwd" && exec env -u XDG_DATA_HOME HOME="$home" "$sys/usr/games/quorvel-bees" --check-level little.qbl) >"$work/level.out" 2>&1
+status=$?
+check "the launcher passes a level file's relative path on: status $status, $(head -n 1 "$work/level.out")" \
+  test "$status" = 0 -a "$(head -n 1 "$work/level.out")" = "name: Little"
 
 # 3. XDG_DATA_HOME moves the game directory; no display: the game itself says why and stops.
 (unset DISPLAY WAYLAND_DISPLAY && menu_start XDG_DATA_HOME="$work/xdg") >/dev/null 2>&1
