@@ -2,6 +2,7 @@
 #include "platform.h"
 
 #include "quorvel.h"
+#include "settings.h"
 #include "title.h"
 
 #include <SDL2/SDL.h>
@@ -43,7 +44,7 @@ bool clipboard_readable()
 
 std::string page_address()
 {
-    return "";
+    return load_settings().page; // given by hand in settings.txt, if at all
 }
 
 void run_frames(game_loop& Loop)

@@ -27,7 +27,8 @@ bool touch_screen();
 void copy_text(const std::string& Text);
 std::string pasted_text();
 bool clipboard_readable();
-// The web page's address, where a level's link leads; empty on the desktop, which shares codes alone.
+// The web page's address, where a level's link leads: the page's own, or on the desktop the one the player
+// gave in settings.txt ("page = ..."); empty when there is none, and codes are shared alone.
 std::string page_address();
 
 // Runs frames until the title screen quits, then stops the game. The page hands the loop to the browser

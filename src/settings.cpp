@@ -55,6 +55,11 @@ bool parse_settings(const std::string& Text, settings& Out, std::string& Problem
         std::string Value = Equals == std::string::npos ? "" : trimmed(Line.substr(Equals + 1));
         bool Known = Key == "fullscreen" || Key == "sound";
         bool Flag = false;
+        if (Key == "page" && Value.rfind("https://", 0) != 0 && Value.rfind("http://", 0) != 0)
+        {
+            Problem = "line " + std::to_string(Number) + " gives no web address for the page";
+            return false;
+        }
         if (Key.empty() || (Known && !yes_or_no(Value, Flag)))
         {
             Problem = "line " + std::to_string(Number) + " is not \"key = value\" with a value the game knows";
@@ -62,6 +67,7 @@ bool parse_settings(const std::string& Text, settings& Out, std::string& Problem
         }
         if (Key == "fullscreen") Read.fullscreen = Flag;
         if (Key == "sound") Read.sound = Flag;
+        if (Key == "page") Read.page = Value;
     }
     Out = Read;
     return true;
@@ -70,7 +76,8 @@ bool parse_settings(const std::string& Text, settings& Out, std::string& Problem
 std::string format_settings(const settings& S)
 {
     return std::string("# Quorvel Bees: rewritten by the game whenever a setting changes (F11, M).\n") +
-           "fullscreen = " + (S.fullscreen ? "yes" : "no") + "\n" + "sound = " + (S.sound ? "on" : "off") + "\n";
+           "fullscreen = " + (S.fullscreen ? "yes" : "no") + "\n" + "sound = " + (S.sound ? "on" : "off") + "\n" +
+           (S.page.empty() ? "" : "page = " + S.page + "\n");
 }
 
 settings load_settings()

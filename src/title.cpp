@@ -349,6 +349,13 @@ own_levels* title::open_levels()
     return Levels;
 }
 
+int title::take_level(const std::string& Text, bool Play)
+{
+    own_levels* Levels = dynamic_cast<own_levels*>(top());
+    if (!Levels && (top() || (mode != m_slide_in && mode != m_title))) return -1; // not while a level is played
+    return (Levels ? Levels : open_levels())->take(Text, Play) ? 1 : 0;
+}
+
 void title::pick(int Level)
 {
     if (Level != cur_level) asked.push_back(snd_pick);

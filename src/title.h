@@ -104,6 +104,10 @@ public:
     void show_help();
     // Shows the player's own levels, and hands them over for a level to be added or started.
     own_levels* open_levels();
+    // A level code, a link or a level file's text handed to the game from outside (the web page): added to
+    // the player's levels, and with Play started (1); refused, with the reason shown (0); or, while a level
+    // is played, not looked at (-1).
+    int take_level(const std::string& Text, bool Play);
     // Watches a replay of a level of this game; a replay that cannot be played is refused with why.
     void watch(const replay& R, bool Demo);
     // The row's W and H: the selected level's best replay, or its demonstration.

@@ -3,12 +3,14 @@
 // mouse does, and the page's buttons (tools/web/index.html) press the game's keys.
 #include "platform.h"
 
+#include "own_levels.h"
 #include "quorvel.h"
 #include "title.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
 #include <sys/stat.h>
+#include <string>
 #include <vector>
 
 // SDL's own entry for a pointer that moved: the browser lets no page move the pointer, so SDL's warp does
@@ -153,6 +155,29 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_sound_on()
     return running && running->sounds.on_flag;
 }
 
+// A level code, a link or a level file's text, pasted into the page or opened from a link or a file: the
+// level joins the player's levels, and with Play starts.
+// 1: taken; 0: refused, the reason shown; -1: not now, the game is busy or not yet up.
+extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_take(const char* Text, int Play)
+{
+    return running && running->screen.ptr() ? running->screen->take_level(Text, Play != 0) : -1;
+}
+
+// The level file chosen on the player's levels, for the page to offer as a download; empty elsewhere.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvel_chosen_level()
+{
+    static std::string Path;
+    own_levels* Levels = running && running->screen.ptr() ? dynamic_cast<own_levels*>(running->screen->top()) : nullptr;
+    Path = Levels && Levels->selected >= 0 ? kept_path("levels/" + Levels->shelf.levels[Levels->selected].file) : "";
+    return Path.c_str();
+}
+
+// Whether the player's levels are shown, for the page to show its buttons for level files.
+extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_levels_shown()
+{
+    return running && running->screen.ptr() && dynamic_cast<own_levels*>(running->screen->top()) != nullptr;
+}
+
 // The page asks the player to turn the phone: the level waits meanwhile.
 extern "C" EMSCRIPTEN_KEEPALIVE void quorvel_pause()
 {
@@ -192,7 +217,13 @@ bool clipboard_readable()
 
 std::string page_address()
 {
-    char* Address = (char*)EM_ASM_PTR({ return stringToNewUTF8(location.origin + location.pathname); });
+    char* Address = (char*)EM_ASM_INT({
+        var Text = location.origin + location.pathname;
+        var Size = lengthBytesUTF8(Text) + 1;
+        var At = _malloc(Size);
+        stringToUTF8(Text, At, Size);
+        return At;
+    });
     std::string Out = Address;
     free(Address);
     return Out;

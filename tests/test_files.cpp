@@ -214,6 +214,7 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         {"not key = value", "fullscreen\n", false, false, true},
         {"binary", std::string("\x7f" "ELF\0\1", 6), false, false, true},
         {"too long", std::string(5000, '#'), false, false, true},
+        {"a page that is no web address", "page = my computer\n", false, false, true},
     };
     game_dir Dir(false);
     for (const auto& C : Cases)
@@ -232,9 +233,10 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
     settings Back;
     std::string Problem;
     EXPECT_TRUE(!parse_settings("# mine\nsound = loud\n", Back, Problem) && Problem.rfind("line 2 is not", 0) == 0) << Problem;
-    save_settings({true, false});
+    save_settings({true, false, "https://bees.example/play/"});
     Back = load_settings();
-    EXPECT_TRUE(Back.fullscreen && !Back.sound);
+    EXPECT_TRUE(Back.fullscreen && !Back.sound && Back.page == "https://bees.example/play/");
+    EXPECT_EQ(format_settings({}).find("page"), std::string::npos) << "no page, no line for it";
 }
 
 namespace {

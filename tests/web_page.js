@@ -152,6 +152,15 @@ async function desktopSized(browser) {
   await t.waitFor('title_after_a_reload', t.row);
   const kept = await page.evaluate(() => FS.readdir('/progress/replays'));
   check(kept.includes('level2-last.qbr'), `the play was kept as a replay across a reload (${kept.join(' ')})`);
+
+  // A level opened from a link starts at once, named in the page's title, and joins the player's levels.
+  await page.goto(url + '#level=' + process.env.QUORVEL_LEVEL_CODE);
+  const opened = await page.waitForFunction(() => document.title === 'Quorvel Bees — First Flight', { timeout: 60000 })
+    .then(() => true, () => false);
+  check(opened, `a level's link opens the level (the page's title: "${await page.title()}")`);
+  const own = await page.evaluate(() => FS.readdir('/progress/levels'));
+  check(own.includes('first-flight.qbl'), `and keeps it among the player's levels (${own.join(' ')})`);
+  check(!/#level=/.test(await page.url()), 'and the link is taken from the address, so a reload does not open it again');
   await page.close();
 }
 

@@ -17,7 +17,7 @@ target_link_libraries(quorvel PRIVATE ${QUORVEL_MIXER_PREFIX}/lib/libSDL2_mixer.
 # are named in a response file, as a make rule would take their names' dollar signs for its own. The
 # pictures are not in the data: the page brings them as WebP (tools/web/pack_pictures.py).
 target_link_options(quorvel PRIVATE
-  -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js
+  -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js -sEXPORTED_RUNTIME_METHODS=ccall,FS
   @${CMAKE_SOURCE_DIR}/tools/web/sdl_runtime.rsp
   --preload-file ${CMAKE_SOURCE_DIR}/data@data --exclude-file */data/gfx/*
   --pre-js ${CMAKE_SOURCE_DIR}/tools/web/pre.js)

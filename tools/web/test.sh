@@ -40,6 +40,9 @@ desktop=$!
 for _ in $(seq 100); do [ -s "$work/desktop.txt" ] && break; sleep 0.1; done
 kill -HUP "$desktop"
 wait "$desktop"
+# The first level's code, made by the desktop game, for the page to open from a link.
+level_code=$(cd "$work/desktop" && "$game" --export-level 1 first.qbl && "$game" --level-code first.qbl)
+export QUORVEL_LEVEL_CODE=$level_code
 
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$root/build-web/page" >"$work/server.log" 2>&1 &
