@@ -206,7 +206,7 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         std::string text;
         bool read, fullscreen, sound;
     } Cases[] = {
-        {"as the game writes them", format_settings({true, false}), true, true, false},
+        {"as the game writes them", format_settings({true, false, ""}), true, true, false},
         {"empty", "", true, false, true},
         {"comments, blanks, CRLF and a key from elsewhere", "# mine\r\n  sound=off \r\nvolume = 11\nfullscreen = 1 # big\n", true, true, false},
         {"a value the game does not know", "sound = loud\n", false, false, true},
