@@ -10,7 +10,6 @@
 
 namespace {
 const double CELLS_PER_UNIT = 5.0;
-const double FADE = 0.85;
 } // namespace
 
 smellgrid::smellgrid() : grid_size(), num_grid_points(0), smell_color(), bright_flag(false), wave_counter(0.0)

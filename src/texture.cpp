@@ -12,7 +12,26 @@
 namespace {
 // Owns every record for the whole run; they are freed only with the map itself at exit.
 std::map<std::string, std::unique_ptr<texture>> loaded;
+
+
+// Smooth pictures are mipmapped, made ones are not: they are drawn near their own size.
+void upload(texture* Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp, bool Mipmaps = true)
+{
+    GLuint Id = (GLuint)-1;
+    glGenTextures(1, &Id);
+    glBindTexture(GL_TEXTURE_2D, Id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : Mipmaps ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    // Set before the upload so the upload builds the mipmaps too.
+    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, Mipmaps ? GL_TRUE : GL_FALSE);
+    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
+    Tex->id = (int)Id;
 }
+} // namespace
 
 bool texture::check_mask(int X, int Y)
 {
@@ -68,21 +87,21 @@ texture* texture_load(const std::string& Name, bool NoInterp)
         die_exit();
     }
     SDL_FreeSurface(Surface);
+    upload(Tex, Format, Data, NoInterp);
+    loaded[Name].reset(Tex);
+    return Tex;
+}
 
-    GLuint Id = (GLuint)-1;
-    glGenTextures(1, &Id);
-    glBindTexture(GL_TEXTURE_2D, Id);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    // Set before the upload so the upload builds the mipmaps too.
-    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
-    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
-
-    Tex->id = (int)Id;
+texture* texture_make(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba)
+{
+    std::map<std::string, std::unique_ptr<texture>>::iterator Found = loaded.find(Name);
+    if (Found != loaded.end()) return Found->second.get();
+    texture* Tex = new texture;
+    Tex->w = W;
+    Tex->h = H;
+    Tex->mask.assign((size_t)W * H, false);
+    for (size_t a = 0; a < Tex->mask.size(); a++) Tex->mask[a] = Rgba[a * 4 + 3] != 0;
+    upload(Tex, GL_RGBA, Rgba, true, false);
     loaded[Name].reset(Tex);
     return Tex;
 }
