@@ -13,8 +13,8 @@
 #include <cmath>
 
 namespace {
-const double HALO = 0.195; // the rim's radius: the wings reach 0.14
-const double SPAN = 0.24;  // half the mark's square, rim and edge inside it
+const double HALO = 0.18;  // the rim's radius: the wings reach 0.14
+const double SPAN = 0.225; // half the mark's square, rim and edge inside it
 const double KNOT = 0.1; // bees nearer each other than this are one blot on the screen
 const double MIDDLE = 0.05; // the bee's body runs from its position to 0.1 below it
 const double UNDER = 0.05;  // how far below the bee its mark lies
@@ -24,7 +24,7 @@ const double DANGER_REACH = 2.0;
 // than its jitter and the bee scent together can.
 const double FULL_PULL = 0.06;
 const double HOME_SECONDS = 1.2, FLY_IN = 0.45;
-const double SNIFF_RINGS[2] = {0.3, 0.45};
+const double SNIFF = 0.375; // a bee sniffs a quarter to half a unit off
 const double R2 = 0.7071067811865476;
 const double DIRECTIONS[8][2] = {{1, 0}, {R2, R2}, {0, 1}, {-R2, R2}, {-1, 0}, {-R2, -R2}, {0, -1}, {R2, -R2}};
 const int SIDES = 16;
@@ -36,11 +36,12 @@ bool near(const rpos& A, const rpos& B, double Reach)
     return X * X + Y * Y < Reach * Reach;
 }
 
-// Out of view a mark costs the drawing as much as one in view: the last level has most of its bees there.
-bool in_view(const rpos& At, const rpos& ViewCenter)
+// Out of view a mark costs the drawing as much as one in view, and its look as much to work out: the last
+// level has most of its bees there.
+bool in_view(const rpos& At, const rpos& ViewCenter, double Margin = HALO)
 {
-    return At[0] > ViewCenter[0] - HALO && At[0] < ViewCenter[0] + PICTURE_W + HALO && At[1] > ViewCenter[1] - HALO &&
-           At[1] < ViewCenter[1] + PICTURE_H + HALO;
+    return At[0] > ViewCenter[0] - Margin && At[0] < ViewCenter[0] + PICTURE_W + Margin && At[1] > ViewCenter[1] - Margin &&
+           At[1] < ViewCenter[1] + PICTURE_H + Margin;
 }
 
 // Unit steps round a circle, the first again at the end: worked out once a drawing, not once a bee.
@@ -83,16 +84,15 @@ rpos bee_marks::pull(smellgrid& Pollen, const rpos& At)
 {
     rpos Sum = mkrpos(0, 0, 0);
     double Weight = 0.0;
-    for (double Ring : SNIFF_RINGS)
-        for (const auto& D : DIRECTIONS)
-        {
-            rpos Offset = mkrpos(D[0] * Ring, D[1] * Ring, 0);
-            double Sniff = Pollen.sniff(At + Offset);
-            Sum += Offset * Sniff;
-            Weight += Sniff;
-        }
+    for (const auto& D : DIRECTIONS)
+    {
+        rpos Offset = mkrpos(D[0] * SNIFF, D[1] * SNIFF, 0);
+        double Sniff = Pollen.sniff(At + Offset);
+        Sum += Offset * Sniff;
+        Weight += Sniff;
+    }
     // Scent fainter than the trail shows, where a puff of it peaks, leads nothing a player could see.
-    if (Weight / 16 < 0.25 * trail::faintest()) return mkrpos(0, 0, 0);
+    if (Weight / 8 < 0.25 * trail::faintest()) return mkrpos(0, 0, 0);
     return Sum / Weight;
 }
 
@@ -102,7 +102,7 @@ float bee_marks::led(smellgrid& Pollen, const rpos& At)
     return (float)clamp(std::hypot(P[0], P[1]) / FULL_PULL, 0.0, 1.0);
 }
 
-void bee_marks::update(world& W)
+void bee_marks::update(world& W, const rpos& ViewCenter)
 {
     smellgrid& Pollen = *W.smells[smell_pollen].ptr();
     std::vector<rpos> Flies;
@@ -114,7 +114,7 @@ void bee_marks::update(world& W)
         if (S->sprite_type != sprite::st_bee || S->dead) continue;
         const bee& B = *static_cast<const bee*>(S.ptr());
         bee_look Look = {B.position, 0.0f, false, B.rescued_flag};
-        if (!Look.home)
+        if (!Look.home && in_view(B.position, ViewCenter, 1.0))
         {
             Look.led = led(Pollen, B.position);
             for (size_t f = 0; f < Flies.size() && !Look.danger; f++) Look.danger = near(Flies[f], B.position, DANGER_REACH);
@@ -192,7 +192,6 @@ void bee_marks::render_over(world& W) const
     if (homecomings.empty() || W.sprites.empty() || W.sprites[0]->sprite_type != sprite::st_hive) return;
     const rpos Hive = W.sprites[0]->position;
     const circle C;
-    glEnable(GL_BLEND);
     for (const homecoming& H : homecomings)
     {
         double Age = W.animation_counter - H.born;
@@ -216,5 +215,4 @@ void bee_marks::render_over(world& W) const
             glLineWidth(1.0f);
         }
     }
-    glDisable(GL_BLEND);
 }

@@ -36,14 +36,15 @@ public:
     texture* mark = nullptr;              // made at the first drawing, then kept by the texture cache
 
     void clear();
-    void update(world& W);
+    // After each world update; only the bees about the view the next drawing shows get their looks.
+    void update(world& W, const rpos& ViewCenter);
     // At the bees' height, just under it: drawn after the world, the bees stay on top of their marks.
     void render_under(const rpos& ViewCenter);
-    // Over everything: the homecomings.
+    // Over everything, with blending on: the homecomings.
     void render_over(world& W) const;
 
     // The pull the pollen scent has on a bee at At: the mean of offsets a quarter to half a unit long,
-    // weighted by the scent there, as the bee's own sniffing finds it, but on sixteen fixed offsets
+    // weighted by the scent there, as the bee's own sniffing finds it, but on eight fixed offsets
     // instead of ten random ones. Zero where nothing smells.
     static rpos pull(smellgrid& Pollen, const rpos& At);
     // The mark's picture, Pixels square, its rim white to take the drawing's colour, the rest dark or clear.

@@ -19,12 +19,13 @@ namespace {
 const double START = 0.5, ROUND = 5.0, GLIDE = 0.9, PRESS = 1.3, LET_GO = 3.7, GONE = 4.4;
 const double REACH = 4.0;  // the longest drag shown: a few seconds at the pace bees follow
 const double SHORT = 0.8;  // it stops this short of the hive, whose own scent brings the bees in
-const double MARGIN = 1.0; // a flower this far inside the view's edges, where the hand is plainly seen
+const double MARGIN = 0.5; // a flower this far inside the view's edges, and below the bee bar and the words
+const double TOP = 2.2;
 
 bool in_view(const rpos& P, const rpos& View)
 {
-    return P[0] > View[0] + MARGIN && P[0] < View[0] + PICTURE_W - MARGIN && P[1] > View[1] + 2.0 &&
-           P[1] < View[1] + PICTURE_H - MARGIN; // below the bee bar
+    return P[0] > View[0] + MARGIN && P[0] < View[0] + PICTURE_W - MARGIN && P[1] > View[1] + TOP &&
+           P[1] < View[1] + PICTURE_H - MARGIN;
 }
 
 double eased(double T)
@@ -103,7 +104,6 @@ void ghost_hand::render(double Time) const
         for (int s = 0; s <= 12; s++) Points.push_back(Flower + (At - Flower) * (s / 12.0)), Alphas.push_back(0.45f * Fade * (float)(0.4 + 0.6 * s / 12.0));
         trail::draw_ribbon(Points, Alphas, 0.22, mkfcolor(1.0f, 0.85f, 0.95f, 1.0f), mkfcolor(1.0f, 0.6f, 0.85f, 0.8f), 0.0);
     }
-    glEnable(GL_BLEND);
     if (Down)
     {
         glColor4f(1.0f, 1.0f, 1.0f, 0.8f * Fade);
@@ -128,7 +128,6 @@ void ghost_hand::render(double Time) const
         }
         glEnd();
     }
-    glDisable(GL_BLEND);
 }
 
 void ghost_hand::render_words(const font& Letters) const

@@ -27,7 +27,7 @@ public:
     // Where the hand is Time seconds into the level, whether its button is down, and how far along the
     // drag it is (0 to 1); false between two gestures, or with no flower chosen.
     bool pose(double Time, rpos& At, bool& Down, double& Along) const;
-    // The hand and its trail, in the world's frame.
+    // The hand and its trail, in the world's frame, with blending on.
     void render(double Time) const;
     // The words, in the picture's frame.
     void render_words(const font& Letters) const;

@@ -295,7 +295,7 @@ void play::step(double T)
         if (length(drag_pollen_flowers[f]->position - LaidAt) < Nearest)
             Nearest = length(drag_pollen_flowers[f]->position - LaidAt), From = drag_pollen_flowers[f]->position;
     drag_trail.update(Laid, LaidAt, From, mode == m_drag_pollen, W.cursor);
-    bee_signs.update(W);
+    bee_signs.update(W, R.view_center);
     if (teaching()) ghost.update(W, R.view_center);
 }
 
@@ -378,14 +378,14 @@ void play::render_hud()
             ring(M.at[0], M.at[1], 0.15 + 0.25 * Grow);
         }
     }
-    glLineWidth(1.0f);
-    glDisable(GL_BLEND);
     if (hints_flag)
     {
         gauges.render(W, mode == m_drag_pollen ? drag_pollen_flowers : std::vector<flower*>());
         bee_signs.render_over(W);
         if (teaching()) ghost.render(W.animation_counter);
     }
+    glLineWidth(1.0f);
+    glDisable(GL_BLEND);
 
     glPushMatrix();
     glLoadIdentity();

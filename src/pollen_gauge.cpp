@@ -37,7 +37,6 @@ pollen_gauge::reading pollen_gauge::read(const flower& F, bool Held)
 
 void pollen_gauge::render(world& W, const std::vector<flower*>& Held) const
 {
-    glEnable(GL_BLEND);
     for (ref<sprite>& S : W.sprites)
     {
         if (S->sprite_type != sprite::st_flower) continue;
@@ -56,5 +55,4 @@ void pollen_gauge::render(world& W, const std::vector<flower*>& Held) const
             glColor4f(1.0f, 0.85f, 0.25f, 0.95f);
         if (R.fill > 0) band(F.position, Inner, Inner + WIDTH, R.fill);
     }
-    glDisable(GL_BLEND);
 }

@@ -25,6 +25,7 @@ public:
 
     // What the ring round F shows; Held: the hand is on it or drags from it.
     static reading read(const flower& F, bool Held);
-    // Round every flower of W that shows one, in the world's frame; Held are the flowers of the drag.
+    // Round every flower of W that shows one, in the world's frame, with blending on; Held are the flowers
+    // of the drag.
     void render(world& W, const std::vector<flower*>& Held) const;
 };

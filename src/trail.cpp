@@ -56,6 +56,8 @@ void trail::update(double Scent, const rpos& LaidAt, const rpos& From, bool Held
 
 void trail::render() const
 {
+    if (puffs.empty()) return;
+    glEnable(GL_BLEND);
     std::vector<rpos> Points;
     std::vector<float> Alphas;
     for (size_t a = 0; a <= puffs.size(); a++)
@@ -72,6 +74,7 @@ void trail::render() const
         Points.push_back(puffs[a].at);
         Alphas.push_back((float)shown(puffs[a].scent));
     }
+    glDisable(GL_BLEND);
 }
 
 double trail::shown(double Scent)
@@ -93,7 +96,6 @@ void trail::draw_ribbon(const std::vector<rpos>& Points, const std::vector<float
     // Across the ribbon: Middle on its line, Edge a third of the way out, fading to nothing at its edges.
     const double Across[3] = {0.0, 0.35, 1.0};
     const fcolor Colours[3] = {Middle, Edge, mkfcolor(Edge[0], Edge[1], Edge[2], 0.0f)};
-    glEnable(GL_BLEND);
     for (int Side = -1; Side <= 1; Side += 2)
         for (int Band = 0; Band < 2; Band++)
         {
@@ -114,5 +116,4 @@ void trail::draw_ribbon(const std::vector<rpos>& Points, const std::vector<float
             }
             glEnd();
         }
-    glDisable(GL_BLEND);
 }

@@ -38,7 +38,7 @@ public:
     // The faintest scent drawn.
     static double faintest();
     // A soft ribbon along Points, as strong as Alphas, Middle along its line turning to Edge and fading to
-    // nothing at its edges.
+    // nothing at its edges; the caller switches blending on and off round it.
     static void draw_ribbon(const std::vector<rpos>& Points, const std::vector<float>& Alphas, double HalfWidth,
                             const fcolor& Middle, const fcolor& Edge, double Z);
 };

@@ -127,7 +127,7 @@ TEST_F(PlayScreen, TheTrailRunsFromTheFlowerToTheHandAndFadesAsTheScentDoes)
 
 TEST_F(PlayScreen, ABeesMarkShowsPollenLeadingItAHorseflyNearAndItsHomecomingOnce)
 {
-    bee* B = H.add_bee(mkrpos(20, 15, 0.5));
+    bee* B = H.add_bee(mkrpos(9, 6, 0.5)); // in view
     const bee_marks& M = Play.bee_signs;
     Play.update(0.01);
     ASSERT_EQ(M.bees.size(), 1u);
