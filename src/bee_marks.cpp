@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 const double HALO = 0.18;  // the rim's radius: the wings reach 0.14

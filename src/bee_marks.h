@@ -1,12 +1,11 @@
-// A mark under every bee, so that a player can see and count them on grass, water and rock alike: a dark
-// halo with a pale rim; the rim turns pink while pollen scent pulls the bee, red while a horsefly is near,
-// and a bee home keeps only a faint golden ring. Each bee brought home flies into the hive as a spark.
+// A mark under every bee still out, so that a player can see and count them on grass, water and rock
+// alike: a pale ring on a dark edge, turning pink while pollen scent pulls the bee and red while a horsefly
+// is near. Each bee brought home flies into the hive as a spark, and has no mark from then on.
 // The play screen updates it after each world update; it reads the world and draws no random number.
 #pragma once
 
 #include "vecco.h"
 
-#include <string>
 #include <vector>
 
 class smellgrid;

@@ -14,8 +14,9 @@ namespace {
 std::map<std::string, std::unique_ptr<texture>> loaded;
 
 
-// Smooth pictures are mipmapped, made ones are not: they are drawn near their own size.
-void upload(texture* Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp, bool Mipmaps = true)
+// Loaded pictures are mipmapped and repeat; made ones are drawn at their own size, neither, which also lets
+// a browser's WebGL take them at any size.
+void upload(texture* Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp, bool Made = false)
 {
     GLuint Id = (GLuint)-1;
     glGenTextures(1, &Id);
@@ -23,11 +24,11 @@ void upload(texture* Tex, GLenum Format, const std::vector<unsigned char>& Data,
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : Mipmaps ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : Made ? GL_LINEAR : GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, Made ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, Made ? GL_CLAMP_TO_EDGE : GL_REPEAT);
     // Set before the upload so the upload builds the mipmaps too.
-    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, Mipmaps ? GL_TRUE : GL_FALSE);
+    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, Made ? GL_FALSE : GL_TRUE);
     glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
     Tex->id = (int)Id;
 }
@@ -101,7 +102,7 @@ texture* texture_make(const std::string& Name, int W, int H, const std::vector<u
     Tex->h = H;
     Tex->mask.assign((size_t)W * H, false);
     for (size_t a = 0; a < Tex->mask.size(); a++) Tex->mask[a] = Rgba[a * 4 + 3] != 0;
-    upload(Tex, GL_RGBA, Rgba, true, false);
+    upload(Tex, GL_RGBA, Rgba, true, true);
     loaded[Name].reset(Tex);
     return Tex;
 }
