@@ -170,9 +170,9 @@ void bee_marks::render_under(const rpos& ViewCenter)
         if (!Shown) continue;
         Drawn.push_back(L.at);
         if (L.danger)
-            glColor4f(1.0f, 0.2f, 0.08f, 1.0f);
-        else // from cream to the pink of pollen scent
-            glColor4f(1.0f, 0.95f - 0.55f * L.led, 0.75f - 0.05f * L.led, 1.0f);
+            glColor4f(1.0f, 0.15f, 0.05f, 1.0f);
+        else // from cream to the trail's pink, clear of the danger's red
+            glColor4f(1.0f, 0.95f - 0.6f * L.led, 0.75f + 0.15f * L.led, 1.0f);
         const double S = SPAN, X = L.at[0], Y = L.at[1] + MIDDLE, Z = L.at[2] - UNDER;
         glTexCoord2f(0, 0);
         glVertex3d(X - S, Y - S, Z);

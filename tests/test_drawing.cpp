@@ -173,7 +173,7 @@ TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
 {
     const uint64_t Recorded[6] = {12869425032981200085ull, 16185985765556371306ull, 209532753482320810ull,
-                                  7931073780522263489ull, 2732048182950351956ull, 16336488839156571761ull};
+                                  2976362866286581768ull, 3394652369153890776ull, 16336488839156571761ull};
     uint64_t Seen[6];
     fresh_level_table();
     all_levels[0].medals = 3, all_levels[1].medals = 2, all_levels[2].medals = 1;
