@@ -317,6 +317,27 @@ TEST(Hints, DrawNoNumberFromAnyGenerator)
     }
 }
 
+// A bee's mark rings the bee, its rim turning from cream to pink while pollen scent pulls the bee.
+TEST(Hints, ABeesRimTurnsPinkInPollenScent)
+{
+    hand_world H;
+    bee* B = H.add_bee(mkrpos(5, 5, 0.5));
+    play P;
+    P.init_level(H.W);
+    P.R.set_view(mkrpos(0, 0, 0));
+    std::array<unsigned char, 4> Rims[2];
+    for (int Led = 0; Led < 2; Led++)
+    {
+        if (Led) H.pollen().scent(B->position + mkrpos(1, 0, 0), 2.0, 10.0);
+        P.bee_signs.update(*H.W.ptr(), P.R.view_center);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        P.bee_signs.render_under(P.R.view_center);
+        Rims[Led] = pixel(300 + 11, 303); // the rim, 0.18 from the bee's middle
+    }
+    EXPECT_TRUE(Rims[0][0] > 230 && Rims[0][1] > 200 && Rims[0][2] > 150) << "cream";
+    EXPECT_TRUE(Rims[1][0] > 230 && Rims[1][1] < 120 && Rims[1][2] > 180) << "pink";
+}
+
 namespace {
 Uint32 now_ms = 1000; // the loop's clock in the test below
 }
