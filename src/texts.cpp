@@ -127,3 +127,7 @@ std::string clock_time(double Seconds)
 }
 
 } // namespace texts
+
+namespace texts {
+const char* const LESSON = "Press on a flower and drag toward the hive";
+} // namespace texts

@@ -86,3 +86,7 @@ std::string level_label(int Index);
 std::string clock_time(double Seconds);
 
 } // namespace texts
+
+namespace texts {
+extern const char* const LESSON; // under level 1's ghost hand, until the first press
+} // namespace texts

@@ -120,6 +120,7 @@ public:
     {
         W = mkref(new world);
         W->init(all_levels[LevelIndex], Seed);
+        P.hints_flag = false; // it reads the world itself, and thousands of plays go faster without
         P.init_level(W);
         mouse = mkrloc(PICTURE_W / 2, 0.5); // where the pointer rests when the level opens
     }
