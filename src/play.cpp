@@ -5,6 +5,7 @@
 #include "horsefly.h"
 #include "level.h"
 #include "picture.h"
+#include "platform.h"
 #include "quorvel.h"
 #include "smellgrid.h"
 #include "texts.h"
@@ -505,21 +506,39 @@ void play::render_hurry_mark()
     glDisable(GL_BLEND);
 }
 
+double paused_card_y(const rpos& Hive)
+{
+    // The card is 2.6 high; beside the middle it stands clear of the bee bar above and the picture's foot.
+    const double Middle = PICTURE_H / 2, Above = 3.0, Below = 7.4, Clear = 1.3 + 0.7;
+    bool HiveInView = Hive[0] >= 0 && Hive[0] <= PICTURE_W && Hive[1] >= 0 && Hive[1] <= PICTURE_H;
+    if (!HiveInView || std::abs(Hive[1] - Middle) >= Clear) return Middle;
+    return std::abs(Hive[1] - Above) > std::abs(Hive[1] - Below) ? Above : Below;
+}
+
+const char* play::paused_keys() const
+{
+    if (touch_screen()) return watching ? texts::PAUSED_REPLAY_TOUCH : texts::PAUSED_TOUCH;
+    return watching ? texts::PAUSED_REPLAY_KEYS : texts::PAUSED_KEYS; // R starts nothing afresh in a replay
+}
+
 void play::render_paused_card()
 {
+    const world& W = *link_world.ptr();
+    const double Y = paused_card_y(W.sprites.empty() ? mkrpos(-1, -1, 0) : W.sprites[0]->position - R.view_center);
+    const char* Keys = paused_keys();
     glPushMatrix();
     glLoadIdentity();
     glEnable(GL_BLEND);
     glColor4f(0.0f, 0.0f, 0.0f, 0.45f); // the level dimmed behind the card
     draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), 0);
     // As wide as its lines need, whatever the language.
-    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(texts::PAUSED_KEYS, 0.36)) / 2 + 0.5;
+    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(Keys, 0.36)) / 2 + 0.5;
     glColor4f(0.85f, 0.75f, 0.3f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half, 1.3, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, Y, 0), mkrpos(Half, 1.3, 0), 0);
     glColor4f(0.18f, 0.32f, 0.14f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, Y, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
     glDisable(GL_BLEND);
-    letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, 4.05, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
-    letters.draw(texts::PAUSED_KEYS, mkrpos(PICTURE_W / 2, 5.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
+    letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, Y - 0.95, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
+    letters.draw(Keys, mkrpos(PICTURE_W / 2, Y + 0.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
     glPopMatrix();
 }

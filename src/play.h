@@ -94,6 +94,8 @@ public:
     void notice(SDL_Event& E);
     void render();
     void render_paused_card();
+    // What the paused card offers: keys, or with a finger the page's buttons; in a replay, no start again.
+    const char* paused_keys() const;
     void render_hud();
     void render_hurry_mark();
     // Level 1's ghost hand shows, until the player's first press there.
@@ -108,3 +110,6 @@ ref<world> play_through(const replay& R, const level_data& L);
 // Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
 // hive's picture position lies outside the picture; false when the hive is in view.
 bool hive_arrow(const rpos& HiveOnPicture, rpos& At, double& Angle);
+// Where the paused card stands up and down the picture: across the middle, unless the hive (its position on
+// the picture) is there; then above or below it, whichever is farther from the hive.
+double paused_card_y(const rpos& HiveOnPicture);

@@ -24,6 +24,9 @@ extern const char* const REPLAY_KEYS;
 extern const char* const FAST;
 extern const char* const PAUSED;
 extern const char* const PAUSED_KEYS;
+extern const char* const PAUSED_REPLAY_KEYS;  // a replay paused: there is nothing to start again
+extern const char* const PAUSED_TOUCH;        // the page's buttons, for a finger
+extern const char* const PAUSED_REPLAY_TOUCH;
 // The results' counts, each said on its own and shown side by side.
 extern const char* const HOME_OF;        // "{1} of {2} bees home"
 extern const char* const LOST;           // "{1} lost"

@@ -206,6 +206,18 @@ TEST(HelpCard, FitsTheCardAndNamesOnlyWhatThePlayerHas)
     }
 }
 
+// The paused card hides the hive least, and offers only what works: no start again in a replay.
+TEST_F(PlayScreen, ThePausedCardStandsClearOfTheHiveAndOffersWhatWorks)
+{
+    const std::pair<double, double> Places[] = {{-3, 5.0}, {12, 5.0}, {1.0, 5.0}, {8.5, 5.0}, {5.0, 7.4}, {6.0, 3.0}, {4.0, 7.4}};
+    for (auto [HiveY, CardY] : Places) EXPECT_EQ(paused_card_y(mkrpos(6, HiveY, 0)), CardY) << HiveY;
+    EXPECT_EQ(paused_card_y(mkrpos(-2, 5, 0)), 5.0) << "a hive out of view, left";
+    EXPECT_STREQ(Play.paused_keys(), texts::PAUSED_KEYS);
+    replay Watched;
+    Play.watch(Watched, false);
+    EXPECT_EQ(std::string(Play.paused_keys()).find("R:"), std::string::npos) << Play.paused_keys();
+}
+
 TEST(HiveArrow, PointsFromTheEdgeTowardAHiveOutOfView)
 {
     const struct
