@@ -3,6 +3,7 @@
 #include "bee.h"
 #include "flower.h"
 #include "picture.h"
+#include "platform.h"
 #include "text.h"
 #include "texts.h"
 #include "trail.h"
@@ -132,6 +133,6 @@ void ghost_hand::render(double Time) const
 
 void ghost_hand::render_words(const font& Letters) const
 {
-    Letters.draw_outlined(texts::LESSON, mkrpos(PICTURE_W / 2, 1.6, 0), 0.5, font::centre, mkfcolor(1, 0.98f, 0.9f, 1),
+    Letters.draw_outlined(touch_screen() ? texts::LESSON_TOUCH : texts::LESSON, mkrpos(PICTURE_W / 2, 1.6, 0), 0.5, font::centre, mkfcolor(1, 0.98f, 0.9f, 1),
                           mkfcolor(0.1f, 0.08f, 0.02f, 1));
 }

@@ -134,4 +134,5 @@ std::string clock_time(double Seconds)
 
 namespace texts {
 const char* const LESSON = "Press on a flower and drag toward the hive";
+const char* const LESSON_TOUCH = "Touch a flower and drag toward the hive";
 } // namespace texts

@@ -92,4 +92,5 @@ std::string clock_time(double Seconds);
 
 namespace texts {
 extern const char* const LESSON; // under level 1's ghost hand, until the first press
+extern const char* const LESSON_TOUCH;
 } // namespace texts
