@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 
 namespace {
 const double LABEL = 0.36; // the label's line height
@@ -40,5 +41,20 @@ void draw_panels(double Slide)
     {
         glColor4f(Colours[p][0], Colours[p][1], Colours[p][2], 0.8f);
         draw_centered_quad(slide_position(Centres[p], Radii[p], Slide), Radii[p], 0);
+    }
+}
+
+void draw_side_by_side(const font& Letters, const std::vector<std::string>& Items, const rpos& Centre, double Size,
+                       double MostWide, const fcolor& Colour)
+{
+    double Across = Letters.width("  ·  ", 1.0) * (Items.size() - 1);
+    for (const std::string& I : Items) Across += Letters.width(I, 1.0);
+    const double S = std::min(Size, MostWide / Across), Apart = Letters.width("  ·  ", S);
+    rpos Pen = Centre - mkrpos(Across * S / 2, 0, 0);
+    for (size_t i = 0; i < Items.size(); i++)
+    {
+        if (i > 0) Letters.draw("·", Pen + mkrpos(Apart / 2, 0, 0), S, font::centre, Colour), Pen[0] += Apart;
+        Letters.draw(Items[i], Pen, S, font::left, Colour);
+        Pen[0] += Letters.width(Items[i], S);
     }
 }

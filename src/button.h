@@ -5,6 +5,7 @@
 #include "vecco.h"
 
 #include <string>
+#include <vector>
 
 class font;
 
@@ -20,3 +21,8 @@ void draw_button(const font& Letters, const button_place& B, const std::string& 
 
 // The three green panels behind the title's pictures, slid as they are.
 void draw_panels(double Slide);
+
+// Texts in a row, a dot between each two, centred on Centre (the top of the line) at Size, or smaller where
+// the row would be wider than MostWide.
+void draw_side_by_side(const font& Letters, const std::vector<std::string>& Items, const rpos& Centre, double Size,
+                       double MostWide, const fcolor& Colour);

@@ -1,6 +1,8 @@
 #include "help_card.h"
 
+#include "button.h"
 #include "picture.h"
+#include "quorvel.h"
 #include "platform.h"
 #include "rstate.h"
 #include "texts.h"
@@ -25,9 +27,21 @@ void help_card::init()
 
 void help_card::update(double) {}
 
+button_place help_card::language_button() const
+{
+    button_place B;
+    B.radius = button_radius(letters, texts::LANGUAGE_NAME);
+    B.center = mkrpos(12.2 - B.radius[0], 0.9, 0);
+    return B;
+}
+
 void help_card::notice(SDL_Event& E)
 {
-    if (E.type == SDL_KEYDOWN || E.type == SDL_MOUSEBUTTONDOWN) closed_flag = true;
+    const button_place Language = language_button();
+    if (E.type == SDL_MOUSEBUTTONDOWN && inside_box(mkrloc(PICTURE_H * mouseloc[0], PICTURE_H * mouseloc[1]), Language.center, Language.radius))
+        texts::speak_next_language(); // the card stays, in the language chosen
+    else if (E.type == SDL_KEYDOWN || E.type == SDL_MOUSEBUTTONDOWN)
+        closed_flag = true;
 }
 
 bool help_card::done() const
@@ -49,7 +63,7 @@ const double PICTURES = 3.0; // the drawings' column, left of the explanations
 std::vector<const texts::help_row*> rows_for(bool Touch, bool Quits)
 {
     std::vector<const texts::help_row*> Rows;
-    for (const texts::help_row* R = texts::HELP_ROWS; R->keys; R++)
+    for (const texts::help_row* R = texts::HELP_ROWS; R->keys.english; R++)
         if ((R->where & (Touch ? texts::hw_touch : texts::hw_keys)) && !(R->where & (Quits ? texts::hw_stays : texts::hw_quits)))
             Rows.push_back(R);
     return Rows;
@@ -70,7 +84,7 @@ help_layout lay_out(const font& Letters, const std::vector<const texts::help_row
         const double Line = 1.15 * L.size, Gap = 0.55 * L.size;
         L.explained.clear();
         double Y = TOP;
-        for (const char* Text : {texts::HELP_BAR, texts::HELP_ARROW, texts::HELP_SCENT})
+        for (const texts::message& Text : {texts::HELP_BAR, texts::HELP_ARROW, texts::HELP_SCENT})
         {
             L.explained.push_back(Letters.wrap(Text, L.size, RIGHT - LEFT - PICTURES));
             Y += std::max(2.0, (double)L.explained.back().size()) * Line + Gap;
@@ -124,6 +138,9 @@ void help_card::render()
     glColor4f(0.14f, 0.3f, 0.12f, 0.97f);
     draw_centered_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(5.67, 4.47, 0), 0);
     letters.draw(texts::HELP_TITLE, mkrpos(PICTURE_MIDDLE, 0.55, 0), 0.6, font::centre, GOLD);
+    const button_place Language = language_button();
+    draw_button(letters, Language, texts::LANGUAGE_NAME,
+                inside_box(mkrloc(PICTURE_H * mouseloc[0], PICTURE_H * mouseloc[1]), Language.center, Language.radius), 1.0);
 
     // Beside each explanation, what it explains, small: the bee bar (two home, two out, one lost, the
     // first medal's marker), the arrow home, a pink cloud round a flower.

@@ -1,7 +1,9 @@
 // The help card (F1, or the ? button on the level row), over the row: the bee bar explained and what
-// every key does. Any key or click puts it away and does nothing else.
+// every key does. Its language button speaks the next language; any other key or click puts it away and
+// does nothing else.
 #pragma once
 
+#include "button.h"
 #include "screen.h"
 #include "text.h"
 
@@ -39,6 +41,9 @@ public:
     void render() override;
     bool done() const override;
     bool whole_picture() const override;
+
+    // Where the button that names the language spoken, and changes it, stands.
+    button_place language_button() const;
 
 private:
     font letters;

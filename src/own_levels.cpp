@@ -34,10 +34,10 @@ enum buttons
     B_SIZE
 };
 
-const char* button_label(int B)
+std::string button_label(int B)
 {
-    const char* const Labels[B_SIZE] = {"", texts::BACK, texts::PLAY, texts::COPY_CODE, texts::PASTE_CODE};
-    return Labels[B];
+    const texts::message* const Labels[B_SIZE] = {nullptr, &texts::BACK, &texts::PLAY, &texts::COPY_CODE, &texts::PASTE_CODE};
+    return Labels[B] ? *Labels[B] : std::string();
 }
 
 // The buttons along the bottom, left to right, spread over the panel.
@@ -290,9 +290,10 @@ void own_levels::render()
     if (selected >= 0)
     {
         const level_data& L = shelf.levels[selected].data;
-        letters.draw(texts::fill(texts::LEVEL_FACTS, {std::to_string(L.w), std::to_string(L.h), std::to_string(L.num_flowers),
-                                                      std::to_string(L.num_flies), std::to_string(L.num_bees)}),
-                     mkrpos(PICTURE_MIDDLE, 7.7, 0), 0.3, font::centre, INK);
+        draw_side_by_side(letters,
+                          {texts::fill(texts::MAP_SIZE, {std::to_string(L.w), std::to_string(L.h)}), texts::count(texts::FLOWERS, L.num_flowers),
+                           texts::count(texts::HORSEFLIES, L.num_flies), texts::count(texts::BEES, L.num_bees)},
+                          mkrpos(PICTURE_MIDDLE, 7.7, 0), 0.3, 11.0, INK);
     }
     if (!touch_screen()) letters.draw(texts::OWN_LEVELS_KEYS, mkrpos(PICTURE_MIDDLE, 8.5, 0), 0.26, font::centre, FADED);
     if (note_counter > 0)

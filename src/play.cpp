@@ -461,9 +461,10 @@ void play::render_hud()
         }
         glDisable(GL_BLEND);
         const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, 1);
-        std::string Mark = std::string(demo_flag ? texts::DEMO_MARK : texts::REPLAY_MARK) + (fast_flag ? std::string("  ") + texts::FAST : "");
+        const texts::message& Mark = demo_flag ? (fast_flag ? texts::DEMO_MARK_FAST : texts::DEMO_MARK)
+                                               : (fast_flag ? texts::REPLAY_MARK_FAST : texts::REPLAY_MARK);
         letters.draw_outlined(Mark, mkrpos(0.4, 1.6, 0), 0.55, font::left, mkfcolor(1, 0.85f, 0.3f, 1), Rim);
-        letters.draw_outlined(texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
+        letters.draw_outlined(touch_screen() ? texts::REPLAY_KEYS_TOUCH : texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
     }
 
     if (hints_flag && hurry_flag && !watching) render_hurry_mark();
@@ -475,7 +476,7 @@ void play::render_hud()
     {
         float Fade = (float)std::min(1.0, BANNER_SECONDS - W.animation_counter);
         std::string Goal = W.medal_bees[0] == 1 && W.total_bees == 1 ? texts::GOAL_ONE
-                                                                     : texts::fill(texts::GOAL, {std::to_string(W.medal_bees[0])});
+                                                                     : texts::count(texts::GOAL, W.medal_bees[0]);
         const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, Fade);
         letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
         letters.draw_outlined(Goal, mkrpos(PICTURE_W / 2, 4.5, 0), 0.45, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
@@ -515,7 +516,7 @@ double paused_card_y(const rpos& Hive)
     return std::abs(Hive[1] - Above) > std::abs(Hive[1] - Below) ? Above : Below;
 }
 
-const char* play::paused_keys() const
+std::string play::paused_keys() const
 {
     if (touch_screen()) return watching ? texts::PAUSED_REPLAY_TOUCH : texts::PAUSED_TOUCH;
     return watching ? texts::PAUSED_REPLAY_KEYS : texts::PAUSED_KEYS; // R starts nothing afresh in a replay
@@ -525,7 +526,7 @@ void play::render_paused_card()
 {
     const world& W = *link_world.ptr();
     const double Y = paused_card_y(W.sprites.empty() ? mkrpos(-1, -1, 0) : W.sprites[0]->position - R.view_center);
-    const char* Keys = paused_keys();
+    const std::string Keys = paused_keys();
     glPushMatrix();
     glLoadIdentity();
     glEnable(GL_BLEND);

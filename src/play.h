@@ -95,7 +95,7 @@ public:
     void render();
     void render_paused_card();
     // What the paused card offers: keys, or with a finger the page's buttons; in a replay, no start again.
-    const char* paused_keys() const;
+    std::string paused_keys() const;
     void render_hud();
     void render_hurry_mark();
     // Level 1's ghost hand shows, until the player's first press there.

@@ -1,5 +1,6 @@
 #include "quorvel.h"
 
+#include "catalog.h"
 #include "command_line.h"
 #include "die.h"
 #include "level.h"
@@ -313,6 +314,12 @@ int run_game(int ArgC, char** ArgV)
     set_window_icon();
     Loop.sounds.init();
     Loop.kept = load_settings();
+    // The language chosen on the title screen, else the one the environment asks for (the browser's, in the
+    // page), else English; silent either way.
+    texts::use_language(!Loop.kept.language.empty() ? Loop.kept.language
+                                                     : texts::language_for(languages_asked(SDL_getenv("LANGUAGE"), SDL_getenv("LC_ALL"),
+                                                                                           SDL_getenv("LC_MESSAGES"), SDL_getenv("LANG"))));
+    Loop.spoken = texts::language();
     if (Loop.kept.fullscreen) toggle_fullscreen(), Loop.toggled_at = Loop.clock();
     Loop.sounds.on_flag = Loop.kept.sound;
     if (!Asked.replay.empty())
@@ -353,6 +360,13 @@ void frame(game_loop& Loop)
     // The delay just taken belongs to the next frame's step.
     double Step = std::min(Elapsed, LONGEST_STEP_MS) / 1000.0;
     Title.update(Step);
+    if (texts::language() != Loop.spoken)
+    {
+        // The player chose another language (on the help card): kept for the next start.
+        Loop.spoken = texts::language();
+        Loop.kept.language = Loop.spoken.empty() ? "en" : Loop.spoken;
+        save_settings(Loop.kept);
+    }
     cues Heard;
     Title.hear(Heard);
     Loop.sounds.follow(Heard, Step);

@@ -38,6 +38,7 @@ struct game_loop
     Uint32 prev_ticks = 0; // the clock at the previous frame
     Uint32 toggled_at = 0; // when F11 last toggled fullscreen, which may take the focus for a moment
     bool pointer_away = false; // the pointer has left the window
+    std::string spoken;        // the language in use when the settings were last kept
     std::string window_title; // as last set
 };
 

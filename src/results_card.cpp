@@ -83,23 +83,12 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
     auto at = [&](const rpos& Center, const rpos& Radius) { return slide_position(Center, Radius, Slide); };
     const double Row1 = 5.85, Row2 = 6.75, Row3 = 7.5;
     // The counts side by side, a dot between: bees home, lost, still out when the level was left, the time.
-    std::vector<std::string> Counts = {texts::fill(texts::HOME_OF, {std::to_string(W.rescued_bees), std::to_string(W.total_bees)}),
-                                       texts::fill(texts::LOST, {std::to_string(W.killed_bees)})};
+    std::vector<std::string> Counts = {texts::count(texts::HOME_OF, W.total_bees, {std::to_string(W.rescued_bees)}),
+                                       texts::count(texts::LOST, W.killed_bees)};
     const int Out = W.total_bees - W.rescued_bees - W.killed_bees;
-    if (Out > 0) Counts.push_back(texts::fill(texts::STILL_OUT, {std::to_string(Out)}));
+    if (Out > 0) Counts.push_back(texts::count(texts::STILL_OUT, Out));
     Counts.push_back(texts::fill(texts::TIME, {texts::clock_time(W.animation_counter)}));
-    // As large as the card's width allows, up to half a unit: a level left early has four counts to show.
-    double Across = Letters.width("  ·  ", 1.0) * (Counts.size() - 1);
-    for (const std::string& C : Counts) Across += Letters.width(C, 1.0);
-    const double CountSize = std::min(0.5, COUNTS_WIDE / Across), Apart = Letters.width("  ·  ", CountSize);
-    Across *= CountSize;
-    rpos Pen = at(mkrpos(PICTURE_MIDDLE, Row1, 0), mkrpos(4, 0.3, 0)) - mkrpos(Across / 2, 0, 0);
-    for (size_t c = 0; c < Counts.size(); c++)
-    {
-        if (c > 0) Letters.draw("·", Pen + mkrpos(Apart / 2, 0, 0), CountSize, font::centre, INK), Pen[0] += Apart;
-        Letters.draw(Counts[c], Pen, CountSize, font::left, INK);
-        Pen[0] += Letters.width(Counts[c], CountSize);
-    }
+    draw_side_by_side(Letters, Counts, at(mkrpos(PICTURE_MIDDLE, Row1, 0), mkrpos(4, 0.3, 0)), 0.5, COUNTS_WIDE, INK);
 
     // What each medal the level can award needed, the ones earned in full colour, centred as a row.
     std::string Needs[3];
@@ -109,8 +98,8 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
     for (int m = 0; m < Possible; m++)
     {
         // The last medal of a level that cannot award all three says so.
-        const char* Pattern = m < Possible - 1 || Possible == 3 ? texts::MEDAL_NEEDS : Possible == 1 ? texts::MEDAL_ONLY : texts::MEDAL_BEST;
-        Needs[m] = texts::fill(Pattern, {texts::MEDAL_NAMES[m], std::to_string(W.medal_bees[m])});
+        const texts::counted& Pattern = m < Possible - 1 || Possible == 3 ? texts::MEDAL_NEEDS : Possible == 1 ? texts::MEDAL_ONLY : texts::MEDAL_BEST;
+        Needs[m] = texts::count(Pattern, W.medal_bees[m], {texts::MEDAL_NAMES[m].c_str()});
         Widths[m] = Icon + Letters.width(Needs[m], Text);
         Total += Widths[m] + (m ? Gap : 0);
     }

@@ -68,6 +68,15 @@ bool parse_settings(const std::string& Text, settings& Out, std::string& Problem
         if (Key == "fullscreen") Read.fullscreen = Flag;
         if (Key == "sound") Read.sound = Flag;
         if (Key == "page") Read.page = Value;
+        if (Key == "language")
+        {
+            if (Value.empty() || Value.size() > 12 || Value.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_") != std::string::npos)
+            {
+                Problem = "line " + std::to_string(Number) + " names no language";
+                return false;
+            }
+            Read.language = Value;
+        }
     }
     Out = Read;
     return true;
@@ -77,7 +86,7 @@ std::string format_settings(const settings& S)
 {
     return std::string("# Quorvel Bees: rewritten by the game whenever a setting changes (F11, M).\n") +
            "fullscreen = " + (S.fullscreen ? "yes" : "no") + "\n" + "sound = " + (S.sound ? "on" : "off") + "\n" +
-           (S.page.empty() ? "" : "page = " + S.page + "\n");
+           (S.language.empty() ? "" : "language = " + S.language + "\n") + (S.page.empty() ? "" : "page = " + S.page + "\n");
 }
 
 settings load_settings()

@@ -1,5 +1,6 @@
 // The player's settings, kept between runs in a small text file beside the save ("settings.txt"): whether
-// the game is fullscreen and whether it plays sound, and where the web page is, if the player says so. The file is rewritten, as safely as the save, whenever
+// the game is fullscreen and whether it plays sound, the language chosen, and where the web page is, if
+// the player says so. The file is rewritten, as safely as the save, whenever
 // one changes; one the game cannot make sense of gives the defaults and one warning, never a failure.
 #pragma once
 
@@ -10,6 +11,7 @@ struct settings
     bool fullscreen = false;
     bool sound = true;
     std::string page; // the web page's address, for links to levels; set by hand, empty for none
+    std::string language; // "de", "pt_BR", "en"...; empty to follow the environment (or the browser's)
 };
 
 // Lines "key = value", '#' starting a comment; unknown keys are passed over, so an older game reads a

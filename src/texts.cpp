@@ -1,97 +1,182 @@
 #include "texts.h"
 
+#include "catalog.h"
 #include "level.h"
+#include "safe_file.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 
 namespace texts {
 
+namespace {
+// The catalogue in use: empty, English, until a language is chosen.
+catalog speaking;
+
+// Where the compiled catalogues are: beside the installed game as its launcher says, or the build's own.
+std::string locale_dir()
+{
+    const char* Dir = std::getenv("QUORVEL_LOCALEDIR");
+    return Dir && *Dir ? Dir : QUORVEL_LOCALE_DIR;
+}
+} // namespace
+
+const char* message::c_str() const
+{
+    return english ? speaking.text(english) : nullptr;
+}
+
+const char* counted::operator()(long N) const
+{
+    return speaking.plural(one, many, (unsigned long)(N < 0 ? -N : N));
+}
+
+const language_name LANGUAGES[] = {{"cs", "Čeština"},  {"de", "Deutsch"},    {"es", "Español"},
+                                   {"fr", "Français"}, {"it", "Italiano"},   {"nl", "Nederlands"},
+                                   {"pl", "Polski"},   {"pt_BR", "Português (Brasil)"}, {"ru", "Русский"},
+                                   {"uk", "Українська"}};
+const size_t LANGUAGE_COUNT = sizeof LANGUAGES / sizeof LANGUAGES[0];
+
+bool use_language(const std::string& Code)
+{
+    catalog Read;
+    std::ifstream In;
+    std::string Problem;
+    const std::string Path = locale_dir() + "/" + Code + "/LC_MESSAGES/quorvel-bees.mo";
+    bool Found = false;
+    for (size_t a = 0; a < LANGUAGE_COUNT; a++) Found = Found || Code == LANGUAGES[a].code;
+    if (Found && open_plain_file(Path, In, Problem) == or_open)
+    {
+        std::string Bytes((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+        if (Read.read(Bytes, Problem))
+        {
+            Read.language = Code;
+            speaking = Read;
+            return true;
+        }
+    }
+    speaking = catalog(); // English
+    return Code.empty() || Code == "en";
+}
+
+void speak_next_language()
+{
+    // English, then each language the game speaks, in turn; one whose catalogue cannot be read is passed.
+    size_t Next = 0;
+    for (size_t a = 0; a < LANGUAGE_COUNT; a++)
+        if (speaking.language == LANGUAGES[a].code) Next = a + 1;
+    for (; Next < LANGUAGE_COUNT; Next++)
+        if (use_language(LANGUAGES[Next].code)) return;
+    use_language("");
+}
+
+const std::string& language()
+{
+    return speaking.language;
+}
+
+std::string language_for(const std::vector<std::string>& Asked)
+{
+    for (const std::string& Code : Asked)
+        for (size_t a = 0; a < LANGUAGE_COUNT; a++)
+            if (Code == LANGUAGES[a].code) return Code;
+    return "";
+}
+
 const char* const GAME = "Quorvel Bees";
-const char* const WINDOW_IN_PLAY = "{1} — {2}";
-const char* const LEVEL = "{1} · {2}";
-const char* const GOAL = "Bring {1} bees home for a daisy";
-const char* const GOAL_ONE = "Bring the bee home for a daisy";
-const char* const LOCKED = "{1}  (locked)";
-const char* const OPENS_AFTER = "Win a medal on level {1} to open this one";
-const char* const NO_REPLAY = "No play of this level kept yet";
-const char* const NO_DEMO = "No demonstration: {1}";
-const char* const WATCH = "Watch again (W)";
-const char* const REPLAY_MARK = "Replay";
-const char* const DEMO_MARK = "Demonstration";
-const char* const REPLAY_KEYS = "Space: faster  ·  P: pause  ·  Esc: leave";
-const char* const FAST = "×2";
-const char* const PAUSED = "Paused";
-const char* const PAUSED_KEYS = "P: go on  ·  R: start again  ·  Esc: end the level";
-const char* const PAUSED_REPLAY_KEYS = "P: go on  ·  Esc: leave the replay";
-const char* const PAUSED_TOUCH = "Pause: go on  ·  Again: start again  ·  Back: end the level";
-const char* const PAUSED_REPLAY_TOUCH = "Pause: go on  ·  Back: leave the replay";
-const char* const HOME_OF = "{1} of {2} bees home";
-const char* const LOST = "{1} lost";
-const char* const STILL_OUT = "{1} still out";
-const char* const TIME = "in {1}";
-const char* const MEDAL_NAMES[3] = {"Daisy", "Violet", "Tulip"};
-const char* const MEDAL_NEEDS = "{1}: {2} bees";
-const char* const MEDAL_ONLY = "{1}: {2} bees, the only medal here";
-const char* const MEDAL_BEST = "{1}: {2} bees, the best medal here";
-const char* const BETTER = "More medals than before!";
-const char* const BEST_SO_FAR[4] = {"No medal here yet", "Your best here stays at one medal",
-                                    "Your best here stays at two medals", "Your best here stays at three medals"};
-const char* const NEXT = "Next: {1}  »";
-const char* const TO_ROW = "«  Levels";
-const char* const PLAY_AGAIN = "Play again  »";
-const char* const TO_OWN_LEVELS = "«  Your levels";
-const char* const OWN_LEVELS = "Your levels";
-const char* const OWN_LEVELS_BUTTON = "Your levels";
-const char* const NO_OWN_LEVELS = "No levels of your own yet. Paste a level's code here (Ctrl+V), open a level file with the "
-                                  "game, or make a level in the editor.";
-const char* const LEVEL_FACTS = "{1} by {2} tiles, {3} flowers, {4} horseflies, {5} bees";
-const char* const BACK = "«  Back";
-const char* const PLAY = "Play";
-const char* const COPY_CODE = "Copy its code";
-const char* const PASTE_CODE = "Paste a code";
-const char* const OWN_LEVELS_KEYS = "Enter: play  ·  Ctrl+C: copy the level's code  ·  Ctrl+V: paste a level's code";
-const char* const COPIED = "The code of {1} is copied: paste it to a friend";
-const char* const ADDED = "Added to your levels: {1}";
-const char* const ALREADY_THERE = "Already among your levels: {1}";
-const char* const NOT_A_LEVEL = "No level: {1}";
-const char* const NOT_KEPT = "Not kept: {1}";
-const char* const HELP_BUTTON = "?";
-const char* const HELP_TITLE = "How to play";
-const char* const HELP_BAR = "The squares along the top are your bees: pale ones are home, olive ones still out, "
-                             "dark ones lost. The flowers below them mark how many bees each medal needs.";
-const char* const HELP_ARROW = "When the hive is out of view, an arrow at the edge of the picture points the way to it.";
-const char* const HELP_SCENT = "Flowers and the hive breathe pink clouds of pollen scent of their own. A drag from a flower "
-                               "lays a trail of it that the bees follow, and that keeps horseflies away.";
+const message WINDOW_IN_PLAY = {N_("{1} — {2}")};
+const message LEVEL = {N_("{1} · {2}")};
+const counted GOAL = NP_("Bring {1} bee home for a daisy", "Bring {1} bees home for a daisy");
+const message GOAL_ONE = {N_("Bring the bee home for a daisy")};
+const message LOCKED = {N_("{1}  (locked)")};
+const message OPENS_AFTER = {N_("Win a medal on level {1} to open this one")};
+const message NO_REPLAY = {N_("No play of this level kept yet")};
+const message NO_DEMO = {N_("No demonstration: {1}")};
+const message WATCH = {N_("Watch again (W)")};
+const message REPLAY_MARK = {N_("Replay")};
+const message DEMO_MARK = {N_("Demonstration")};
+const message REPLAY_KEYS = {N_("Space: faster  ·  P: pause  ·  Esc: leave")};
+const message REPLAY_KEYS_TOUCH = {N_("Pause: pause  ·  Back: leave")};
+const message REPLAY_MARK_FAST = {N_("Replay  ×2")};
+const message DEMO_MARK_FAST = {N_("Demonstration  ×2")};
+const message PAUSED = {N_("Paused")};
+const message PAUSED_KEYS = {N_("P: go on  ·  R: start again  ·  Esc: end the level")};
+const message PAUSED_REPLAY_KEYS = {N_("P: go on  ·  Esc: leave the replay")};
+const message PAUSED_TOUCH = {N_("Pause: go on  ·  Again: start again  ·  Back: end the level")};
+const message PAUSED_REPLAY_TOUCH = {N_("Pause: go on  ·  Back: leave the replay")};
+const counted HOME_OF = NP_("{2} of {1} bee home", "{2} of {1} bees home");
+const counted LOST = NP_("{1} lost", "{1} lost");
+const counted STILL_OUT = NP_("{1} still out", "{1} still out");
+const message TIME = {N_("in {1}")};
+const message MEDAL_NAMES[3] = {{N_("Daisy")}, {N_("Violet")}, {N_("Tulip")}};
+const counted MEDAL_NEEDS = NP_("{2}: {1} bee", "{2}: {1} bees");
+const counted MEDAL_ONLY = NP_("{2}: {1} bee, the only medal here", "{2}: {1} bees, the only medal here");
+const counted MEDAL_BEST = NP_("{2}: {1} bee, the best medal here", "{2}: {1} bees, the best medal here");
+const message BETTER = {N_("More medals than before!")};
+const message BEST_SO_FAR[4] = {{N_("No medal here yet")}, {N_("Your best here stays at one medal")},
+                                {N_("Your best here stays at two medals")}, {N_("Your best here stays at three medals")}};
+const message NEXT = {N_("Next: {1}  »")};
+const message TO_ROW = {N_("«  Levels")};
+const message PLAY_AGAIN = {N_("Play again  »")};
+const message TO_OWN_LEVELS = {N_("«  Your levels")};
+const message OWN_LEVELS = {N_("Your levels")};
+const message OWN_LEVELS_BUTTON = {N_("Your levels")};
+const message NO_OWN_LEVELS = {N_("No levels of your own yet. Paste a level's code here (Ctrl+V), open a level file with the "
+                                  "game, or make a level in the editor.")};
+const message MAP_SIZE = {N_("{1} × {2} tiles")};
+const counted FLOWERS = NP_("{1} flower", "{1} flowers");
+const counted HORSEFLIES = NP_("{1} horsefly", "{1} horseflies");
+const counted BEES = NP_("{1} bee", "{1} bees");
+const message BACK = {N_("«  Back")};
+const message PLAY = {N_("Play")};
+const message COPY_CODE = {N_("Copy its code")};
+const message PASTE_CODE = {N_("Paste a code")};
+const message OWN_LEVELS_KEYS = {N_("Enter: play  ·  Ctrl+C: copy the level's code  ·  Ctrl+V: paste a level's code")};
+const message COPIED = {N_("The code of {1} is copied: paste it to a friend")};
+const message ADDED = {N_("Added to your levels: {1}")};
+const message ALREADY_THERE = {N_("Already among your levels: {1}")};
+const message NOT_A_LEVEL = {N_("No level: {1}")};
+const message NOT_KEPT = {N_("Not kept: {1}")};
+const message HELP_BUTTON = {N_("?")};
+// TRANSLATORS: the name of your language in your language, on the button that changes the language.
+const message LANGUAGE_NAME = {N_("English")};
+const message HELP_TITLE = {N_("How to play")};
+const message HELP_BAR = {N_("The squares along the top are your bees: pale ones are home, olive ones still out, "
+                             "dark ones lost. The flowers below them mark how many bees each medal needs.")};
+const message HELP_ARROW = {N_("When the hive is out of view, an arrow at the edge of the picture points the way to it.")};
+const message HELP_SCENT = {N_("Flowers and the hive breathe pink clouds of pollen scent of their own. A drag from a flower "
+                               "lays a trail of it that the bees follow, and that keeps horseflies away.")};
 const help_row HELP_ROWS[] = {
-    {"Press and drag", "from a flower: a trail of scent for the bees to follow", hw_keys},
-    {"Edges, arrow keys", "scroll the map", hw_keys},
-    {"Space", "held, a level runs at double speed; in a replay, faster and back", hw_keys},
-    {"Left, Right, Enter", "pick and start a level; Enter after one: the next", hw_keys},
-    {"P, Pause", "pause (also when the window loses the focus)", hw_keys},
-    {"R", "start the level again", hw_keys},
-    {"Esc", "end a level, leave the results, quit from the levels", hw_keys | hw_quits},
-    {"Esc", "end a level or a replay, leave the results", hw_keys | hw_stays},
-    {"W, H", "watch your best play of a level, or how it is done", hw_keys},
-    {"L, Ctrl+V", "your own levels; a level's code pasted on the levels joins them", hw_keys},
-    {"F1", "this card", hw_keys},
-    {"M", "sound off and on", hw_keys},
-    {"F11", "fullscreen", hw_keys},
-    {"F12", "quit", hw_keys | hw_quits},
-    {"Touch and drag", "from a flower: a trail of scent for the bees to follow", hw_touch},
-    {"A finger at an edge", "scrolls the map", hw_touch},
-    {"Tap a level, then Go", "starts it", hw_touch},
-    {"Pause", "pause, and go on", hw_touch},
-    {"Again", "start the level again", hw_touch},
-    {"Back", "end a level or a replay, leave the results", hw_touch},
-    {"Next", "on the results: the next level", hw_touch},
-    {"Watch", "your best play of a level, or the last play again", hw_touch},
-    {"Demo", "how a level is done", hw_touch},
-    {"Sound", "sound off and on", hw_touch},
-    {"Full screen", "the game fills the screen", hw_touch},
-    {nullptr, nullptr, 0},
+    {{N_("Press and drag")}, {N_("from a flower: a trail of scent for the bees to follow")}, hw_keys},
+    {{N_("Edges, arrow keys")}, {N_("scroll the map")}, hw_keys},
+    {{N_("Space")}, {N_("held, a level runs at double speed; in a replay, faster and back")}, hw_keys},
+    {{N_("Left, Right, Enter")}, {N_("pick and start a level; Enter after one: the next")}, hw_keys},
+    {{N_("P, Pause")}, {N_("pause (also when the window loses the focus)")}, hw_keys},
+    {{N_("R")}, {N_("start the level again")}, hw_keys},
+    {{N_("Esc")}, {N_("end a level, leave the results, quit from the levels")}, hw_keys | hw_quits},
+    {{N_("Esc")}, {N_("end a level or a replay, leave the results")}, hw_keys | hw_stays},
+    {{N_("W, H")}, {N_("watch your best play of a level, or how it is done")}, hw_keys},
+    {{N_("L, Ctrl+V")}, {N_("your own levels; a level's code pasted on the levels joins them")}, hw_keys},
+    {{N_("F1")}, {N_("this card")}, hw_keys},
+    {{N_("M")}, {N_("sound off and on")}, hw_keys},
+    {{N_("F11")}, {N_("fullscreen")}, hw_keys},
+    {{N_("F12")}, {N_("quit")}, hw_keys | hw_quits},
+    {{N_("Touch and drag")}, {N_("from a flower: a trail of scent for the bees to follow")}, hw_touch},
+    {{N_("A finger at an edge")}, {N_("scrolls the map")}, hw_touch},
+    {{N_("Tap a level, then Go")}, {N_("starts it")}, hw_touch},
+    {{N_("Pause")}, {N_("pause, and go on")}, hw_touch},
+    {{N_("Again")}, {N_("start the level again")}, hw_touch},
+    {{N_("Back")}, {N_("end a level or a replay, leave the results")}, hw_touch},
+    {{N_("Next")}, {N_("on the results: the next level")}, hw_touch},
+    {{N_("Watch")}, {N_("your best play of a level, or the last play again")}, hw_touch},
+    {{N_("Demo")}, {N_("how a level is done")}, hw_touch},
+    {{N_("Sound")}, {N_("sound off and on")}, hw_touch},
+    {{N_("Full screen")}, {N_("the game fills the screen")}, hw_touch},
+    {{nullptr}, {nullptr}, 0},
 };
-const char* const HELP_CLOSE = "Any key or click to close";
-const char* const HELP_CLOSE_TOUCH = "Tap to close";
+const message HELP_CLOSE = {N_("Any key or click to close")};
+const message HELP_CLOSE_TOUCH = {N_("Tap to close")};
 
 std::string fill(const std::string& Pattern, const std::vector<std::string>& Values)
 {
@@ -117,9 +202,16 @@ std::string fill(const std::string& Pattern, const std::vector<std::string>& Val
     return Out;
 }
 
+std::string count(const counted& Text, long N, const std::vector<std::string>& Values)
+{
+    std::vector<std::string> All = {std::to_string(N)};
+    All.insert(All.end(), Values.begin(), Values.end());
+    return fill(Text(N), All);
+}
+
 std::string level_label(int Index)
 {
-    return fill(LEVEL, {std::to_string(Index + 1), all_levels[Index].name});
+    return fill(LEVEL, {std::to_string(Index + 1), message{all_levels[Index].name}});
 }
 
 std::string clock_time(double Seconds)
@@ -133,6 +225,6 @@ std::string clock_time(double Seconds)
 } // namespace texts
 
 namespace texts {
-const char* const LESSON = "Press on a flower and drag toward the hive";
-const char* const LESSON_TOUCH = "Touch a flower and drag toward the hive";
+const message LESSON = {N_("Press on a flower and drag toward the hive")};
+const message LESSON_TOUCH = {N_("Touch a flower and drag toward the hive")};
 } // namespace texts

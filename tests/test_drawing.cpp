@@ -174,7 +174,7 @@ TEST(Texture, OneUploadPerNameOfTheStoredPixels)
 TEST(Frames, TitleResultsAndALevelInPlayLookAsRecorded)
 {
     const uint64_t Recorded[6] = {320796572849023079ull, 15573695012801683466ull, 3954441418534005539ull,
-                                  8607412319232395742ull, 11468344243695876007ull, 16671299342840491600ull};
+                                  8607412319232395742ull, 11468344243695876007ull, 6247630731856306610ull};
     uint64_t Seen[6];
     fresh_level_table();
     all_levels[0].medals = 3, all_levels[1].medals = 2, all_levels[2].medals = 1;

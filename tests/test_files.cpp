@@ -206,7 +206,7 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         std::string text;
         bool read, fullscreen, sound;
     } Cases[] = {
-        {"as the game writes them", format_settings({true, false, ""}), true, true, false},
+        {"as the game writes them", format_settings({true, false, "", "de"}), true, true, false},
         {"empty", "", true, false, true},
         {"comments, blanks, CRLF and a key from elsewhere", "# mine\r\n  sound=off \r\nvolume = 11\nfullscreen = 1 # big\n", true, true, false},
         {"a value the game does not know", "sound = loud\n", false, false, true},
@@ -215,6 +215,7 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
         {"binary", std::string("\x7f" "ELF\0\1", 6), false, false, true},
         {"too long", std::string(5000, '#'), false, false, true},
         {"a page that is no web address", "page = my computer\n", false, false, true},
+        {"a language that is no language's code", "language = ../../etc\n", false, false, true},
     };
     game_dir Dir(false);
     for (const auto& C : Cases)
@@ -233,9 +234,9 @@ TEST(Settings, AFewLinesKeptAndAnyFileTheGameCannotReadGivesTheDefaults)
     settings Back;
     std::string Problem;
     EXPECT_TRUE(!parse_settings("# mine\nsound = loud\n", Back, Problem) && Problem.rfind("line 2 is not", 0) == 0) << Problem;
-    save_settings({true, false, "https://bees.example/play/"});
+    save_settings({true, false, "https://bees.example/play/", "pt_BR"});
     Back = load_settings();
-    EXPECT_TRUE(Back.fullscreen && !Back.sound && Back.page == "https://bees.example/play/");
+    EXPECT_TRUE(Back.fullscreen && !Back.sound && Back.page == "https://bees.example/play/" && Back.language == "pt_BR");
     EXPECT_EQ(format_settings({}).find("page"), std::string::npos) << "no page, no line for it";
 }
 

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Extracts every message of the game (po/POTFILES) into the translators' template po/quorvel-bees.pot and
+# merges it into each language's catalogue (po/LINGUAS), keeping what is translated; a message new or
+# changed comes out untranslated or fuzzy for the translator to see. Needs gettext.
+# Usage: bash tools/update_po.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+pot=po/quorvel-bees.pot
+sources=$(grep -v '^#' po/POTFILES | grep '\.cpp$')
+# N_ and NP_ mark the messages in src/texts.cpp; a level's name is mklevel's second argument.
+xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NP_:1,2 --keyword=mklevel:2 \
+  --add-comments=TRANSLATORS: --sort-by-file --package-name="Quorvel Bees" --msgid-bugs-address=quorvel-bees@example.org \
+  --copyright-holder="The Quorvel Bees developers" -o "$pot.code" $sources
+# The menu entry's and the software centre's words, by gettext's own rules for those files; the game's name
+# stays as it is.
+xgettext --from-code=UTF-8 --language=Desktop -k -kGenericName -kComment -kKeywords -o "$pot.desktop" packaging/quorvel-bees.desktop
+xgettext --from-code=UTF-8 --its=/usr/share/gettext/its/metainfo.its -o "$pot.metainfo" packaging/org.example.quorvel_bees.metainfo.xml.in
+sed -i 's/charset=CHARSET/charset=UTF-8/' "$pot.code" "$pot.desktop" "$pot.metainfo"
+msgcat --use-first --sort-by-file -o "$pot" "$pot.code" "$pot.desktop" "$pot.metainfo"
+rm -f "$pot.code" "$pot.desktop" "$pot.metainfo"
+for lang in $(cat po/LINGUAS); do
+  if [ -f "po/$lang.po" ]; then
+    msgmerge --quiet --update --backup=none --no-fuzzy-matching "po/$lang.po" "$pot"
+  else
+    msginit --no-translator --locale="$lang.UTF-8" --input="$pot" --output-file="po/$lang.po"
+  fi
+done
+echo "template: $(grep -c '^msgid ' "$pot") messages"
