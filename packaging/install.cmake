@@ -19,9 +19,10 @@ string(REGEX REPLACE "^ -- (.*>)  .*" "\\1" QUORVEL_PKG_MAINTAINER "${changelog_
 # The launcher finds the program and the data relative to itself, so an unpacked tree runs anywhere.
 file(RELATIVE_PATH LAUNCHER_TO_GAME /p/${QUORVEL_BIN_DIR} /p/${QUORVEL_GAME_DIR}/quorvel)
 file(RELATIVE_PATH LAUNCHER_TO_DATA /p/${QUORVEL_BIN_DIR} /p/${QUORVEL_DATA_DIR})
+file(RELATIVE_PATH LAUNCHER_TO_LOCALE /p/${QUORVEL_BIN_DIR} /p/share/locale)
 configure_file(${pkg_src}/quorvel-bees.in ${pkg_out}/quorvel-bees @ONLY)
 configure_file(${pkg_src}/org.example.quorvel_bees.metainfo.xml.in
-               ${pkg_out}/org.example.quorvel_bees.metainfo.xml @ONLY)
+               ${pkg_out}/untranslated/org.example.quorvel_bees.metainfo.xml @ONLY)
 
 # Debian ships manual pages and changelogs compressed, without a time stamp inside.
 foreach(doc quorvel-bees.6 changelog)
@@ -35,7 +36,21 @@ add_custom_target(packaging_docs ALL DEPENDS ${pkg_docs})
 install(TARGETS quorvel DESTINATION ${QUORVEL_GAME_DIR})
 install(PROGRAMS ${pkg_out}/quorvel-bees DESTINATION ${QUORVEL_BIN_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr")
-install(FILES ${pkg_src}/quorvel-bees.desktop DESTINATION share/applications)
+# The menu entry and the metadata carry their translations, from the same catalogues as the game's words.
+set(pkg_po ${CMAKE_SOURCE_DIR}/po/LINGUAS)
+foreach(lang ${QUORVEL_LINGUAS})
+  list(APPEND pkg_po ${CMAKE_SOURCE_DIR}/po/${lang}.po)
+endforeach()
+add_custom_command(OUTPUT ${pkg_out}/quorvel-bees.desktop
+  COMMAND ${MSGFMT} --desktop --template=${pkg_src}/quorvel-bees.desktop -d ${CMAKE_SOURCE_DIR}/po -o ${pkg_out}/quorvel-bees.desktop
+  DEPENDS ${pkg_src}/quorvel-bees.desktop ${pkg_po})
+add_custom_command(OUTPUT ${pkg_out}/org.example.quorvel_bees.metainfo.xml
+  COMMAND ${MSGFMT} --xml --template=${pkg_out}/untranslated/org.example.quorvel_bees.metainfo.xml -d ${CMAKE_SOURCE_DIR}/po
+          -o ${pkg_out}/org.example.quorvel_bees.metainfo.xml
+  DEPENDS ${pkg_out}/untranslated/org.example.quorvel_bees.metainfo.xml ${pkg_po})
+add_custom_target(packaging_translated ALL DEPENDS ${pkg_out}/quorvel-bees.desktop ${pkg_out}/org.example.quorvel_bees.metainfo.xml)
+install(FILES ${pkg_out}/quorvel-bees.desktop DESTINATION share/applications)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/locale/ DESTINATION share/locale FILES_MATCHING PATTERN "quorvel-bees.mo")
 # Level files (.qbl) are known to the desktop, so a file manager opens one with the game.
 install(FILES ${pkg_src}/quorvel-bees.xml DESTINATION share/mime/packages)
 install(DIRECTORY ${pkg_src}/icons/hicolor DESTINATION share/icons)

@@ -19,7 +19,8 @@ target_link_libraries(quorvel PRIVATE ${QUORVEL_MIXER_PREFIX}/lib/libSDL2_mixer.
 target_link_options(quorvel PRIVATE
   -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js -sEXPORTED_RUNTIME_METHODS=ccall,FS
   @${CMAKE_SOURCE_DIR}/tools/web/sdl_runtime.rsp
-  --preload-file ${CMAKE_SOURCE_DIR}/data@data --exclude-file */data/gfx/*
+  --preload-file ${CMAKE_SOURCE_DIR}/data@data --exclude-file */data/gfx/* --preload-file ${CMAKE_BINARY_DIR}/locale@locale
   --pre-js ${CMAKE_SOURCE_DIR}/tools/web/pre.js)
-set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
+add_dependencies(quorvel catalogues)
+set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS ${QUORVEL_CATALOGUES}
   ${CMAKE_SOURCE_DIR}/tools/web/pre.js ${CMAKE_SOURCE_DIR}/tools/web/sdl_runtime.rsp ${CMAKE_SOURCE_DIR}/src/web_gl.h)
