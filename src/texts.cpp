@@ -138,6 +138,19 @@ const message ADDED = {N_("Added to your levels: {1}")};
 const message ALREADY_THERE = {N_("Already among your levels: {1}")};
 const message NOT_A_LEVEL = {N_("No level: {1}")};
 const message NOT_KEPT = {N_("Not kept: {1}")};
+// The words of the rules' and the results' pictures, drawn over pictures without words in any language but
+// English, whose pictures carry them.
+const message RULES[6] = {{N_("Press on a flower and drag: lay a trail of pollen scent")},
+                          {N_("A flower runs dry after a few seconds of dragging")},
+                          {N_("Bees follow pollen scent home to the hive")},
+                          {N_("Horseflies over water kill bees, but not in pollen scent")},
+                          {N_("Push the cursor against an edge to scroll")},
+                          {N_("The level ends when every bee is home or lost; Escape ends it at once")}};
+const message RESULT_HEADINGS[4] = {{N_("No medal")}, {N_("Daisy medal!")}, {N_("Violet medal!")}, {N_("Tulip medal!")}};
+const message RESULT_LINES[4][2] = {{{N_("Too few bees came home.")}, {N_("Try again!")}},
+                                    {{N_("Enough bees came home.")}, {N_("The daisy is yours.")}},
+                                    {{N_("Many bees came home.")}, {N_("Daisy and violet are yours.")}},
+                                    {{N_("Nearly every bee is home.")}, {N_("All three medals are yours!")}}};
 const message HELP_BUTTON = {N_("?")};
 // TRANSLATORS: the name of your language in your language, on the button that changes the language.
 const message LANGUAGE_NAME = {N_("English")};

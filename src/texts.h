@@ -110,6 +110,9 @@ extern const message ADDED;
 extern const message ALREADY_THERE;
 extern const message NOT_A_LEVEL;       // "{1}": why the text holds no level
 extern const message NOT_KEPT;          // "{1}": why the level could not be written
+extern const message RULES[6];            // the rules picture's rows
+extern const message RESULT_HEADINGS[4];  // the results picture's, by medals won
+extern const message RESULT_LINES[4][2];
 extern const message HELP_BUTTON;
 extern const message LANGUAGE_NAME; // the language spoken, by its own name
 extern const message HELP_TITLE;
