@@ -151,6 +151,11 @@ const message RESULT_LINES[4][2] = {{{N_("Too few bees came home.")}, {N_("Try a
                                     {{N_("Enough bees came home.")}, {N_("The daisy is yours.")}},
                                     {{N_("Many bees came home.")}, {N_("Daisy and violet are yours.")}},
                                     {{N_("Nearly every bee is home.")}, {N_("All three medals are yours!")}}};
+// The web page's own words, which it asks the game for (its buttons are named in the help card too).
+const message PAGE_WORDS[] = {{N_("Full screen")}, {N_("Sound on")}, {N_("Sound off")}, {N_("Pause")}, {N_("Again")},
+                              {N_("Back")}, {N_("Next")}, {N_("Watch")}, {N_("Demo")}, {N_("Add")}, {N_("Download level")},
+                              {N_("Open a level file")}, {N_("Paste a level's code or link")},
+                              {N_("Turn your phone sideways to play Quorvel Bees.")}, {nullptr}};
 const message HELP_BUTTON = {N_("?")};
 // TRANSLATORS: the name of your language in your language, on the button that changes the language.
 const message LANGUAGE_NAME = {N_("English")};

@@ -113,6 +113,7 @@ extern const message NOT_KEPT;          // "{1}": why the level could not be wri
 extern const message RULES[6];            // the rules picture's rows
 extern const message RESULT_HEADINGS[4];  // the results picture's, by medals won
 extern const message RESULT_LINES[4][2];
+extern const message PAGE_WORDS[]; // ends with a null message
 extern const message HELP_BUTTON;
 extern const message LANGUAGE_NAME; // the language spoken, by its own name
 extern const message HELP_TITLE;

@@ -5,10 +5,12 @@
 
 #include "own_levels.h"
 #include "quorvel.h"
+#include "texts.h"
 #include "title.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
+#include <cstring>
 #include <sys/stat.h>
 #include <string>
 #include <vector>
@@ -176,6 +178,20 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvel_chosen_level()
 extern "C" EMSCRIPTEN_KEEPALIVE int quorvel_levels_shown()
 {
     return running && running->screen.ptr() && dynamic_cast<own_levels*>(running->screen->top()) != nullptr;
+}
+
+// The page's own words in the language spoken: the English of one of texts::PAGE_WORDS, translated.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvel_text(const char* English)
+{
+    for (const texts::message* M = texts::PAGE_WORDS; M->english; M++)
+        if (std::strcmp(M->english, English) == 0) return M->c_str();
+    return English;
+}
+
+// The language spoken ("" for English), so the page knows when to name its buttons anew.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvel_language()
+{
+    return texts::language().c_str();
 }
 
 // The page asks the player to turn the phone: the level waits meanwhile.
