@@ -20,12 +20,17 @@ fs::path shipped(const std::string& Name)
     return fs::path(QUORVEL_SOURCE_DIR) / Name;
 }
 
-// What start-up needs: every picture under data/gfx but the window's icon, and each level's preview.
+// What start-up needs: every picture under data/gfx but the window's icon and the pictures without words, and
+// each level's preview.
 std::vector<std::string> start_up_files()
 {
     std::vector<std::string> Names;
     for (const auto& E : fs::directory_iterator(shipped("data/gfx")))
-        if (E.path().filename() != "icon.tga") Names.push_back("data/gfx/" + E.path().filename().string());
+    {
+        // The window's icon is not one, nor the pictures without words, drawn first in another language.
+        const std::string Name = E.path().filename().string();
+        if (Name != "icon.tga" && Name.find("_blank") == std::string::npos) Names.push_back("data/gfx/" + Name);
+    }
     for (int a = 0; a < count_levels(); a++) Names.push_back(all_levels[a].map_texture_file);
     std::sort(Names.begin(), Names.end());
     return Names;

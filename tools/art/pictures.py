@@ -96,13 +96,19 @@ def title(size=512):
     return P.finish(img, size)
 
 
-def rules(size=512):
+# Where the rules' words stand, in pixels of the 512 picture: the heading's middle, and each row's middle
+# and height; the game draws them there in languages other than English (src/picture_words.h).
+RULES_LAYOUT = []
+
+
+def rules(size=512, words=True):
     S = SS
     N = size * S
     img = P.blank(N)
     _panel(img, (6 * S, 6 * S, 500 * S, 500 * S), 28 * S)
     head = P.font(P.BOLD, 34 * S)
-    P.paste(img, P.text_sprite("How to play", head, (120, 62, 14, 255)), 253 * S, 36 * S)
+    if words:
+        P.paste(img, P.text_sprite("How to play", head, (120, 62, 14, 255)), 253 * S, 36 * S)
     rows = [
         (["Press on a flower and drag:", "lay a trail of pollen scent"], _icon_drag),
         (["A flower runs dry after a few", "seconds of dragging"], _icon_dry),
@@ -118,13 +124,15 @@ def rules(size=512):
     top, bottom = 62 * S, 496 * S
     pad = (bottom - top - lh * sum(len(lines) for lines, _ in rows)) / len(rows)
     y0 = top
+    RULES_LAYOUT[:] = []
     for i, (lines, icon) in enumerate(rows):
         h = lh * len(lines) + pad
         y = y0 + h / 2
+        RULES_LAYOUT.append((y / S, (h - 6 * S) / S))
         if i:
             ImageDraw.Draw(img).line([(24 * S, y0), (482 * S, y0)], fill=(214, 190, 140, 255), width=2 * S)
         P.paste(img, icon(min(68 * S, h - 4 * S)), 56 * S, y)
-        for j, t in enumerate(lines):
+        for j, t in enumerate(lines if words else []):
             spr = P.text_sprite(t, f, INK)
             P.paste(img, spr, text_x + spr.width / 2, y + (j - (len(lines) - 1) / 2) * lh)
         y0 += h
@@ -310,15 +318,16 @@ def _fit_in_circle(sprite, radius):
     return sprite.resize((max(1, round(w * k)), max(1, round(h * k))), Image.LANCZOS)
 
 
-def result(medals, size=512):
+def result(medals, size=512, words=True):
     """The results card: the medals won, each on its gold disc. Its lower middle stays clear: the
-    go button shows there."""
+    go button shows there. Without words, for the game to draw them in another language."""
     S = SS
     N = size * S
     img = P.blank(N)
     _panel(img, (20 * S, 14 * S, 492 * S, 424 * S), 30 * S)
-    heading, lines = RESULTS[medals]
-    P.paste(img, _title_text(heading, 60 * S, 404 * S), 256 * S, 76 * S)
+    heading, lines = RESULTS[medals] if words else ("", [])
+    if words:
+        P.paste(img, _title_text(heading, 60 * S, 404 * S), 256 * S, 76 * S)
     # One size for every card, so that they read alike.
     f = P.fit_font(P.COND_BOLD, 30 * S, [t for _, ts in RESULTS.values() for t in ts], 420 * S)
     for j, t in enumerate(lines):

@@ -1,0 +1,16 @@
+// The words of the rules' and the results' pictures in a language other than English: the pictures come
+// without words (the art generator draws both), and the words are drawn over them where the English ones
+// stand (picture_words.h), each as large as its place allows. In English the pictures carry their own.
+#pragma once
+
+#include "vecco.h"
+
+class font;
+class texture;
+
+// Whether the pictures' words are drawn, not painted: a language other than English is spoken.
+bool words_drawn();
+// The rules' words over the rules picture drawn at Centre with half-side Radius; blending on.
+void draw_rules_words(const font& Letters, const rpos& Centre, double Radius);
+// The results' words for Medals (0 to 3) over the results picture drawn at Centre with half-side Radius.
+void draw_result_words(const font& Letters, int Medals, const rpos& Centre, double Radius);
