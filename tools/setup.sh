@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game and its tests need, only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
+packages=(build-essential cmake pkg-config gettext libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgtest-dev libbenchmark-dev
           libegl1 libegl-mesa0 libgl1-mesa-dri xvfb xauth xdotool x11-apps x11-utils openbox imagemagick python3-xlib python3-debian
           clang libclang-rt-14-dev valgrind dpkg-dev file lintian desktop-file-utils appstream python3-numpy)
 if [ "${1:-}" = "--play" ] || [ "${1:-}" = "--package" ]; then
-  packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
+  packages=(build-essential cmake pkg-config gettext libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri)
   [ "$1" = "--package" ] && packages+=(dpkg-dev file)
 fi
 # The web page: emscripten, dpkg-dev to unpack SDL's source packages, cwebp for the pictures; its test:
 # a browser, a server, npm.
-[ "${1:-}" = "--web" ] && packages=(cmake make emscripten dpkg-dev webp python3)
+[ "${1:-}" = "--web" ] && packages=(cmake make emscripten dpkg-dev webp python3 sox gettext)
 if [ "${1:-}" = "--web-test" ]; then
   packages=(chromium firefox-esr python3)
   command -v npm >/dev/null || packages+=(npm)

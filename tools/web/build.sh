@@ -2,7 +2,7 @@
 # Builds the game as a web page into one directory (default build-web/page): index.html, quorvel.js,
 # quorvel.wasm, quorvel.data (maps and sounds), pictures.pack (the pictures, tools/web/pack_pictures.py),
 # the web app manifest with its icons, and the service worker sw.js that keeps them all for offline play.
-# Installs emscripten and cwebp if missing; SDL2 and SDL2_mixer for the browser come from the cache of
+# Installs emscripten, cwebp and sox if missing; SDL2 and SDL2_mixer for the browser come from the cache of
 # tools/web/sdl.sh and tools/web/mixer.sh (SDL built there once, a quarter of an hour).
 # Usage: bash tools/web/build.sh [DIR]
 set -euo pipefail
@@ -12,7 +12,13 @@ bash "$root/tools/setup.sh" --web
 export NODE_PATH=/usr/share/nodejs # Debian's emcc runs its node tools with Debian's node modules
 sdl=$(bash "$root/tools/web/sdl.sh")
 mixer=$(bash "$root/tools/web/mixer.sh" "$sdl")
-(cd "$root" && cmake --preset web -DQUORVEL_SDL_PREFIX="$sdl" -DQUORVEL_MIXER_PREFIX="$mixer" >/dev/null &&
+# The page's data: the maps, demonstrations and sounds, the sounds as IMA ADPCM, a quarter of their size,
+# which SDL reads as it reads the desktop's plain ones.
+data=$root/build-web/data
+rm -rf "$data" && mkdir -p "$data"
+(cd "$root/data" && tar cf - --exclude=./gfx .) | (cd "$data" && tar xf -)
+for wav in "$data"/sfx/*.wav; do sox "$wav" -e ima-adpcm "$wav.adpcm.wav" && mv "$wav.adpcm.wav" "$wav"; done
+(cd "$root" && cmake --preset web -DQUORVEL_SDL_PREFIX="$sdl" -DQUORVEL_MIXER_PREFIX="$mixer" -DQUORVEL_WEB_DATA="$data" >/dev/null &&
   cmake --build --preset web -j"${QUORVEL_JOBS:-2}")
 rm -rf "$page" && mkdir -p "$page"
 cp "$root/build-web/build"/quorvel.{js,wasm,data} "$root/tools/web/manifest.webmanifest" "$page/"
