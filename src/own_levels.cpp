@@ -1,6 +1,7 @@
 #include "own_levels.h"
 
 #include "button.h"
+#include "editor.h"
 #include "die.h"
 #include "level_code.h"
 #include "level_file.h"
@@ -31,12 +32,14 @@ enum buttons
     b_play,
     b_copy,
     b_paste,
+    b_edit,
+    b_new,
     B_SIZE
 };
 
 const char* button_label(int B)
 {
-    const char* const Labels[B_SIZE] = {"", texts::BACK, texts::PLAY, texts::COPY_CODE, texts::PASTE_CODE};
+    const char* const Labels[B_SIZE] = {"", texts::BACK, texts::PLAY, texts::COPY_CODE, texts::PASTE_CODE, texts::EDIT_COPY, texts::NEW_LEVEL};
     return Labels[B];
 }
 
@@ -57,16 +60,6 @@ void lay_out_buttons(const font& Letters, button_place Places[B_SIZE])
 rloc cursor()
 {
     return mkrloc(PICTURE_H * mouseloc[0], PICTURE_H * mouseloc[1]);
-}
-
-// A name cut to fit Width, at a character's boundary, with an ellipsis where it was cut.
-std::string fitted(const font& Letters, const std::string& Text, double Size, double Width)
-{
-    if (Letters.width(Text, Size) <= Width) return Text;
-    for (size_t n = Text.size(); n > 0; n--)
-        if (((unsigned char)Text[n] & 0xC0) != 0x80 && Letters.width(Text.substr(0, n) + "…", Size) <= Width)
-            return Text.substr(0, n) + "…";
-    return "…";
 }
 
 // A small triangle saying there are more tiles up (Way -1) or down (+1).
@@ -90,7 +83,7 @@ rpos own_levels_layout::tile(int Column, int Row)
 
 own_levels::own_levels()
     : selected(-1), first_row(0), hovered(-1), note_bad(false), note_counter(0.0), medal_textures{nullptr, nullptr, nullptr}, done_flag(false),
-      to_open(nullptr), pressed_button(b_none)
+      to_open(nullptr), pressed_button(b_none), away(false)
 {
     letters.load();
     load_medal_textures(medal_textures);
@@ -163,6 +156,23 @@ void own_levels::play_selected()
     to_open = Run;
 }
 
+void own_levels::edit_selected()
+{
+    if (selected < 0) return;
+    editor* Editor = new editor;
+    Editor->begin_with(shelf.levels[selected].data);
+    asked.push_back(snd_go);
+    to_open = Editor;
+}
+
+void own_levels::new_level()
+{
+    editor* Editor = new editor;
+    Editor->ask_start();
+    asked.push_back(snd_go);
+    to_open = Editor;
+}
+
 void own_levels::copy_selected()
 {
     if (selected < 0) return;
@@ -193,6 +203,14 @@ void own_levels::find_hover()
 
 void own_levels::update(double T)
 {
+    if (away)
+    {
+        // Back from a level or the editor, which may have added a level or won medals.
+        away = false;
+        const uint64_t Chosen = selected >= 0 ? shelf.levels[selected].key : 0;
+        shelf.scan();
+        selected = shelf.levels.empty() ? -1 : std::max(0, shelf.find(Chosen));
+    }
     note_counter = std::max(0.0, note_counter - T);
     find_hover();
 }
@@ -220,6 +238,10 @@ void own_levels::notice(SDL_Event& E)
             copy_selected();
         else if (pressed_button == b_paste)
             take(pasted_text(), false);
+        else if (pressed_button == b_edit)
+            edit_selected();
+        else if (pressed_button == b_new)
+            new_level();
         return;
     }
     if (E.type != SDL_KEYDOWN) return;
@@ -280,7 +302,7 @@ void own_levels::render()
                 draw_centered_quad(At + mkrpos(-0.2 * (N - 1) + 0.4 * m, H + 0.65, 0), mkrpos(0.17, 0.17, 0), 0);
             }
             glDisable(GL_TEXTURE_2D);
-            letters.draw(fitted(letters, P.data.name, 0.32, 2.6), At + mkrpos(0, H + 0.1, 0), 0.32, font::centre,
+            letters.draw(letters.fitted(P.data.name, 0.32, 2.6), At + mkrpos(0, H + 0.1, 0), 0.32, font::centre,
                          Index == selected ? INK : FADED);
         }
     const int Rows = ((int)shelf.levels.size() + own_levels_layout::COLUMNS - 1) / own_levels_layout::COLUMNS;
@@ -317,6 +339,7 @@ screen* own_levels::opened()
 {
     screen* S = to_open;
     to_open = nullptr;
+    away = away || S;
     return S;
 }
 

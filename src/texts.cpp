@@ -52,6 +52,79 @@ const char* const ADDED = "Added to your levels: {1}";
 const char* const ALREADY_THERE = "Already among your levels: {1}";
 const char* const NOT_A_LEVEL = "No level: {1}";
 const char* const NOT_KEPT = "Not kept: {1}";
+const char* const EDIT_COPY = "Edit a copy";
+const char* const NEW_LEVEL = "New level";
+const char* const EDITOR_BUTTON = "Level editor";
+const char* const EDITING = "Editing {1}";
+const char* const TO_EDITOR = "«  Editor";
+const char* const NEW_LEVEL_NAME = "New level";
+const char* const GRASS = "Grass";
+const char* const WATER = "Water";
+const char* const ROCK = "Rock";
+const char* const FILL = "Fill";
+const char* const HIVE = "Hive";
+const char* const UNDO = "Undo";
+const char* const REDO = "Redo";
+const char* const NEW = "New";
+const char* const TEST = "Test";
+const char* const VERDICT = "Verdict";
+const char* const SAVE = "Save";
+const char* const NAME = "Name";
+const char* const FLOWERS = "Flowers";
+const char* const HORSEFLIES = "Horseflies";
+const char* const BEES = "Bees";
+const char* const MAP_FACTS = "{1} by {2} tiles, {3} of grass";
+const char* const TOOL_HINTS[] = {
+    "Paint grass (G)",
+    "Paint water (W)",
+    "Paint rock (R)",
+    "A brush one tile across (1)",
+    "A brush three tiles across (2)",
+    "A brush five tiles across (3)",
+    "Fill an area of one kind with another (F)",
+    "Place the hive where four tiles of grass meet (H)",
+    "Undo (Ctrl+Z)",
+    "Redo (Ctrl+Shift+Z or Ctrl+Y)",
+    "Every key and button (F1)",
+    "Back; your work stays here for next time (Esc)",
+    "Click to type the level's name",
+    "A new level, or a copy of another (N)",
+    "Play the level now; Esc on its results comes back (T)",
+    "Our careful player plays the level on {1} seeds (V)",
+    "Put the level among your levels (Ctrl+S)",
+    "Copy the level's code, to share it (Ctrl+C)",
+    "One less (or the wheel)",
+    "One more (or the wheel)",
+    "Click to type a number",
+};
+const char* const SAVED = "Saved among your levels as {1}";
+const char* const NOT_SAVED_YET = "Your work is kept here; Save puts it among your levels";
+const char* const MEND_FIRST = "Mend what is said in red first";
+const char* const PLAY_BLOCKED = "Mend what is said in red before the level can be played";
+const char* const WORK_BACK = "Your work from last time";
+const char* const ALREADY_SAVED = "Already among your levels as {1}";
+const char* const NEEDS_NAME = "Give the level a name";
+const char* const HIVE_OFF_GRASS = "The hive must stand on grass, all four tiles round it";
+const char* const TOO_LITTLE_GRASS = "{1} grass tiles: {2} flowers and {3} bees need {4}";
+const char* const NO_WATER_FOR_FLIES = "Horseflies need water: paint some, or have none";
+const char* const MEDALS_OUT_OF_ORDER = "Each medal needs at least the bees of the one before";
+const char* const DAISY_OUT_OF_REACH = "The daisy needs {1} bees, more than the {2} there are";
+const char* const TOO_MANY_COLOURS = "Not painted: the map holds all the 62 colours a level can have";
+const char* const VERDICT_TITLE = "Our player's verdict";
+const char* const VERDICT_ASK = "Verdict: our careful player plays the level on {1} seeds and says how it went";
+const char* const VERDICT_PLAYING = "Playing seed {1} of {2}…";
+const char* const VERDICT_MEDAL = "{1}: {2} of {3} seeds";
+const char* const VERDICT_LOST = "Lost to horseflies: {1} a game, {2} in all";
+const char* const VERDICT_NONE_LOST = "Lost to horseflies: none";
+const char* const VERDICT_TIME = "Time: {1}, the longest {2}";
+const char* const VERDICT_TIME_OUT = "Time: over ten minutes in {1} of {2} seeds";
+const char* const VERDICT_UNPROVEN = "Unproven: our player never earned the daisy";
+const char* const VERDICT_STOPPED = "The level changed, so the verdict stopped";
+const char* const START_TITLE = "Start a level";
+const char* const START_NEW = "A new meadow, in tiles:";
+const char* const START_SIZE = "{1} by {2}";
+const char* const START_COPY = "Or a copy of a level:";
+const char* const EDITOR_HELP_TITLE = "The level editor";
 const char* const HELP_BUTTON = "?";
 const char* const HELP_TITLE = "How to play";
 const char* const HELP_BAR = "The squares along the top are your bees: pale ones are home, olive ones still out, "
@@ -69,6 +142,7 @@ const help_row HELP_ROWS[] = {
     {"Esc", "end a level or a replay, leave the results", hw_keys | hw_stays},
     {"W, H", "watch your best play of a level, or how it is done", hw_keys},
     {"L, Ctrl+V", "your own levels; a level's code pasted on the levels joins them", hw_keys},
+    {"E", "the level editor: make a level, and hear our player's verdict on it", hw_keys},
     {"F1", "this card", hw_keys},
     {"M", "sound off and on", hw_keys},
     {"F11", "fullscreen", hw_keys},
@@ -84,6 +158,39 @@ const help_row HELP_ROWS[] = {
     {"Demo", "how a level is done", hw_touch},
     {"Sound", "sound off and on", hw_touch},
     {"Full screen", "the game fills the screen", hw_touch},
+    {nullptr, nullptr, 0},
+};
+const help_row EDITOR_HELP_ROWS[] = {
+    {"Press and drag", "paint with the brush, fill an area, or place the hive", hw_keys},
+    {"G, W, R", "paint grass, water or rock", hw_keys},
+    {"1, 2, 3", "a brush one, three or five tiles across", hw_keys},
+    {"F, H", "fill an area; place the hive", hw_keys},
+    {"Edges, arrow keys, right drag", "move the map", hw_keys},
+    {"Ctrl+Z", "undo", hw_keys},
+    {"Ctrl+Shift+Z, Ctrl+Y", "redo", hw_keys},
+    {"Click a name or number", "type it; Enter ends, Esc puts it back", hw_keys},
+    {"–, +, the wheel", "a number one less or more", hw_keys},
+    {"Tab", "hide the tools, to see the level as a player will", hw_keys},
+    {"T", "test the level; Esc on its results comes back", hw_keys},
+    {"V", "our player's verdict: the careful player of the game's balance report plays it", hw_keys},
+    {"Ctrl+S", "save it among your levels", hw_keys},
+    {"Ctrl+C", "copy its code", hw_keys},
+    {"N", "a new level, or a copy of another", hw_keys},
+    {"F1, ?", "this card", hw_keys},
+    {"Esc", "back; your work stays here for next time", hw_keys},
+    {"Touch and drag", "paint, fill an area, or place the hive", hw_touch},
+    {"Grass, Water, Rock", "what to paint", hw_touch},
+    {"The three dots", "a brush one, three or five tiles across", hw_touch},
+    {"Fill, Hive", "fill an area; place the hive", hw_touch},
+    {"A finger at an edge", "moves the map", hw_touch},
+    {"Undo, Redo", "a step back, and forward again", hw_touch},
+    {"Tap a name or number", "type it", hw_touch},
+    {"–, +", "a number one less or more", hw_touch},
+    {"Test", "play the level; Back on its results comes back", hw_touch},
+    {"Verdict", "the careful player of the game's balance report plays it", hw_touch},
+    {"Save, Copy its code", "keep it among your levels; share it", hw_touch},
+    {"New", "a new level, or a copy of another", hw_touch},
+    {"Back", "your work stays here for next time", hw_touch},
     {nullptr, nullptr, 0},
 };
 const char* const HELP_CLOSE = "Any key or click to close";

@@ -54,6 +54,63 @@ extern const char* const ADDED;
 extern const char* const ALREADY_THERE;
 extern const char* const NOT_A_LEVEL;       // "{1}": why the text holds no level
 extern const char* const NOT_KEPT;          // "{1}": why the level could not be written
+extern const char* const EDIT_COPY;         // Your levels: the chosen level into the editor
+extern const char* const NEW_LEVEL;         // Your levels: a new level in the editor
+// The level editor.
+extern const char* const EDITOR_BUTTON;     // on the title screen
+extern const char* const EDITING;           // "Editing {1}": the window's title, with the level's name
+extern const char* const TO_EDITOR;         // the results of a level tried in the editor: back to it
+extern const char* const NEW_LEVEL_NAME;
+extern const char* const GRASS;
+extern const char* const WATER;
+extern const char* const ROCK;
+extern const char* const FILL;
+extern const char* const HIVE;
+extern const char* const UNDO;
+extern const char* const REDO;
+extern const char* const NEW;
+extern const char* const TEST;
+extern const char* const VERDICT;
+extern const char* const SAVE;
+extern const char* const NAME;
+extern const char* const FLOWERS;
+extern const char* const HORSEFLIES;
+extern const char* const BEES;
+extern const char* const MAP_FACTS;         // "{1} by {2} tiles, {3} of grass"
+// What each button of the editor does, with its key: the bar's and the panel's in the editor's order of
+// buttons (editor.h), then a number's less, more and typed in.
+extern const char* const TOOL_HINTS[];
+extern const char* const SAVED;             // "Saved among your levels as {1}"
+extern const char* const NOT_SAVED_YET;     // the work is kept, but not among the player's levels
+extern const char* const MEND_FIRST;
+extern const char* const PLAY_BLOCKED;
+extern const char* const WORK_BACK;         // the editor opens on the work left there last time
+extern const char* const ALREADY_SAVED;     // "{1}": the file of a level the same as this one
+// The problems that make a level unplayable, said where they are.
+extern const char* const NEEDS_NAME;
+extern const char* const HIVE_OFF_GRASS;
+extern const char* const TOO_LITTLE_GRASS;  // "{1} grass tiles: {2} flowers and {3} bees need {4}"
+extern const char* const NO_WATER_FOR_FLIES;
+extern const char* const MEDALS_OUT_OF_ORDER;
+extern const char* const DAISY_OUT_OF_REACH; // "The daisy needs {1} bees, more than the {2} there are"
+extern const char* const TOO_MANY_COLOURS;
+// Our player's verdict on a level.
+extern const char* const VERDICT_TITLE;
+extern const char* const VERDICT_ASK;       // "{1}": the seeds it plays
+extern const char* const VERDICT_PLAYING;   // "Playing seed {1} of {2}…"
+extern const char* const VERDICT_MEDAL;     // "{1}: {2} of {3} seeds": a medal
+extern const char* const VERDICT_LOST;      // "Lost to horseflies: {1} a game, {2} in all"
+extern const char* const VERDICT_NONE_LOST;
+extern const char* const VERDICT_TIME;      // "Time: {1}, the longest {2}"
+extern const char* const VERDICT_TIME_OUT;  // "Time: over ten minutes in {1} of {2} seeds"
+extern const char* const VERDICT_UNPROVEN;
+extern const char* const VERDICT_STOPPED;
+// Starting a level in the editor.
+extern const char* const START_TITLE;
+extern const char* const START_NEW;
+extern const char* const START_SIZE;        // "{1} by {2}"
+extern const char* const START_COPY;
+extern const char* const EDITOR_HELP_TITLE;
 extern const char* const HELP_BUTTON;
 extern const char* const HELP_TITLE;
 extern const char* const HELP_BAR;       // the bee bar explained
@@ -75,6 +132,7 @@ struct help_row
     int where;
 };
 extern const help_row HELP_ROWS[]; // ends with a row of nulls
+extern const help_row EDITOR_HELP_ROWS[]; // the editor's card: every key and button
 extern const char* const HELP_CLOSE;
 extern const char* const HELP_CLOSE_TOUCH;
 
