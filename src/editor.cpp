@@ -97,6 +97,13 @@ const char* field_label(int Field)
                                                    texts::MEDAL_NAMES[1], texts::MEDAL_NAMES[2], texts::NAME};
     return Labels[Field];
 }
+// A field's text chosen whole, which the first letter typed replaces: shown on the selection's colour.
+void select_behind(const font& Letters, const std::string& Text, const rpos& Middle, double Size)
+{
+    const double Half = Letters.width(Text, Size) / 2 + 0.04;
+    glColor4f(0.55f, 0.75f, 1.0f, 1.0f);
+    draw_centered_quad(Middle, mkrpos(Half, Size * 0.6, 0), 0);
+}
 } // namespace
 
 bool on_button(const rloc& At, const button_place& B)
@@ -105,7 +112,7 @@ bool on_button(const rloc& At, const button_place& B)
 }
 
 editor::editor()
-    : tool(t_paint), kind(world::tt_grass), brush(3), view(), tools_hidden(false), verdict_shown(false), typing(-1), note_bad(false),
+    : tool(t_paint), kind(world::tt_grass), brush(3), view(), tools_hidden(false), verdict_shown(false), typing(-1), typed_whole(false), note_bad(false),
       note_counter(0.0), medal_textures{nullptr, nullptr, nullptr}, drawn_revision(-1), kept_revision(0), unkept_counter(0.0),
       done_flag(false), to_open(nullptr), stroking(false), grabbing(false), hovered(b_none), held(b_none), held_counter(0.0),
       edge_counter(0.0), scroll_keys(0), bar_size(0.32), panel_size(0.32)
@@ -428,6 +435,7 @@ void editor::start_typing(int Field)
         return;
     }
     typing = Field, typed = Text;
+    typed_whole = true;
 }
 
 void editor::end_typing(bool Keep)
@@ -652,6 +660,8 @@ void editor::notice(SDL_Event& E)
     if (E.type == SDL_TEXTINPUT && typing >= 0)
     {
         const std::string More = E.text.text;
+        if (typed_whole) typed.clear(); // what was there is replaced, as a field chosen whole is
+        typed_whole = false;
         if (typing != level_edit::f_name)
         {
             for (char D : More)
@@ -671,7 +681,9 @@ void editor::notice(SDL_Event& E)
     const bool Ctrl = (E.key.keysym.mod & KMOD_CTRL) != 0, Shift = (E.key.keysym.mod & KMOD_SHIFT) != 0;
     if (typing >= 0)
     {
-        if (Key == SDLK_BACKSPACE)
+        if (Key == SDLK_BACKSPACE && typed_whole)
+            typed.clear(), typed_whole = false;
+        else if (Key == SDLK_BACKSPACE)
         {
             while (!typed.empty() && ((unsigned char)typed.back() & 0xC0) == 0x80) typed.pop_back();
             if (!typed.empty()) typed.pop_back();
@@ -928,7 +940,8 @@ void editor::draw_field(int Field, double Y)
     }
     glColor4f(0.95f, 0.98f, 0.88f, 1);
     draw_centered_quad(V.center, V.radius, 0);
-    const std::string Shown = Typed ? typed + "|" : std::to_string(edit.field((level_edit::fields)Field));
+    const std::string Shown = Typed ? typed + (typed_whole ? "" : "|") : std::to_string(edit.field((level_edit::fields)Field));
+    if (Typed && typed_whole) select_behind(letters, Shown, V.center, 0.32);
     letters.draw(Shown, V.center - mkrpos(0, 0.16, 0), 0.32, font::centre, INK);
 }
 
@@ -964,7 +977,13 @@ void editor::render_panel()
     glColor4f(0.95f, 0.98f, 0.88f, 1);
     draw_centered_quad(N.center, N.radius, 0);
     const double NameWidth = 2 * N.radius[0] - 0.2;
-    if (Named)
+    if (Named && typed_whole)
+    {
+        const std::string Shown = letters.fitted(typed, 0.32, NameWidth);
+        select_behind(letters, Shown, N.center, 0.32);
+        letters.draw(Shown, N.center - mkrpos(0, 0.16, 0), 0.32, font::centre, INK);
+    }
+    else if (Named)
     {
         // The end of what is typed, where the caret is.
         std::string Shown = typed + "|";

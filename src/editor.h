@@ -76,6 +76,7 @@ public:
     bool verdict_shown;
     int typing;             // the field typed into (level_edit::fields), -1 for none
     std::string typed;
+    bool typed_whole;       // what is there is chosen whole: the first letter typed replaces it
     std::string note;
     bool note_bad;
     double note_counter;

@@ -457,8 +457,9 @@ void title::watch_kept(bool Demo)
 
 std::string title::window_title() const
 {
-    std::string Shown = top() ? top()->window_title() : "";
-    if (!Shown.empty()) return Shown;
+    // A card over a screen leaves the window named for the screen under it.
+    for (size_t a = shown.size(); a-- > 0;)
+        if (!shown[a]->window_title().empty()) return shown[a]->window_title();
     if (mode != m_play) return texts::GAME;
     return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(go_level)});
 }
