@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cmath>
 
-verdict::verdict(const level_data& L, int Seeds) : level(L), seeds(Seeds) {}
+verdict::verdict(const level_data& L, int Seeds) : level(L), seeds(Seeds), frames(0) {}
 
 bool verdict::finished() const
 {
@@ -17,6 +17,7 @@ bool verdict::finished() const
 void verdict::frame()
 {
     if (!game) game.reset(new player::herding_game(level, (unsigned long)results.size() + 1, false, player::TIME_LIMIT, player::careful_hand()));
+    frames++;
     if (game->step()) return;
     results.push_back(game->outcome());
     game.reset();

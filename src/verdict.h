@@ -22,6 +22,7 @@ public:
     level_data level;
     int seeds;
     std::vector<player::result> results; // one a seed played, in seed order
+    long frames;                         // played so far, over all seeds
 
     verdict(const level_data& L, int Seeds);
 
