@@ -112,8 +112,9 @@ bool on_button(const rloc& At, const button_place& B)
 }
 
 editor::editor()
-    : tool(t_paint), kind(world::tt_grass), brush(3), view(), tools_hidden(false), verdict_shown(false), typing(-1), typed_whole(false), note_bad(false),
-      note_counter(0.0), medal_textures{nullptr, nullptr, nullptr}, drawn_revision(-1), kept_revision(0), unkept_counter(0.0),
+    : tool(t_paint), kind(world::tt_grass), brush(3), view(), tools_hidden(false), judged_key(0), verdict_shown(false), typing(-1), typed_whole(false), note_bad(false),
+      note_counter(0.0), medal_textures{nullptr, nullptr, nullptr}, drawn_revision(-1),
+      playable_now(false), hive_on_grass_now(true), grass_now(0), key_now(0), kept_revision(0), unkept_counter(0.0),
       done_flag(false), to_open(nullptr), stroking(false), grabbing(false), hovered(b_none), held(b_none), held_counter(0.0),
       edge_counter(0.0), scroll_keys(0), bar_size(0.32), panel_size(0.32)
 {
@@ -267,6 +268,12 @@ void editor::sync_view()
 {
     if (drawn_revision == edit.revision) return;
     drawn_revision = edit.revision;
+    // What the drawing asks of the level every frame, worked out once a change.
+    problems_now = edit.problems();
+    playable_now = edit.playable();
+    grass_now = edit.grass_tiles();
+    hive_on_grass_now = edit.hive_on_grass();
+    key_now = level_key(edit.level);
     view_world.lay_map(edit.level);
     rngen Seeded; // the hive's corners are jittered from a seed: the same one every time it is drawn here
     Seeded.seed(1);
@@ -276,6 +283,9 @@ void editor::sync_view()
 
 void editor::begin_with(const level_data& L, const std::string& SavedFile)
 {
+    // A level given before the start card came up: the card is not wanted.
+    delete to_open;
+    to_open = nullptr;
     end_typing(false);
     if (stroking) edit.end_stroke(), stroking = false;
     edit.start(L, SavedFile);
@@ -293,6 +303,7 @@ void editor::look_at_hive()
 void editor::ask_start()
 {
     end_typing(true);
+    delete to_open; // asked for once already, before it was shown
     to_open = new editor_start(*this);
 }
 
@@ -324,13 +335,14 @@ void editor::judge()
         judging.reset(); // a second press stops it
         return;
     }
-    if (judging && level_key(judging->level) == level_key(edit.level))
+    if (judging && judged_key == level_key(edit.level))
     {
         verdict_shown = !verdict_shown;
         return;
     }
     if (!edit.playable()) return say(texts::PLAY_BLOCKED, true);
     judging.reset(new verdict(edit.level, VERDICT_SEEDS));
+    judged_key = level_key(edit.level);
     verdict_shown = true;
 }
 
@@ -523,6 +535,8 @@ void editor::press(buttons B)
 void editor::use_tool(bool First)
 {
     const rloc At = cursor();
+    const rpos Area = map_area();
+    if (At[0] >= Area[0] || At[1] >= Area[1]) return; // a drag carried over the panel or the bar paints nothing there
     switch (tool)
     {
     case t_paint:
@@ -592,7 +606,7 @@ void editor::update(double T)
 
     if (judging && !judging->finished())
     {
-        if (level_key(judging->level) != level_key(edit.level))
+        if (judged_key != key_now)
         {
             judging.reset();
             say(texts::VERDICT_STOPPED, false);
@@ -798,7 +812,7 @@ void editor::render_map()
     glLineWidth(picture_pixels(1.5));
     glColor4f(0.9f, 0.85f, 0.6f, 0.5f);
     square(0, 0, edit.level.w, edit.level.h);
-    if (!edit.hive_on_grass())
+    if (!hive_on_grass_now)
     {
         glLineWidth(picture_pixels(3));
         glColor4f(0.9f, 0.1f, 0.05f, 0.9f);
@@ -840,7 +854,7 @@ void editor::render_problems()
     // Each problem where it is: the hive's by the hive, or at the edge of the map's part toward it; the
     // map's at its top. The panel says those of the counts, the medals and the name.
     const rpos Area = map_area();
-    for (const level_edit::problem& P : edit.problems())
+    for (const level_edit::problem& P : problems_now)
     {
         if (P.where == level_edit::p_hive)
         {
@@ -953,7 +967,7 @@ void editor::render_panel()
     glColor4f(0.85f, 0.7f, 0.25f, 1.0f);
     draw_centered_quad(mkrpos(EDITOR_PANEL_LEFT + 0.025, EDITOR_BAR_TOP / 2, 0), mkrpos(0.025, EDITOR_BAR_TOP / 2, 0), 0);
 
-    const std::vector<level_edit::problem> Problems = edit.problems();
+    const std::vector<level_edit::problem>& Problems = problems_now;
     auto problems_at = [&](level_edit::places Where) {
         std::vector<std::string> Lines;
         for (const level_edit::problem& P : Problems)
@@ -1003,7 +1017,7 @@ void editor::render_panel()
     if (!NameProblems.empty())
         letters.draw(NameProblems[0], mkrpos(PANEL_INNER_LEFT, FACTS_Y, 0), 0.25, font::left, WRONG);
     else
-        letters.draw(texts::fill(texts::MAP_FACTS, {std::to_string(edit.level.w), std::to_string(edit.level.h), std::to_string(edit.grass_tiles())}),
+        letters.draw(texts::fill(texts::MAP_FACTS, {std::to_string(edit.level.w), std::to_string(edit.level.h), std::to_string(grass_now)}),
                      mkrpos(PANEL_INNER_LEFT, FACTS_Y, 0), 0.25, font::left, FADED);
 
     for (int f = 0; f < level_edit::f_name; f++) draw_field(f, FIELD_Y[f]);
@@ -1021,7 +1035,7 @@ void editor::render_panel()
     for (size_t l = 0; l < StatusLines.size() && l < 2; l++)
         letters.draw(StatusLines[l], mkrpos(PANEL_INNER_LEFT, STATUS_Y + 0.24 * l, 0), 0.22, font::left, FADED);
 
-    const bool Playable = edit.playable(), Sound = Problems.empty();
+    const bool Playable = playable_now, Sound = Problems.empty();
     const bool Judging = judging && !judging->finished();
     draw_tool(letters, places[b_test], texts::TEST, panel_size, hovered == b_test, false, !Playable, nullptr);
     draw_tool(letters, places[b_verdict], texts::VERDICT, panel_size, hovered == b_verdict, Judging, !Playable, nullptr);
@@ -1033,7 +1047,7 @@ void editor::render_verdict()
 {
     if (!judging) return;
     const bool Running = !judging->finished();
-    if (!Running && (!verdict_shown || level_key(judging->level) != level_key(edit.level))) return;
+    if (!Running && (!verdict_shown || judged_key != key_now)) return;
     const verdict& V = *judging;
     std::vector<std::string> Lines;
     std::vector<int> Medals; // the medal icon beside each line, -1 for none

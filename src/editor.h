@@ -72,7 +72,8 @@ public:
     int brush;              // tiles across
     rpos view;              // the map's point at the top-left corner of the picture
     bool tools_hidden;      // Tab: the level as a player sees it
-    std::unique_ptr<verdict> judging; // playing, or played on the level of its key
+    std::unique_ptr<verdict> judging; // playing, or played on the level of judged_key
+    uint64_t judged_key;
     bool verdict_shown;
     int typing;             // the field typed into (level_edit::fields), -1 for none
     std::string typed;
@@ -132,6 +133,11 @@ private:
     world view_world; // the terrain as the game draws it, following edit.revision
     hive view_hive;
     int drawn_revision;
+    // Of the level as drawn: its problems and whether it can be played, its grass, its key.
+    std::vector<level_edit::problem> problems_now;
+    bool playable_now, hive_on_grass_now;
+    int grass_now;
+    uint64_t key_now;
     int kept_revision;
     double unkept_counter; // seconds since a change not yet kept
     bool done_flag;

@@ -497,9 +497,9 @@ bool title::pointer_scrolls() const
 
 void title::pause_level()
 {
-    if (top())
-        top()->pause();
-    else if (mode == m_play)
+    // Every screen shown, not the top one alone: the editor under its help card keeps its work too.
+    for (ref<screen>& S : shown) S->pause();
+    if (!top() && mode == m_play)
         play_mode->set_paused(true);
 }
 

@@ -129,7 +129,8 @@ public:
     bool offers(SDL_Keycode Key) const;
     void hear(cues& Out);
     bool pointer_scrolls() const;
-    // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
+    // The window lost the focus: a level in play pauses, and every screen shown is told (the editor keeps
+    // its work).
     void pause_level();
 
     // Where draw_quad puts a quad centred at Center at the slide's present point.

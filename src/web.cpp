@@ -104,7 +104,12 @@ void pace_fingers()
 EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
     if (E->hidden)
+    {
+        // The page may never be shown again: what pausing kept (the editor's work) goes to the store now.
         running->screen->pause_level();
+        if (kept_unstored) store(false);
+        kept_unstored = false;
+    }
     else
         running->prev_ticks = running->clock();
     return EM_FALSE;
