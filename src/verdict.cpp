@@ -7,6 +7,15 @@
 #include <chrono>
 #include <cmath>
 
+namespace {
+// A game's clock adds up its frames' steps and drifts below a whole number of them: counted in frames, as
+// the balance report writes its times.
+double in_frames(double Seconds)
+{
+    return std::round(Seconds / player::STEP) * player::STEP;
+}
+} // namespace
+
 verdict::verdict(const level_data& L, int Seeds) : level(L), seeds(Seeds), frames(0) {}
 
 bool verdict::finished() const
@@ -91,7 +100,7 @@ double verdict::time_median() const
 {
     if (results.empty()) return HUGE_VAL;
     std::vector<double> Ends;
-    for (const player::result& R : results) Ends.push_back(R.end_time >= 0.0 ? R.end_time : HUGE_VAL);
+    for (const player::result& R : results) Ends.push_back(R.end_time >= 0.0 ? in_frames(R.end_time) : HUGE_VAL);
     std::sort(Ends.begin(), Ends.end());
     return Ends[Ends.size() / 2];
 }
@@ -99,7 +108,7 @@ double verdict::time_median() const
 double verdict::time_longest() const
 {
     double Longest = 0.0;
-    for (const player::result& R : results) Longest = std::max(Longest, R.end_time);
+    for (const player::result& R : results) Longest = std::max(Longest, in_frames(R.end_time));
     return Longest;
 }
 
