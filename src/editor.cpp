@@ -38,8 +38,11 @@ const double SCROLL_SPEED = 12.0;           // world units a second, at the edge
 const double WHEEL_STEP = 1.5;
 const double PANEL_INNER_LEFT = EDITOR_PANEL_LEFT + 0.15, PANEL_INNER_RIGHT = PICTURE_W - 0.13;
 // The panel's rows: the counts, then the medals.
-const double FIELD_Y[level_edit::f_name] = {1.65, 2.3, 2.95, 4.35, 5.0, 5.65};
-const double COUNT_PROBLEMS_Y = 3.28, MEDAL_PROBLEMS_Y = 5.98, STATUS_Y = 6.78, FACTS_Y = 0.93;
+const double FIELD_Y[level_edit::f_name] = {1.55, 2.15, 2.75, 4.2, 4.8, 5.4};
+const double FACTS_Y = 0.93, STATUS_Y = 6.9;
+// Where each place's problems are said in the panel, and how many lines they may take there.
+const double COUNT_PROBLEMS_Y = 3.05, MEDAL_PROBLEMS_Y = 5.7;
+const int COUNT_PROBLEM_LINES = 3, MEDAL_PROBLEM_LINES = 4;
 const int BRUSHES[3] = {1, 3, 5};
 enum scroll_bits
 {
@@ -359,7 +362,7 @@ void editor::save()
     if (edit.saved_file.empty() && Shelf.levels.size() == Before)
         return say(texts::fill(texts::ALREADY_SAVED, {File}), false); // the same level, kept before as another file
     edit.mark_saved(File);
-    say(texts::fill(texts::SAVED, {File}), false);
+    say(texts::fill(texts::SAVED_AMONG, {File}), false);
     asked.push_back(snd_pick);
     keep_work();
 }
@@ -899,7 +902,7 @@ void draw_tool(const font& Letters, const button_place& B, const std::string& La
 
 void editor::render_bar()
 {
-    glColor4f(0.16f, 0.45f, 0.15f, 0.97f);
+    glColor4f(0.16f, 0.45f, 0.15f, 1.0f);
     draw_centered_quad(mkrpos(PICTURE_W / 2, (EDITOR_BAR_TOP + PICTURE_H) / 2, 0), mkrpos(PICTURE_W / 2, (PICTURE_H - EDITOR_BAR_TOP) / 2, 0), 0);
     const world::tile_types Kinds[3] = {world::tt_grass, world::tt_water, world::tt_rock};
     for (int k = 0; k < 3; k++)
@@ -961,7 +964,7 @@ void editor::draw_field(int Field, double Y)
 
 void editor::render_panel()
 {
-    glColor4f(0.55f, 0.85f, 0.45f, 0.97f);
+    glColor4f(0.55f, 0.85f, 0.45f, 1.0f);
     draw_centered_quad(mkrpos((EDITOR_PANEL_LEFT + PICTURE_W) / 2, EDITOR_BAR_TOP / 2, 0),
                        mkrpos((PICTURE_W - EDITOR_PANEL_LEFT) / 2, EDITOR_BAR_TOP / 2, 0), 0);
     glColor4f(0.85f, 0.7f, 0.25f, 1.0f);
@@ -1022,18 +1025,18 @@ void editor::render_panel()
 
     for (int f = 0; f < level_edit::f_name; f++) draw_field(f, FIELD_Y[f]);
     const double ProblemY[2] = {COUNT_PROBLEMS_Y, MEDAL_PROBLEMS_Y};
+    const size_t ProblemLines[2] = {COUNT_PROBLEM_LINES, MEDAL_PROBLEM_LINES};
     const level_edit::places Where[2] = {level_edit::p_counts, level_edit::p_medals};
     for (int p = 0; p < 2; p++)
     {
         const std::vector<std::string> Lines = problems_at(Where[p]);
-        for (size_t l = 0; l < Lines.size() && l < 3; l++)
-            letters.draw(Lines[l], mkrpos(PANEL_INNER_LEFT, ProblemY[p] + 0.25 * l, 0), 0.23, font::left, WRONG);
+        for (size_t l = 0; l < Lines.size() && l < ProblemLines[p]; l++)
+            letters.draw(Lines[l], mkrpos(PANEL_INNER_LEFT, ProblemY[p] + 0.27 * l, 0), 0.23, font::left, WRONG);
     }
 
-    std::string Status = edit.saved() ? texts::fill(texts::SAVED, {edit.saved_file}) : texts::NOT_SAVED_YET;
-    const std::vector<std::string> StatusLines = letters.wrap(Status, 0.22, PANEL_INNER_RIGHT - PANEL_INNER_LEFT);
-    for (size_t l = 0; l < StatusLines.size() && l < 2; l++)
-        letters.draw(StatusLines[l], mkrpos(PANEL_INNER_LEFT, STATUS_Y + 0.24 * l, 0), 0.22, font::left, FADED);
+    const std::string Status = edit.saved() ? texts::fill(texts::SAVED, {edit.saved_file}) : texts::NOT_SAVED_YET;
+    letters.draw(letters.fitted(Status, 0.23, PANEL_INNER_RIGHT - PANEL_INNER_LEFT), mkrpos(PANEL_INNER_LEFT, STATUS_Y, 0), 0.23,
+                 font::left, FADED);
 
     const bool Playable = playable_now, Sound = Problems.empty();
     const bool Judging = judging && !judging->finished();

@@ -23,7 +23,7 @@ const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f);
 const fcolor FADED = mkfcolor(0.08f, 0.22f, 0.08f, 0.55f);
 const fcolor WRONG = mkfcolor(0.55f, 0.08f, 0.05f, 1.0f);
 const double NOTE_SECONDS = 4.0;
-const double BUTTONS_Y = 9.3;
+const double BUTTONS_Y = 9.3, TOP_BUTTONS_Y = 0.65;
 
 enum buttons
 {
@@ -43,18 +43,21 @@ const char* button_label(int B)
     return Labels[B];
 }
 
-// The buttons along the bottom, left to right, spread over the panel.
+// The buttons along the bottom, left to right, spread over the panel; the editor's in the top corners.
 void lay_out_buttons(const font& Letters, button_place Places[B_SIZE])
 {
     double Widths = 0;
-    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b)), Widths += 2 * Places[b].radius[0];
-    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (B_SIZE - 2);
+    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b));
+    for (int b = b_back; b <= b_paste; b++) Widths += 2 * Places[b].radius[0];
+    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (b_paste - b_back);
     double X = Left;
-    for (int b = b_back; b < B_SIZE; b++)
+    for (int b = b_back; b <= b_paste; b++)
     {
         Places[b].center = mkrpos(X + Places[b].radius[0], BUTTONS_Y, 0);
         X += 2 * Places[b].radius[0] + Gap;
     }
+    Places[b_new].center = mkrpos(Left + Places[b_new].radius[0], TOP_BUTTONS_Y, 0);
+    Places[b_edit].center = mkrpos(Right - Places[b_edit].radius[0], TOP_BUTTONS_Y, 0);
 }
 
 rloc cursor()

@@ -97,8 +97,9 @@ const char* const TOOL_HINTS[] = {
     "One more (or the wheel)",
     "Click to type a number",
 };
-const char* const SAVED = "Saved among your levels as {1}";
-const char* const NOT_SAVED_YET = "Your work is kept here; Save puts it among your levels";
+const char* const SAVED = "Saved as {1}";
+const char* const SAVED_AMONG = "Saved among your levels as {1}";
+const char* const NOT_SAVED_YET = "Not among your levels yet";
 const char* const MEND_FIRST = "Mend what is said in red first";
 const char* const PLAY_BLOCKED = "Mend what is said in red before the level can be played";
 const char* const WORK_BACK = "Your work from last time";
@@ -116,7 +117,7 @@ const char* const VERDICT_PLAYING = "Playing seed {1} of {2}…";
 const char* const VERDICT_MEDAL = "{1}: {2} of {3} seeds";
 const char* const VERDICT_LOST = "Lost to horseflies: {1} a game, {2} in all";
 const char* const VERDICT_NONE_LOST = "Lost to horseflies: none";
-const char* const VERDICT_TIME = "Time: {1}, the longest {2}";
+const char* const VERDICT_TIME = "Time: {1} a game, the longest {2}";
 const char* const VERDICT_TIME_OUT = "Time: over ten minutes in {1} of {2} seeds";
 const char* const VERDICT_UNPROVEN = "Unproven: our player never earned the daisy";
 const char* const VERDICT_STOPPED = "The level changed, so the verdict stopped";
@@ -162,22 +163,23 @@ const help_row HELP_ROWS[] = {
 };
 const help_row EDITOR_HELP_ROWS[] = {
     {"Press and drag", "paint with the brush, fill an area, or place the hive", hw_keys},
-    {"G, W, R", "paint grass, water or rock", hw_keys},
-    {"1, 2, 3", "a brush one, three or five tiles across", hw_keys},
-    {"F, H", "fill an area; place the hive", hw_keys},
+    {"Grass, Water, Rock: G, W, R", "what to paint", hw_keys},
+    {"The three dots: 1, 2, 3", "a brush one, three or five tiles across", hw_keys},
+    {"Fill, F", "an area of one kind joined side by side becomes another", hw_keys},
+    {"Hive, H", "place the hive where four tiles of grass meet", hw_keys},
+    {"Undo, Ctrl+Z", "a step back", hw_keys},
+    {"Redo, Ctrl+Shift+Z, Ctrl+Y", "and forward again", hw_keys},
     {"Edges, arrow keys, right drag", "move the map", hw_keys},
-    {"Ctrl+Z", "undo", hw_keys},
-    {"Ctrl+Shift+Z, Ctrl+Y", "redo", hw_keys},
-    {"Click a name or number", "type it; Enter ends, Esc puts it back", hw_keys},
-    {"–, +, the wheel", "a number one less or more", hw_keys},
     {"Tab", "hide the tools, to see the level as a player will", hw_keys},
-    {"T", "test the level; Esc on its results comes back", hw_keys},
-    {"V", "our player's verdict: the careful player of the game's balance report plays it", hw_keys},
-    {"Ctrl+S", "save it among your levels", hw_keys},
-    {"Ctrl+C", "copy its code", hw_keys},
-    {"N", "a new level, or a copy of another", hw_keys},
-    {"F1, ?", "this card", hw_keys},
-    {"Esc", "back; your work stays here for next time", hw_keys},
+    {"A name or number", "click, type it, Enter; Esc puts it back", hw_keys},
+    {"–, +, the wheel", "a number one less or more", hw_keys},
+    {"Test, T", "play the level; Esc on its results comes back", hw_keys},
+    {"Verdict, V", "the careful player of the game's balance report plays it", hw_keys},
+    {"Save, Ctrl+S", "keep it among your levels", hw_keys},
+    {"Copy its code, Ctrl+C", "share it", hw_keys},
+    {"New, N", "a new level, or a copy of another", hw_keys},
+    {"?, F1", "this card", hw_keys},
+    {"Back, Esc", "your work stays here for next time", hw_keys},
     {"Touch and drag", "paint, fill an area, or place the hive", hw_touch},
     {"Grass, Water, Rock", "what to paint", hw_touch},
     {"The three dots", "a brush one, three or five tiles across", hw_touch},

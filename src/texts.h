@@ -80,7 +80,8 @@ extern const char* const MAP_FACTS;         // "{1} by {2} tiles, {3} of grass"
 // What each button of the editor does, with its key: the bar's and the panel's in the editor's order of
 // buttons (editor.h), then a number's less, more and typed in.
 extern const char* const TOOL_HINTS[];
-extern const char* const SAVED;             // "Saved among your levels as {1}"
+extern const char* const SAVED;             // "Saved as {1}": the file, in the panel
+extern const char* const SAVED_AMONG;       // the same said as it is saved
 extern const char* const NOT_SAVED_YET;     // the work is kept, but not among the player's levels
 extern const char* const MEND_FIRST;
 extern const char* const PLAY_BLOCKED;
@@ -101,7 +102,7 @@ extern const char* const VERDICT_PLAYING;   // "Playing seed {1} of {2}…"
 extern const char* const VERDICT_MEDAL;     // "{1}: {2} of {3} seeds": a medal
 extern const char* const VERDICT_LOST;      // "Lost to horseflies: {1} a game, {2} in all"
 extern const char* const VERDICT_NONE_LOST;
-extern const char* const VERDICT_TIME;      // "Time: {1}, the longest {2}"
+extern const char* const VERDICT_TIME;      // "Time: {1} a game, the longest {2}": the median and the longest
 extern const char* const VERDICT_TIME_OUT;  // "Time: over ten minutes in {1} of {2} seeds"
 extern const char* const VERDICT_UNPROVEN;
 extern const char* const VERDICT_STOPPED;
