@@ -132,6 +132,11 @@ editor::editor()
     look_at_hive();
 }
 
+editor::~editor()
+{
+    delete to_open; // opened, but never shown
+}
+
 void editor::say(const std::string& What, bool Bad)
 {
     note = What;

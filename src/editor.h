@@ -86,6 +86,7 @@ public:
     // Needs a GL context. Opens on the work kept from last time, or on a new level with the start card
     // over it when there is none.
     editor();
+    ~editor() override;
 
     // A copy of L becomes the level made; what was there stays one undo away.
     void begin_with(const level_data& L, const std::string& SavedFile = "");
