@@ -8,7 +8,6 @@
 #include <cmath>
 
 namespace {
-const double WILT_SECONDS = 15.0;
 const double REGROWTH = 0.1; // pollen per second
 } // namespace
 

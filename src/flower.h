@@ -9,6 +9,8 @@
 class flower : public sprite
 {
 public:
+    static constexpr double WILT_SECONDS = 15.0; // a flower drained empty wilts this long
+
     std::vector<rpos> petals; // offsets from position
     double pollen;
     double max_pollen;

@@ -56,11 +56,15 @@ std::vector<const texts::help_row*> rows_for(bool Touch, bool Quits)
 }
 } // namespace
 
-help_layout lay_out_help(const font& Letters, bool Touch, bool Quits)
+namespace {
+// The card laid out with its rows in Columns side by side, at the largest size at which it all fits.
+help_layout lay_out(const font& Letters, const std::vector<const texts::help_row*>& Rows, int Columns)
 {
     help_layout L;
-    L.rows = rows_for(Touch, Quits);
-    // The largest size at which everything fits, whatever the language.
+    L.rows = Rows;
+    L.columns = Columns;
+    const size_t PerColumn = (Rows.size() + Columns - 1) / Columns;
+    const double Width = (RIGHT - LEFT) / Columns;
     for (L.size = 0.34;; L.size -= 0.01)
     {
         const double Line = 1.15 * L.size, Gap = 0.55 * L.size;
@@ -71,18 +75,40 @@ help_layout lay_out_help(const font& Letters, bool Touch, bool Quits)
             L.explained.push_back(Letters.wrap(Text, L.size, RIGHT - LEFT - PICTURES));
             Y += std::max(2.0, (double)L.explained.back().size()) * Line + Gap;
         }
-        L.keys_right = LEFT;
-        for (const texts::help_row* R : L.rows) L.keys_right = std::max(L.keys_right, LEFT + Letters.width(R->keys, L.size));
+        L.keys_right.assign(Columns, 0.0);
+        for (size_t r = 0; r < Rows.size(); r++)
+            L.keys_right[r / PerColumn] = std::max(L.keys_right[r / PerColumn], Letters.width(Rows[r]->keys, L.size));
         L.does.clear();
-        for (const texts::help_row* R : L.rows)
+        double Deepest = Y;
+        for (int c = 0; c < Columns; c++)
         {
-            L.does.push_back(Letters.wrap(R->does, L.size, RIGHT - L.keys_right - 0.25));
-            Y += L.does.back().size() * Line;
+            double Down = Y;
+            for (size_t r = c * PerColumn; r < Rows.size() && r < (c + 1) * PerColumn; r++)
+            {
+                L.does.push_back(Letters.wrap(Rows[r]->does, L.size, Width - L.keys_right[c] - 0.45));
+                Down += L.does.back().size() * Line;
+            }
+            Deepest = std::max(Deepest, Down);
         }
-        L.bottom = Y;
-        if (Y <= BOTTOM || L.size < 0.2) break;
+        L.bottom = Deepest;
+        if (Deepest <= BOTTOM || L.size < 0.2) break;
     }
     return L;
+}
+} // namespace
+
+help_layout lay_out_help(const font& Letters, bool Touch, bool Quits)
+{
+    // Two columns of rows where that lets the words be larger: short rows of buttons, as on a phone.
+    const std::vector<const texts::help_row*> Rows = rows_for(Touch, Quits);
+    help_layout One = lay_out(Letters, Rows, 1), Two = lay_out(Letters, Rows, 2);
+    return Two.size > One.size + 0.005 ? Two : One;
+}
+
+double help_layout::key_edge(size_t Row) const
+{
+    const size_t PerColumn = (rows.size() + columns - 1) / columns;
+    return LEFT + (RIGHT - LEFT) / columns * (double)(Row / PerColumn) + keys_right[Row / PerColumn];
 }
 
 void help_card::render()
@@ -134,12 +160,16 @@ void help_card::render()
     glVertex3f((float)(LEFT + 1.1), (float)(Tops[2] + 0.45), 0.0f);
     glEnd();
 
+    const double RowsTop = Y;
+    const size_t PerColumn = (L.rows.size() + L.columns - 1) / L.columns;
     for (size_t r = 0; r < L.rows.size(); r++)
     {
-        letters.draw(L.rows[r]->keys, mkrpos(L.keys_right, Y, 0), L.size, font::right, GOLD);
+        if (r % PerColumn == 0) Y = RowsTop; // a new column
+        const double Edge = L.key_edge(r);
+        letters.draw(L.rows[r]->keys, mkrpos(Edge, Y, 0), L.size, font::right, GOLD);
         for (const std::string& Part : L.does[r])
         {
-            letters.draw(Part, mkrpos(L.keys_right + 0.25, Y, 0), L.size, font::left, LIGHT);
+            letters.draw(Part, mkrpos(Edge + 0.25, Y, 0), L.size, font::left, LIGHT);
             Y += Line;
         }
     }

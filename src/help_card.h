@@ -19,8 +19,11 @@ struct help_layout
     std::vector<std::vector<std::string>> explained; // the bee bar, the arrow, the clouds, wrapped
     std::vector<const texts::help_row*> rows;      // the keys, or the buttons and gestures
     std::vector<std::vector<std::string>> does;    // what each row does, wrapped
-    double keys_right;                             // where the keys' column ends
+    int columns;                                   // the rows in one column, or two side by side
+    std::vector<double> keys_right;                // each column's keys' widest
     double bottom;                                 // below the last line
+    // Where the keys of a row end and what it does begins, across the card.
+    double key_edge(size_t Row) const;
 };
 help_layout lay_out_help(const font& Letters, bool Touch, bool Quits);
 

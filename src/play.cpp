@@ -5,6 +5,7 @@
 #include "horsefly.h"
 #include "level.h"
 #include "picture.h"
+#include "platform.h"
 #include "quorvel.h"
 #include "smellgrid.h"
 #include "texts.h"
@@ -61,7 +62,8 @@ bool hive_arrow(const rpos& Hive, rpos& At, double& Angle)
 
 play::play()
     : quit_flag(false), paused_flag(false), restart_flag(false), mode(m_none), level_index(-1), misses(0), scroll_keys(0),
-      watching(nullptr), watched_frames(0), fast_flag(false), demo_flag(false), pointer_down(false)
+      hints_flag(true), hurry_flag(false), watching(nullptr), watched_frames(0), fast_flag(false), demo_flag(false),
+      pointer_down(false)
 {
 }
 
@@ -76,6 +78,10 @@ void play::init_level(ref<world> LinkWorld)
     set_paused(false);
     restart_flag = false;
     marks.clear();
+    drag_trail.clear();
+    bee_signs.clear();
+    ghost.clear();
+    hurry_flag = false;
     scroll_keys = 0;
     recording = replay();
     taken.clear();
@@ -133,6 +139,7 @@ namespace {
 ref<world> played_through(const replay& R, ref<world> W)
 {
     play P;
+    P.hints_flag = false; // nothing is drawn: only the rules' own draws are spent
     P.init_level(W);
     P.watch(R, false);
     W->spend_draws(); // the frame the level starts in is drawn before its first update
@@ -179,6 +186,8 @@ void play::notice(SDL_Event& E)
         if (Key == SDLK_ESCAPE && watching) quit_flag = true;
     }
     if (watching) return; // the replay's hand plays, not the player's
+    if ((E.type == SDL_KEYDOWN || E.type == SDL_KEYUP) && E.key.keysym.sym == SDLK_SPACE) hurry_flag = E.type == SDL_KEYDOWN;
+    if (E.type == SDL_MOUSEBUTTONDOWN && !paused_flag) ghost.press();
     // Keys count while paused: one held or let go then is held or not afterwards.
     replay_event Kept;
     bool Counts = !paused_flag || E.type == SDL_KEYDOWN || E.type == SDL_KEYUP;
@@ -200,6 +209,7 @@ void play::take(SDL_Event& E)
     else if (E.type == SDL_MOUSEBUTTONDOWN)
     {
         pointer_down = true;
+        drag_trail.lift();
         // The flowers under the cursor at the last world update are the ones picked.
         if (!link_world->active_flowers.empty())
         {
@@ -221,12 +231,18 @@ void play::take(SDL_Event& E)
 void play::update(double T)
 {
     if (paused_flag) return;
-    if (!watching && recording.frames.size() < REPLAY_MOST_FRAMES)
+    // Hurried, each step is kept as a frame of its own, never as one longer step, and the frame not shown
+    // draws all the same: the replay plays it frame for frame at its own pace, exactly.
+    for (int k = 0; k < (hurry_flag ? 2 : 1) && !(k > 0 && quit_flag); k++)
     {
-        recording.frames.push_back({T, mouseloc, picture_viewport.h, taken});
-        taken.clear();
+        if (k > 0) link_world->spend_draws();
+        if (!watching && recording.frames.size() < REPLAY_MOST_FRAMES)
+        {
+            recording.frames.push_back({T, mouseloc, picture_viewport.h, taken});
+            taken.clear();
+        }
+        step(T);
     }
-    step(T);
 }
 
 void play::step(double T)
@@ -235,6 +251,8 @@ void play::step(double T)
 
     if (W.total_bees == W.rescued_bees + W.killed_bees) quit_flag = true;
 
+    double Laid = 0.0;
+    const rpos LaidAt = W.cursor;
     if (mode == m_drag_pollen)
     {
         double Pollen = 0.0;
@@ -249,6 +267,7 @@ void play::step(double T)
             for (flower* F : drag_pollen_flowers) F->drain(Share);
             // Still last frame's cursor: the scent trails the mouse by one frame.
             W.smells[smell_pollen]->scent(W.cursor, SCENT_RADIUS, SCENT_PER_POLLEN * Amount);
+            Laid = SCENT_PER_POLLEN * Amount;
         }
     }
 
@@ -288,6 +307,23 @@ void play::step(double T)
                                    return W.animation_counter - M.born > (M.kill ? KILL_MARK_SECONDS : MISS_MARK_SECONDS);
                                }),
                 marks.end());
+
+    if (!hints_flag) return;
+    // The trail comes out of the picked flower nearest the hand (the list is this world's only while a
+    // drag lays scent).
+    rpos From = LaidAt;
+    double Nearest = HUGE_VAL;
+    for (size_t f = 0; Laid > 0 && f < drag_pollen_flowers.size(); f++)
+        if (length(drag_pollen_flowers[f]->position - LaidAt) < Nearest)
+            Nearest = length(drag_pollen_flowers[f]->position - LaidAt), From = drag_pollen_flowers[f]->position;
+    drag_trail.update(Laid, LaidAt, From, mode == m_drag_pollen, W.cursor);
+    bee_signs.update(W, R.view_center);
+    if (teaching()) ghost.update(W, R.view_center);
+}
+
+bool play::teaching() const
+{
+    return hints_flag && level_index == 0 && !watching && !ghost.gone_flag;
 }
 
 void play::clamp_view_center()
@@ -302,6 +338,12 @@ void play::clamp_view_center()
 void play::render()
 {
     link_world->render(R);
+    if (hints_flag)
+    {
+        // Before the depth is cleared: at their heights, under the bees.
+        drag_trail.render();
+        bee_signs.render_under(R.view_center);
+    }
     render_hud();
     if (paused_flag) render_paused_card();
 }
@@ -357,6 +399,12 @@ void play::render_hud()
             glLineWidth(picture_pixels(2));
             ring(M.at[0], M.at[1], 0.15 + 0.25 * Grow);
         }
+    }
+    if (hints_flag)
+    {
+        gauges.render(W, mode == m_drag_pollen ? drag_pollen_flowers : std::vector<flower*>());
+        bee_signs.render_over(W);
+        if (teaching()) ghost.render(W.animation_counter);
     }
     glLineWidth(1.0f);
     glDisable(GL_BLEND);
@@ -418,6 +466,9 @@ void play::render_hud()
         letters.draw_outlined(texts::REPLAY_KEYS, mkrpos(0.4, 2.2, 0), 0.32, font::left, mkfcolor(1, 0.98f, 0.9f, 0.9f), Rim);
     }
 
+    if (hints_flag && hurry_flag && !watching) render_hurry_mark();
+    if (teaching()) ghost.render_words(letters);
+
     // The level's name and goal, and its opening line if it has one, for its first seconds.
     std::string Name = level_index >= 0 ? texts::level_label(level_index) : banner_name;
     if (!Name.empty() && W.animation_counter < BANNER_SECONDS)
@@ -434,21 +485,60 @@ void play::render_hud()
     glPopMatrix();
 }
 
+void play::render_hurry_mark()
+{
+    // Fast forward's two arrowheads, in gold on a dark rim, where a replay shows its name.
+    glEnable(GL_BLEND);
+    for (int Pass = 0; Pass < 2; Pass++)
+    {
+        const double Grow = Pass ? 0.0 : 0.07;
+        if (Pass) glColor4f(1.0f, 0.85f, 0.3f, 1.0f);
+        else glColor4f(0.1f, 0.08f, 0.02f, 0.9f);
+        glBegin(GL_TRIANGLES);
+        for (double X : {0.5, 0.95})
+        {
+            glVertex3d(X - Grow, 1.55 - Grow * 1.6, 0);
+            glVertex3d(X + 0.5 + Grow * 1.6, 1.9, 0);
+            glVertex3d(X - Grow, 2.25 + Grow * 1.6, 0);
+        }
+        glEnd();
+    }
+    glDisable(GL_BLEND);
+}
+
+double paused_card_y(const rpos& Hive)
+{
+    // The card is 2.6 high; beside the middle it stands clear of the bee bar above and the picture's foot.
+    const double Middle = PICTURE_H / 2, Above = 3.0, Below = 7.4, Clear = 1.3 + 0.7;
+    bool HiveInView = Hive[0] >= 0 && Hive[0] <= PICTURE_W && Hive[1] >= 0 && Hive[1] <= PICTURE_H;
+    if (!HiveInView || std::abs(Hive[1] - Middle) >= Clear) return Middle;
+    return std::abs(Hive[1] - Above) > std::abs(Hive[1] - Below) ? Above : Below;
+}
+
+const char* play::paused_keys() const
+{
+    if (touch_screen()) return watching ? texts::PAUSED_REPLAY_TOUCH : texts::PAUSED_TOUCH;
+    return watching ? texts::PAUSED_REPLAY_KEYS : texts::PAUSED_KEYS; // R starts nothing afresh in a replay
+}
+
 void play::render_paused_card()
 {
+    const world& W = *link_world.ptr();
+    const double Y = paused_card_y(W.sprites.empty() ? mkrpos(-1, -1, 0) : W.sprites[0]->position - R.view_center);
+    const char* Keys = paused_keys();
     glPushMatrix();
     glLoadIdentity();
     glEnable(GL_BLEND);
     glColor4f(0.0f, 0.0f, 0.0f, 0.45f); // the level dimmed behind the card
     draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), 0);
     // As wide as its lines need, whatever the language.
-    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(texts::PAUSED_KEYS, 0.36)) / 2 + 0.5;
+    double Half = std::max(letters.width(texts::PAUSED, 0.9), letters.width(Keys, 0.36)) / 2 + 0.5;
     glColor4f(0.85f, 0.75f, 0.3f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half, 1.3, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, Y, 0), mkrpos(Half, 1.3, 0), 0);
     glColor4f(0.18f, 0.32f, 0.14f, 0.95f);
-    draw_centered_quad(mkrpos(PICTURE_W / 2, PICTURE_H / 2, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
+    draw_centered_quad(mkrpos(PICTURE_W / 2, Y, 0), mkrpos(Half - 0.08, 1.22, 0), 0);
     glDisable(GL_BLEND);
-    letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, 4.05, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
-    letters.draw(texts::PAUSED_KEYS, mkrpos(PICTURE_W / 2, 5.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
+    letters.draw(texts::PAUSED, mkrpos(PICTURE_W / 2, Y - 0.95, 0), 0.9, font::centre, mkfcolor(1, 0.85f, 0.3f, 1));
+    letters.draw(Keys, mkrpos(PICTURE_W / 2, Y + 0.25, 0), 0.36, font::centre, mkfcolor(1, 0.97f, 0.85f, 1));
     glPopMatrix();
 }

@@ -1,14 +1,19 @@
 // The screen of a level in play: turns the mouse into pollen drags and edge scrolling, keeps the view on
 // the map, and raises quit_flag when every bee is home or dead, or on Escape. P pauses it: the world
 // stands still, drawn as it was, under a card; R asks the title screen for the level afresh
-// (restart_flag). The title screen links a world with init_level before anything else is called.
+// (restart_flag); Space held plays it at double speed. The title screen links a world with init_level
+// before anything else is called.
 #pragma once
 
+#include "bee_marks.h"
 #include "flower.h"
+#include "ghost_hand.h"
+#include "pollen_gauge.h"
 #include "ref.h"
 #include "replay.h"
 #include "rstate.h"
 #include "text.h"
+#include "trail.h"
 #include "world.h"
 
 #include <SDL2/SDL.h>
@@ -45,6 +50,15 @@ public:
     int misses;           // presses that caught no flower, or only wilted ones, each heard and marked
     int scroll_keys;      // the arrow keys held, a bit each: they scroll as the picture's edges do
     std::vector<mark> marks;
+    // What the world does, shown as it happens: the drag's trail, a mark on every bee, the pollen of the
+    // flowers in hand, and on level 1 the ghost hand. Off, the screen draws what the rules alone draw.
+    bool hints_flag;
+    trail drag_trail;
+    bee_marks bee_signs;
+    pollen_gauge gauges;
+    ghost_hand ghost;
+    // Space held in a play: two steps a frame, each recorded as a frame of its own.
+    bool hurry_flag;
 
     // Every play is recorded as it goes; the title screen keeps the recording when the play ends.
     replay recording;
@@ -80,7 +94,12 @@ public:
     void notice(SDL_Event& E);
     void render();
     void render_paused_card();
+    // What the paused card offers: keys, or with a finger the page's buttons; in a replay, no start again.
+    const char* paused_keys() const;
     void render_hud();
+    void render_hurry_mark();
+    // Level 1's ghost hand shows, until the player's first press there.
+    bool teaching() const;
     void clamp_view_center();
 };
 
@@ -91,3 +110,6 @@ ref<world> play_through(const replay& R, const level_data& L);
 // Where on the picture the arrow to the hive stands, and which way it points (radians, y down), when the
 // hive's picture position lies outside the picture; false when the hive is in view.
 bool hive_arrow(const rpos& HiveOnPicture, rpos& At, double& Angle);
+// Where the paused card stands up and down the picture: across the middle, unless the hive (its position on
+// the picture) is there; then above or below it, whichever is farther from the hive.
+double paused_card_y(const rpos& HiveOnPicture);

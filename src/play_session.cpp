@@ -42,6 +42,7 @@ session::session(const level_data& Level, unsigned long Seed, const hand& Hand) 
 
 void session::open()
 {
+    P.hints_flag = false; // it reads the world itself, and thousands of plays go faster without
     P.init_level(W);
     mouse = mkrloc(MOUSE_W / 2, 0.5); // where the pointer rests when the level opens
 }

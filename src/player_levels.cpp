@@ -183,7 +183,7 @@ texture* level_preview(const level_data& L)
             bool Hive = std::abs(TX + 0.5 - L.hive_pos[0]) < 1.0 && std::abs(TY + 0.5 - L.hive_pos[1]) < 1.0;
             P[0] = Hive ? 250 : T[0], P[1] = Hive ? 200 : T[1], P[2] = Hive ? 40 : T[2], P[3] = 255;
         }
-    return texture_from_pixels("level preview " + key_text(level_key(L)), Side, Side, Rgba, true);
+    return texture_make("level preview " + key_text(level_key(L)), Side, Side, Rgba);
 }
 
 std::string level_replay_path(uint64_t Key, const char* Which)

@@ -10,7 +10,6 @@
 
 namespace {
 const double CELLS_PER_UNIT = 5.0;
-const double FADE = 0.85;
 const float UNSEEN = 0.5f / 255;
 } // namespace
 

@@ -18,6 +18,9 @@ enum smell_types
 class smellgrid
 {
 public:
+    // Every cell keeps this share of its scent at each update, whatever the frame's time.
+    static constexpr double FADE = 0.85;
+
     iloc grid_size; // cells across, cells down
     int num_grid_points;
     std::vector<double> grid_data; // row-major, never negative

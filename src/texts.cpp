@@ -22,6 +22,9 @@ const char* const REPLAY_KEYS = "Space: faster  ·  P: pause  ·  Esc: leave";
 const char* const FAST = "×2";
 const char* const PAUSED = "Paused";
 const char* const PAUSED_KEYS = "P: go on  ·  R: start again  ·  Esc: end the level";
+const char* const PAUSED_REPLAY_KEYS = "P: go on  ·  Esc: leave the replay";
+const char* const PAUSED_TOUCH = "Pause: go on  ·  Again: start again  ·  Back: end the level";
+const char* const PAUSED_REPLAY_TOUCH = "Pause: go on  ·  Back: leave the replay";
 const char* const HOME_OF = "{1} of {2} bees home";
 const char* const LOST = "{1} lost";
 const char* const STILL_OUT = "{1} still out";
@@ -136,6 +139,7 @@ const char* const HELP_SCENT = "Flowers and the hive breathe pink clouds of poll
 const help_row HELP_ROWS[] = {
     {"Press and drag", "from a flower: a trail of scent for the bees to follow", hw_keys},
     {"Edges, arrow keys", "scroll the map", hw_keys},
+    {"Space", "held, a level runs at double speed; in a replay, faster and back", hw_keys},
     {"Left, Right, Enter", "pick and start a level; Enter after one: the next", hw_keys},
     {"P, Pause", "pause (also when the window loses the focus)", hw_keys},
     {"R", "start the level again", hw_keys},
@@ -235,4 +239,9 @@ std::string clock_time(double Seconds)
     return Text;
 }
 
+} // namespace texts
+
+namespace texts {
+const char* const LESSON = "Press on a flower and drag toward the hive";
+const char* const LESSON_TOUCH = "Touch a flower and drag toward the hive";
 } // namespace texts

@@ -24,6 +24,9 @@ extern const char* const REPLAY_KEYS;
 extern const char* const FAST;
 extern const char* const PAUSED;
 extern const char* const PAUSED_KEYS;
+extern const char* const PAUSED_REPLAY_KEYS;  // a replay paused: there is nothing to start again
+extern const char* const PAUSED_TOUCH;        // the page's buttons, for a finger
+extern const char* const PAUSED_REPLAY_TOUCH;
 // The results' counts, each said on its own and shown side by side.
 extern const char* const HOME_OF;        // "{1} of {2} bees home"
 extern const char* const LOST;           // "{1} lost"
@@ -144,4 +147,9 @@ std::string level_label(int Index);
 // Seconds as minutes and seconds, "1:05".
 std::string clock_time(double Seconds);
 
+} // namespace texts
+
+namespace texts {
+extern const char* const LESSON; // under level 1's ghost hand, until the first press
+extern const char* const LESSON_TOUCH;
 } // namespace texts

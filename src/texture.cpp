@@ -12,16 +12,10 @@
 namespace {
 // Owns every record for the whole run; they are freed only with the map itself at exit.
 std::map<std::string, std::unique_ptr<texture>> loaded;
-}
 
-bool texture::check_mask(int X, int Y)
-{
-    if (X < 0 || X >= w || Y < 0 || Y >= h) return false;
-    return mask[(size_t)Y * w + X];
-}
-
-namespace {
-void upload(texture& Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp)
+// Loaded pictures are mipmapped and repeat; made ones are drawn at their own size, neither, which also lets
+// a browser's WebGL take them at any size.
+void upload(texture* Tex, GLenum Format, const std::vector<unsigned char>& Data, bool NoInterp, bool Made = false)
 {
     GLuint Id = (GLuint)-1;
     glGenTextures(1, &Id);
@@ -29,15 +23,22 @@ void upload(texture& Tex, GLenum Format, const std::vector<unsigned char>& Data,
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, NoInterp ? GL_NEAREST : Made ? GL_LINEAR : GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, Made ? GL_CLAMP_TO_EDGE : GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, Made ? GL_CLAMP_TO_EDGE : GL_REPEAT);
     // Set before the upload so the upload builds the mipmaps too.
-    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
-    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex.w, Tex.h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
-    Tex.id = (int)Id;
+    glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, Made ? GL_FALSE : GL_TRUE);
+    glTexImage2D(GL_TEXTURE_2D, 0, Format, Tex->w, Tex->h, 0, Format, GL_UNSIGNED_BYTE, Data.empty() ? nullptr : Data.data());
+    Tex->id = (int)Id;
 }
 } // namespace
+
+bool texture::check_mask(int X, int Y)
+{
+    if (X < 0 || X >= w || Y < 0 || Y >= h) return false;
+    return mask[(size_t)Y * w + X];
+}
+
 
 texture* texture_load(const std::string& Name, bool NoInterp)
 {
@@ -87,20 +88,21 @@ texture* texture_load(const std::string& Name, bool NoInterp)
         die_exit();
     }
     SDL_FreeSurface(Surface);
-    upload(*Tex, Format, Data, NoInterp);
+    upload(Tex, Format, Data, NoInterp);
     loaded[Name].reset(Tex);
     return Tex;
 }
 
-texture* texture_from_pixels(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba, bool NoInterp)
+texture* texture_make(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba)
 {
-    std::unique_ptr<texture>& Slot = loaded[Name];
-    if (Slot) return Slot.get();
-    Slot.reset(new texture);
-    texture& Tex = *Slot;
-    Tex.w = W, Tex.h = H;
-    Tex.mask.assign((size_t)W * H, false);
-    for (size_t a = 0; a < Tex.mask.size(); a++) Tex.mask[a] = Rgba[a * 4 + 3] != 0;
-    upload(Tex, GL_RGBA, Rgba, NoInterp);
-    return &Tex;
+    std::map<std::string, std::unique_ptr<texture>>::iterator Found = loaded.find(Name);
+    if (Found != loaded.end()) return Found->second.get();
+    texture* Tex = new texture;
+    Tex->w = W;
+    Tex->h = H;
+    Tex->mask.assign((size_t)W * H, false);
+    for (size_t a = 0; a < Tex->mask.size(); a++) Tex->mask[a] = Rgba[a * 4 + 3] != 0;
+    upload(Tex, GL_RGBA, Rgba, true, true);
+    loaded[Name].reset(Tex);
+    return Tex;
 }

@@ -18,6 +18,7 @@ public:
 
 // Needs a current GL context. Never returns null: a picture that cannot be read ends the program.
 texture* texture_load(const std::string& Name, bool NoInterp);
-// A picture made by the game (a level's preview, say), W by H pixels of red, green, blue and alpha, cached
-// under Name like a file's; the pixels are taken only the first time Name is asked for.
-texture* texture_from_pixels(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba, bool NoInterp);
+// A picture the game makes itself, W by H pixels of red, green, blue and alpha, to be drawn pixel for pixel:
+// uploaded unsmoothed, once, under Name (which names no file); later calls with that name return the same
+// record. Needs a GL context.
+texture* texture_make(const std::string& Name, int W, int H, const std::vector<unsigned char>& Rgba);
