@@ -7,7 +7,10 @@
 #include "player_levels.h"
 #include "quorvel.h"
 #include "safe_file.h"
+#include "texts.h"
+#include "verdict.h"
 
+#include <cmath>
 #include <cstring>
 #include <iostream>
 
@@ -25,6 +28,11 @@ const char* const USAGE = "Usage: quorvel [FILE]\n"
                           "  --export-level N FILE  write level N of the game's ten as a level file\n"
                           "  --check-level FILE     say a level file's name, size and counts (status 0), or\n"
                           "                         why it cannot be read (status 2)\n"
+                          "  --check-level FILE --seeds N\n"
+                          "                         the same, then our careful player plays it on seeds 1 to N\n"
+                          "                         (1 to 100) and says how often it earned each medal, what it\n"
+                          "                         lost to horseflies and how long it took; status 1 when it\n"
+                          "                         never earned the first medal (unproven)\n"
                           "  --level-code FILE      print the code a level file travels as\n"
                           "  --import-code CODE     keep the level a code carries among your levels\n"
                           "  --level-table          print the game's level table, a line a level\n"
@@ -60,7 +68,13 @@ command_line export_level(const std::string& Number, const std::string& Path)
     return ended(0);
 }
 
-command_line check_level(const std::string& Path)
+// Seconds as the verdict says them, "1:05", or "-" for a game that never ended.
+std::string seconds_said(double Seconds)
+{
+    return Seconds < HUGE_VAL ? texts::clock_time(Seconds) : "-";
+}
+
+command_line check_level(const std::string& Path, int Seeds)
 {
     level_data L;
     std::string Problem;
@@ -70,7 +84,17 @@ command_line check_level(const std::string& Path)
     std::cout << "size: " << L.w << " by " << L.h << " tiles\n"
               << "flowers: " << L.num_flowers << ", horseflies: " << L.num_flies << ", bees: " << L.num_bees << "\n"
               << "medals at: " << L.medal_bees[0] << ", " << L.medal_bees[1] << ", " << L.medal_bees[2] << " bees home\n";
-    return ended(0);
+    if (Seeds == 0) return ended(0);
+    std::cout << std::flush;
+    verdict V(L, Seeds);
+    V.play_all();
+    std::cout << "careful player, seeds 1 to " << Seeds << ":\n";
+    for (int m = 1; m <= V.medals_awarded(); m++) std::cout << "medal " << m << ": " << V.seeds_with(m) << " of " << Seeds << " seeds\n";
+    std::cout << "bees lost to horseflies: median " << V.kills_median() << ", " << V.kills_all() << " in all\n"
+              << "time: median " << seconds_said(V.time_median()) << ", longest " << seconds_said(V.ended() ? V.time_longest() : HUGE_VAL)
+              << ", " << V.ended() << " of " << Seeds << " seeds ended within " << texts::clock_time(player::TIME_LIMIT) << "\n";
+    if (V.unproven()) std::cout << "unproven: the careful player never earned the first medal\n";
+    return ended(V.unproven() ? 1 : 0);
 }
 
 command_line print_code(const std::string& Path)
@@ -123,7 +147,17 @@ command_line run_command_line(int ArgC, char** ArgV)
         }
         if (Arg == "--check-replay" && Has) return ended(check_replay(ArgV[a + 1]));
         if (Arg == "--export-level" && HasTwo) return export_level(ArgV[a + 1], ArgV[a + 2]);
-        if (Arg == "--check-level" && Has) return check_level(ArgV[a + 1]);
+        if (Arg == "--check-level" && Has)
+        {
+            if (a + 2 >= ArgC) return check_level(ArgV[a + 1], 0);
+            // --seeds N after the file: the verdict too.
+            int Seeds = 0;
+            const std::string Number = a + 3 < ArgC ? ArgV[a + 3] : "";
+            for (char C : Number) Seeds = C >= '0' && C <= '9' && Seeds <= 100 ? Seeds * 10 + (C - '0') : 1000;
+            if (std::string(ArgV[a + 2]) != "--seeds" || a + 4 != ArgC || Number.empty() || Seeds < 1 || Seeds > 100)
+                return refused("check level", "after the file, only --seeds and a number of seeds from 1 to 100");
+            return check_level(ArgV[a + 1], Seeds);
+        }
         if (Arg == "--level-code" && Has) return print_code(ArgV[a + 1]);
         if (Arg == "--import-code" && Has) return import_code(ArgV[a + 1]);
         if (Arg == "--replay" && Has)

@@ -42,6 +42,11 @@ bool clipboard_readable()
     return true;
 }
 
+bool ask_text(const std::string&, std::string&)
+{
+    return false; // a keyboard types into the game
+}
+
 std::string page_address()
 {
     return load_settings().page; // given by hand in settings.txt, if at all

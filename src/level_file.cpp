@@ -155,7 +155,9 @@ std::string write_level_file(const level_data& L)
     return Out.str();
 }
 
-bool read_level_file(const std::string& Bytes, level_data& Out, std::string& Problem)
+namespace {
+// The format alone: every field in its place and within its bounds, whether or not a world can be built.
+bool parse_level(const std::string& Bytes, level_data& L, std::string& Problem)
 {
     auto refuse = [&](const std::string& Why) {
         Problem = Why;
@@ -175,7 +177,6 @@ bool read_level_file(const std::string& Bytes, level_data& Out, std::string& Pro
     bool Mapped = false;
     for (const std::string& Line : Lines) Mapped = Mapped || Line.rfind("map:", 0) == 0;
     if (!Mapped) return refuse("cut short before its map");
-    level_data L;
     size_t At = 1;
     // The next line that is not a comment or blank, which must begin with Key.
     auto field = [&](const char* Key, std::string& Value) {
@@ -242,7 +243,22 @@ bool read_level_file(const std::string& Bytes, level_data& Out, std::string& Pro
     }
     for (; At < Lines.size(); At++)
         if (!Lines[At].empty()) return refuse("lines after the map");
-    if (!level_sound(L, Problem)) return false;
+    return true;
+}
+} // namespace
+
+bool read_level_file(const std::string& Bytes, level_data& Out, std::string& Problem)
+{
+    level_data L;
+    if (!parse_level(Bytes, L, Problem) || !level_sound(L, Problem)) return false;
+    Out = std::move(L);
+    return true;
+}
+
+bool read_level_draft(const std::string& Bytes, level_data& Out, std::string& Problem)
+{
+    level_data L;
+    if (!parse_level(Bytes, L, Problem)) return false;
     Out = std::move(L);
     return true;
 }

@@ -25,6 +25,9 @@ std::string write_level_file(const level_data& L);
 // The whole file or nothing: anything out of its place, out of bounds or unknown gives false and Problem,
 // and Out is left as it was.
 bool read_level_file(const std::string& Bytes, level_data& Out, std::string& Problem);
+// A level being made: the same format, read as strictly, but a world need not be buildable from it yet
+// (no grass, horseflies without water, no name); level_sound says whether it is.
+bool read_level_draft(const std::string& Bytes, level_data& Out, std::string& Problem);
 // Reads a level file; false with Problem (one line's worth) when it cannot.
 bool load_level_file(const std::string& Path, level_data& Out, std::string& Problem);
 

@@ -47,7 +47,7 @@ void level_run::finish()
     R.rescued_bees = W.rescued_bees, R.killed_bees = W.killed_bees, R.time = W.animation_counter;
     R.end = W.rescued_bees + W.killed_bees == W.total_bees ? replay::e_over : replay::e_left;
     R.end_digest = world_digest(W);
-    keep_level_replay(R, level);
+    if (shelf) keep_level_replay(R, level); // a level tried in the editor keeps nothing
 }
 
 void level_run::update(double T)

@@ -1,6 +1,7 @@
 #include "own_levels.h"
 
 #include "button.h"
+#include "editor.h"
 #include "die.h"
 #include "level_code.h"
 #include "level_file.h"
@@ -22,7 +23,7 @@ const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f);
 const fcolor FADED = mkfcolor(0.08f, 0.22f, 0.08f, 0.55f);
 const fcolor WRONG = mkfcolor(0.55f, 0.08f, 0.05f, 1.0f);
 const double NOTE_SECONDS = 4.0;
-const double BUTTONS_Y = 9.3;
+const double BUTTONS_Y = 9.3, TOP_BUTTONS_Y = 0.65;
 
 enum buttons
 {
@@ -31,42 +32,38 @@ enum buttons
     b_play,
     b_copy,
     b_paste,
+    b_edit,
+    b_new,
     B_SIZE
 };
 
 std::string button_label(int B)
 {
-    const texts::message* const Labels[B_SIZE] = {nullptr, &texts::BACK, &texts::PLAY, &texts::COPY_CODE, &texts::PASTE_CODE};
+    const texts::message* const Labels[B_SIZE] = {nullptr, &texts::BACK, &texts::PLAY, &texts::COPY_CODE, &texts::PASTE_CODE,
+                                                  &texts::EDIT_COPY, &texts::NEW_LEVEL};
     return Labels[B] ? *Labels[B] : std::string();
 }
 
-// The buttons along the bottom, left to right, spread over the panel.
+// The buttons along the bottom, left to right, spread over the panel; the editor's in the top corners.
 void lay_out_buttons(const font& Letters, button_place Places[B_SIZE])
 {
     double Widths = 0;
-    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b)), Widths += 2 * Places[b].radius[0];
-    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (B_SIZE - 2);
+    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b));
+    for (int b = b_back; b <= b_paste; b++) Widths += 2 * Places[b].radius[0];
+    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (b_paste - b_back);
     double X = Left;
-    for (int b = b_back; b < B_SIZE; b++)
+    for (int b = b_back; b <= b_paste; b++)
     {
         Places[b].center = mkrpos(X + Places[b].radius[0], BUTTONS_Y, 0);
         X += 2 * Places[b].radius[0] + Gap;
     }
+    Places[b_new].center = mkrpos(Left + Places[b_new].radius[0], TOP_BUTTONS_Y, 0);
+    Places[b_edit].center = mkrpos(Right - Places[b_edit].radius[0], TOP_BUTTONS_Y, 0);
 }
 
 rloc cursor()
 {
     return mkrloc(PICTURE_H * mouseloc[0], PICTURE_H * mouseloc[1]);
-}
-
-// A name cut to fit Width, at a character's boundary, with an ellipsis where it was cut.
-std::string fitted(const font& Letters, const std::string& Text, double Size, double Width)
-{
-    if (Letters.width(Text, Size) <= Width) return Text;
-    for (size_t n = Text.size(); n > 0; n--)
-        if (((unsigned char)Text[n] & 0xC0) != 0x80 && Letters.width(Text.substr(0, n) + "…", Size) <= Width)
-            return Text.substr(0, n) + "…";
-    return "…";
 }
 
 // A small triangle saying there are more tiles up (Way -1) or down (+1).
@@ -90,7 +87,7 @@ rpos own_levels_layout::tile(int Column, int Row)
 
 own_levels::own_levels()
     : selected(-1), first_row(0), hovered(-1), note_bad(false), note_counter(0.0), medal_textures{nullptr, nullptr, nullptr}, done_flag(false),
-      to_open(nullptr), pressed_button(b_none)
+      to_open(nullptr), pressed_button(b_none), away(false)
 {
     letters.load();
     load_medal_textures(medal_textures);
@@ -163,6 +160,23 @@ void own_levels::play_selected()
     to_open = Run;
 }
 
+void own_levels::edit_selected()
+{
+    if (selected < 0) return;
+    editor* Editor = new editor;
+    Editor->begin_with(shelf.levels[selected].data);
+    asked.push_back(snd_go);
+    to_open = Editor;
+}
+
+void own_levels::new_level()
+{
+    editor* Editor = new editor;
+    Editor->ask_start();
+    asked.push_back(snd_go);
+    to_open = Editor;
+}
+
 void own_levels::copy_selected()
 {
     if (selected < 0) return;
@@ -193,6 +207,14 @@ void own_levels::find_hover()
 
 void own_levels::update(double T)
 {
+    if (away)
+    {
+        // Back from a level or the editor, which may have added a level or won medals.
+        away = false;
+        const uint64_t Chosen = selected >= 0 ? shelf.levels[selected].key : 0;
+        shelf.scan();
+        selected = shelf.levels.empty() ? -1 : std::max(0, shelf.find(Chosen));
+    }
     note_counter = std::max(0.0, note_counter - T);
     find_hover();
 }
@@ -220,6 +242,10 @@ void own_levels::notice(SDL_Event& E)
             copy_selected();
         else if (pressed_button == b_paste)
             take(pasted_text(), false);
+        else if (pressed_button == b_edit)
+            edit_selected();
+        else if (pressed_button == b_new)
+            new_level();
         return;
     }
     if (E.type != SDL_KEYDOWN) return;
@@ -280,7 +306,7 @@ void own_levels::render()
                 draw_centered_quad(At + mkrpos(-0.2 * (N - 1) + 0.4 * m, H + 0.65, 0), mkrpos(0.17, 0.17, 0), 0);
             }
             glDisable(GL_TEXTURE_2D);
-            letters.draw(fitted(letters, P.data.name, 0.32, 2.6), At + mkrpos(0, H + 0.1, 0), 0.32, font::centre,
+            letters.draw(letters.fitted(P.data.name, 0.32, 2.6), At + mkrpos(0, H + 0.1, 0), 0.32, font::centre,
                          Index == selected ? INK : FADED);
         }
     const int Rows = ((int)shelf.levels.size() + own_levels_layout::COLUMNS - 1) / own_levels_layout::COLUMNS;
@@ -318,6 +344,7 @@ screen* own_levels::opened()
 {
     screen* S = to_open;
     to_open = nullptr;
+    away = away || S;
     return S;
 }
 

@@ -1,6 +1,7 @@
 // The player's own levels, a screen of tiles: each level's preview, name and best medals. Every one is
 // open. Enter or a click on the chosen tile plays it; Ctrl+C copies its code (a link on the web page);
-// Ctrl+V adds the level a pasted code carries; Escape goes back to the title.
+// Ctrl+V adds the level a pasted code carries; Edit a copy and New level open the editor; Escape goes
+// back to the title.
 #pragma once
 
 #include "player_levels.h"
@@ -33,6 +34,9 @@ public:
     bool take_file(const std::string& Path);
     void play_selected();
     void copy_selected();
+    // The chosen level, copied into the editor; a new level in the editor, from the start card.
+    void edit_selected();
+    void new_level();
 
     void update(double T) override;
     void notice(SDL_Event& E) override;
@@ -48,7 +52,8 @@ private:
     bool done_flag;
     screen* to_open;
     std::vector<int> asked;
-    int pressed_button; // under the pointer: 0 none, then back, play, copy, paste
+    int pressed_button; // under the pointer: 0 none, then back, play, copy, paste, edit, new
+    bool away;          // a screen it opened is shown; its levels are read again when it is back
 
     void say(const std::string& What, bool Bad);
     void select(int Index);

@@ -27,6 +27,10 @@ bool touch_screen();
 void copy_text(const std::string& Text);
 std::string pasted_text();
 bool clipboard_readable();
+// Asks for a line of text (a level's name, a number) where the game cannot be typed into: on a phone's
+// page, the browser asks. False where the player types into the game itself; true after asking, with Text
+// the answer, or as it was when the player would not say.
+bool ask_text(const std::string& Question, std::string& Text);
 // The web page's address, where a level's link leads: the page's own, or on the desktop the one the player
 // gave in settings.txt ("page = ..."); empty when there is none, and codes are shared alone.
 std::string page_address();

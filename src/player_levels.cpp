@@ -138,6 +138,18 @@ int player_levels::add(const level_data& L, std::string& Problem)
     return find(Key);
 }
 
+int player_levels::keep(const level_data& L, const std::string& File, std::string& Problem)
+{
+    int Index = -1;
+    for (size_t a = 0; a < levels.size(); a++)
+        if (levels[a].file == File) Index = (int)a;
+    if (File.empty() || Index < 0) return add(L, Problem);
+    if (!replace_file(kept_path(std::string(FOLDER) + "/" + File), write_level_file(L), Problem)) return -1;
+    levels[Index].data = L;
+    levels[Index].key = level_key(L);
+    return Index;
+}
+
 int player_levels::medals_of(uint64_t Key) const
 {
     auto Found = medals.find(Key);

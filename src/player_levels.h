@@ -31,6 +31,8 @@ public:
     // Keeps L among the player's levels as a file of its own, named after it, unless a level with the same
     // key is there already; the index of the level either way, or -1 with Problem when it cannot be written.
     int add(const level_data& L, std::string& Problem);
+    // Keeps L as the file File in levels/, written over it, when File is one of them; else as add does.
+    int keep(const level_data& L, const std::string& File, std::string& Problem);
     int medals_of(uint64_t Key) const;
     // A play of the level with Key earned Medals: kept, and stored at once, when better than before.
     void record(uint64_t Key, int Medals);

@@ -388,6 +388,7 @@ void frame(game_loop& Loop)
 
 void stop_game(game_loop& Loop)
 {
+    Loop.screen->keep_screens();
     save_all_levels();
     Loop.sounds.close();
     screen_close();

@@ -42,6 +42,8 @@ public:
     virtual void hear(cues&) {}
     // A level in play, where a pointer at the picture's edge scrolls the map.
     virtual bool pointer_scrolls() const { return false; }
-    // The window lost the focus: a level in play waits.
+    // The window lost the focus: a level in play waits, work in the editor is kept.
     virtual void pause() {}
+    // The game stops: whatever the screen holds that the player would miss is written now.
+    virtual void keep() {}
 };

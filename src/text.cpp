@@ -105,6 +105,14 @@ double font::width(const std::string& Utf8, double Size) const
     return Sum * Size / font_glyphs::LINE_HEIGHT;
 }
 
+std::string font::fitted(const std::string& Utf8, double Size, double MaxWidth) const
+{
+    if (width(Utf8, Size) <= MaxWidth) return Utf8;
+    for (size_t n = Utf8.size(); n > 0; n--)
+        if (((unsigned char)Utf8[n] & 0xC0) != 0x80 && width(Utf8.substr(0, n) + "…", Size) <= MaxWidth) return Utf8.substr(0, n) + "…";
+    return "…";
+}
+
 std::vector<std::string> font::wrap(const std::string& Utf8, double Size, double MaxWidth) const
 {
     std::vector<std::string> Lines;

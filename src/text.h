@@ -40,6 +40,8 @@ public:
     // Broken at '\n' and at spaces, which a break swallows (a run of spaces counts as one); a word wider
     // than MaxWidth keeps a line of its own.
     std::vector<std::string> wrap(const std::string& Utf8, double Size, double MaxWidth) const;
+    // Utf8 cut at a character's boundary to fit MaxWidth, an ellipsis where it was cut.
+    std::string fitted(const std::string& Utf8, double Size, double MaxWidth) const;
     // One line; no wrapping, and '\n' is a control character here. Colour's alpha fades the letters (a rim
     // then shows through them).
     void draw(const std::string& Utf8, const rpos& At, double Size, align Align, const fcolor& Colour) const;

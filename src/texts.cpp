@@ -138,6 +138,79 @@ const message ADDED = {N_("Added to your levels: {1}")};
 const message ALREADY_THERE = {N_("Already among your levels: {1}")};
 const message NOT_A_LEVEL = {N_("No level: {1}")};
 const message NOT_KEPT = {N_("Not kept: {1}")};
+const message EDIT_COPY = {N_("Edit a copy")};
+const message NEW_LEVEL = {N_("New level")};
+const message EDITOR_BUTTON = {N_("Level editor")};
+const message EDITING = {N_("Editing {1}")};
+const message TO_EDITOR = {N_("«  Editor")};
+const message NEW_LEVEL_NAME = {N_("New level")};
+const message GRASS = {N_("Grass")};
+const message WATER = {N_("Water")};
+const message ROCK = {N_("Rock")};
+const message FILL = {N_("Fill")};
+const message HIVE = {N_("Hive")};
+const message UNDO = {N_("Undo")};
+const message REDO = {N_("Redo")};
+const message NEW = {N_("New")};
+const message TEST = {N_("Test")};
+const message VERDICT = {N_("Verdict")};
+const message SAVE = {N_("Save")};
+const message NAME = {N_("Name")};
+const message FLOWERS_LABEL = {N_("Flowers")};
+const message HORSEFLIES_LABEL = {N_("Horseflies")};
+const message BEES_LABEL = {N_("Bees")};
+const counted MAP_FACTS = NP_("{2} by {3} tiles, {1} of grass", "{2} by {3} tiles, {1} of grass");
+const message TOOL_HINTS[] = {
+    {N_("Paint grass (G)")},
+    {N_("Paint water (W)")},
+    {N_("Paint rock (R)")},
+    {N_("A brush one tile across (1)")},
+    {N_("A brush three tiles across (2)")},
+    {N_("A brush five tiles across (3)")},
+    {N_("Fill an area of one kind with another (F)")},
+    {N_("Place the hive where four tiles of grass meet (H)")},
+    {N_("Undo (Ctrl+Z)")},
+    {N_("Redo (Ctrl+Shift+Z or Ctrl+Y)")},
+    {N_("Every key and button (F1)")},
+    {N_("Back; your work stays here for next time (Esc)")},
+    {N_("Click to type the level's name")},
+    {N_("A new level, or a copy of another (N)")},
+    {N_("Play the level now; Esc on its results comes back (T)")},
+    {N_("Our careful player plays the level on {1} seeds (V)")},
+    {N_("Put the level among your levels (Ctrl+S)")},
+    {N_("Copy the level's code, to share it (Ctrl+C)")},
+    {N_("One less (or the wheel)")},
+    {N_("One more (or the wheel)")},
+    {N_("Click to type a number")},
+};
+const message SAVED = {N_("Saved as {1}")};
+const message SAVED_AMONG = {N_("Saved among your levels as {1}")};
+const message NOT_SAVED_YET = {N_("Not among your levels yet")};
+const message MEND_FIRST = {N_("Mend what is said in red first")};
+const message PLAY_BLOCKED = {N_("Mend what is said in red before the level can be played")};
+const message WORK_BACK = {N_("Your work from last time")};
+const message ALREADY_SAVED = {N_("Already among your levels as {1}")};
+const message NEEDS_NAME = {N_("Give the level a name")};
+const message HIVE_OFF_GRASS = {N_("The hive must stand on grass, all four tiles round it")};
+const counted TOO_LITTLE_GRASS = NP_("{1} grass tile: the flowers and the bees need {2}", "{1} grass tiles: the flowers and the bees need {2}");
+const message NO_WATER_FOR_FLIES = {N_("Horseflies need water: paint some, or have none")};
+const message MEDALS_OUT_OF_ORDER = {N_("Each medal needs at least the bees of the one before")};
+const counted DAISY_OUT_OF_REACH = NP_("The daisy needs {1} bee, more than the {2} there are", "The daisy needs {1} bees, more than the {2} there are");
+const message TOO_MANY_COLOURS = {N_("Not painted: the map holds all the 62 colours a level can have")};
+const message VERDICT_TITLE = {N_("Our player's verdict")};
+const message VERDICT_PLAYING = {N_("Playing seed {1} of {2}…")};
+const counted VERDICT_MEDAL = NP_("{2}: {3} of {1} seed", "{2}: {3} of {1} seeds");
+const message VERDICT_LOST = {N_("Lost to horseflies: {1} a game, {2} in all")};
+const message VERDICT_NONE_LOST = {N_("Lost to horseflies: none")};
+const message VERDICT_TIME = {N_("Time: {1} a game, the longest {2}")};
+const counted VERDICT_TIME_OUT = NP_("Time: over ten minutes in {2} of {1} seed", "Time: over ten minutes in {2} of {1} seeds");
+const message VERDICT_UNPROVEN = {N_("Unproven: our player never earned the daisy")};
+const message VERDICT_STOPPED = {N_("The level changed, so the verdict stopped")};
+const message START_TITLE = {N_("Start a level")};
+const message START_NEW = {N_("A new meadow, in tiles:")};
+const message START_SIZE = {N_("{1} by {2}")};
+const message START_COPY = {N_("Or a copy of a level:")};
+const message EDITOR_HELP_TITLE = {N_("The level editor")};
 // The words of the rules' and the results' pictures, drawn over pictures without words in any language but
 // English, whose pictures carry them.
 const message RULES[6] = {{N_("Press on a flower and drag: lay a trail of pollen scent")},
@@ -175,7 +248,7 @@ const help_row HELP_ROWS[] = {
     {{N_("Esc")}, {N_("end a level, leave the results, quit from the levels")}, hw_keys | hw_quits},
     {{N_("Esc")}, {N_("end a level or a replay, leave the results")}, hw_keys | hw_stays},
     {{N_("W, H")}, {N_("watch your best play of a level, or how it is done")}, hw_keys},
-    {{N_("L, Ctrl+V")}, {N_("your own levels; a level's code pasted on the levels joins them")}, hw_keys},
+    {{N_("L, E, Ctrl+V")}, {N_("your own levels; the level editor; a level's code pasted joins your levels")}, hw_keys},
     {{N_("F1")}, {N_("this card")}, hw_keys},
     {{N_("M")}, {N_("sound off and on")}, hw_keys},
     {{N_("F11")}, {N_("fullscreen")}, hw_keys},
@@ -191,6 +264,40 @@ const help_row HELP_ROWS[] = {
     {{N_("Demo")}, {N_("how a level is done")}, hw_touch},
     {{N_("Sound")}, {N_("sound off and on")}, hw_touch},
     {{N_("Full screen")}, {N_("the game fills the screen")}, hw_touch},
+    {{nullptr}, {nullptr}, 0},
+};
+const help_row EDITOR_HELP_ROWS[] = {
+    {{N_("Press and drag")}, {N_("paint with the brush, fill an area, or place the hive")}, hw_keys},
+    {{N_("Grass, Water, Rock: G, W, R")}, {N_("what to paint")}, hw_keys},
+    {{N_("The three dots: 1, 2, 3")}, {N_("a brush one, three or five tiles across")}, hw_keys},
+    {{N_("Fill, F")}, {N_("an area of one kind joined side by side becomes another")}, hw_keys},
+    {{N_("Hive, H")}, {N_("place the hive where four tiles of grass meet")}, hw_keys},
+    {{N_("Undo, Ctrl+Z")}, {N_("a step back")}, hw_keys},
+    {{N_("Redo, Ctrl+Shift+Z, Ctrl+Y")}, {N_("and forward again")}, hw_keys},
+    {{N_("Edges, arrow keys, right drag")}, {N_("move the map")}, hw_keys},
+    {{N_("Tab")}, {N_("hide the tools, to see the level as a player will")}, hw_keys},
+    {{N_("A name or number")}, {N_("click, type it, Enter; Esc puts it back")}, hw_keys},
+    {{N_("–, +, the wheel")}, {N_("a number one less or more")}, hw_keys},
+    {{N_("Test, T")}, {N_("play the level; Esc on its results comes back")}, hw_keys},
+    {{N_("Verdict, V")}, {N_("the careful player of the game's balance report plays it")}, hw_keys},
+    {{N_("Save, Ctrl+S")}, {N_("keep it among your levels")}, hw_keys},
+    {{N_("Copy its code, Ctrl+C")}, {N_("share it")}, hw_keys},
+    {{N_("New, N")}, {N_("a new level, or a copy of another")}, hw_keys},
+    {{N_("?, F1")}, {N_("this card")}, hw_keys},
+    {{N_("Back, Esc")}, {N_("your work stays here for next time")}, hw_keys},
+    {{N_("Touch and drag")}, {N_("paint, fill an area, or place the hive")}, hw_touch},
+    {{N_("Grass, Water, Rock")}, {N_("what to paint")}, hw_touch},
+    {{N_("The three dots")}, {N_("a brush one, three or five tiles across")}, hw_touch},
+    {{N_("Fill, Hive")}, {N_("fill an area; place the hive")}, hw_touch},
+    {{N_("A finger at an edge")}, {N_("moves the map")}, hw_touch},
+    {{N_("Undo, Redo")}, {N_("a step back, and forward again")}, hw_touch},
+    {{N_("Tap a name or number")}, {N_("type it")}, hw_touch},
+    {{N_("–, +")}, {N_("a number one less or more")}, hw_touch},
+    {{N_("Test")}, {N_("play the level; Back on its results comes back")}, hw_touch},
+    {{N_("Verdict")}, {N_("the careful player of the game's balance report plays it")}, hw_touch},
+    {{N_("Save, Copy its code")}, {N_("keep it among your levels; share it")}, hw_touch},
+    {{N_("New")}, {N_("a new level, or a copy of another")}, hw_touch},
+    {{N_("Back")}, {N_("your work stays here for next time")}, hw_touch},
     {{nullptr}, {nullptr}, 0},
 };
 const message HELP_CLOSE = {N_("Any key or click to close")};

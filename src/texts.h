@@ -24,6 +24,15 @@ struct message
     operator std::string() const { return c_str(); }
 };
 
+inline bool operator==(const std::string& Text, const message& M)
+{
+    return Text == M.c_str();
+}
+inline bool operator==(const message& M, const std::string& Text)
+{
+    return Text == M.c_str();
+}
+
 struct counted
 {
     const char* one;
@@ -110,6 +119,63 @@ extern const message ADDED;
 extern const message ALREADY_THERE;
 extern const message NOT_A_LEVEL;       // "{1}": why the text holds no level
 extern const message NOT_KEPT;          // "{1}": why the level could not be written
+extern const message EDIT_COPY;         // Your levels: the chosen level into the editor
+extern const message NEW_LEVEL;         // Your levels: a new level in the editor
+// The level editor.
+extern const message EDITOR_BUTTON;     // on the title screen
+extern const message EDITING;           // "Editing {1}": the window's title, with the level's name
+extern const message TO_EDITOR;         // the results of a level tried in the editor: back to it
+extern const message NEW_LEVEL_NAME;
+extern const message GRASS;
+extern const message WATER;
+extern const message ROCK;
+extern const message FILL;
+extern const message HIVE;
+extern const message UNDO;
+extern const message REDO;
+extern const message NEW;
+extern const message TEST;
+extern const message VERDICT;
+extern const message SAVE;
+extern const message NAME;
+extern const message FLOWERS_LABEL;
+extern const message HORSEFLIES_LABEL;
+extern const message BEES_LABEL;
+extern const counted MAP_FACTS;         // "{2} by {3} tiles, {1} of grass": {1} the grass tiles
+// What each button of the editor does, with its key: the bar's and the panel's in the editor's order of
+// buttons (editor.h), then a number's less, more and typed in.
+extern const message TOOL_HINTS[];
+extern const message SAVED;             // "Saved as {1}": the file, in the panel
+extern const message SAVED_AMONG;       // the same said as it is saved
+extern const message NOT_SAVED_YET;     // the work is kept, but not among the player's levels
+extern const message MEND_FIRST;
+extern const message PLAY_BLOCKED;
+extern const message WORK_BACK;         // the editor opens on the work left there last time
+extern const message ALREADY_SAVED;     // "{1}": the file of a level the same as this one
+// The problems that make a level unplayable, said where they are.
+extern const message NEEDS_NAME;
+extern const message HIVE_OFF_GRASS;
+extern const counted TOO_LITTLE_GRASS;  // "{1} grass tiles: the flowers and the bees need {2}"
+extern const message NO_WATER_FOR_FLIES;
+extern const message MEDALS_OUT_OF_ORDER;
+extern const counted DAISY_OUT_OF_REACH; // "The daisy needs {1} bees, more than the {2} there are"
+extern const message TOO_MANY_COLOURS;
+// Our player's verdict on a level.
+extern const message VERDICT_TITLE;
+extern const message VERDICT_PLAYING;   // "Playing seed {1} of {2}…"
+extern const counted VERDICT_MEDAL;     // "{2}: {3} of {1} seeds": a medal, the seeds that earned it of all
+extern const message VERDICT_LOST;      // "Lost to horseflies: {1} a game, {2} in all"
+extern const message VERDICT_NONE_LOST;
+extern const message VERDICT_TIME;      // "Time: {1} a game, the longest {2}": the median and the longest
+extern const counted VERDICT_TIME_OUT;  // "Time: over ten minutes in {1} of {2} seeds"
+extern const message VERDICT_UNPROVEN;
+extern const message VERDICT_STOPPED;
+// Starting a level in the editor.
+extern const message START_TITLE;
+extern const message START_NEW;
+extern const message START_SIZE;        // "{1} by {2}"
+extern const message START_COPY;
+extern const message EDITOR_HELP_TITLE;
 extern const message RULES[6];            // the rules picture's rows
 extern const message RESULT_HEADINGS[4];  // the results picture's, by medals won
 extern const message RESULT_LINES[4][2];
@@ -136,6 +202,7 @@ struct help_row
     int where;
 };
 extern const help_row HELP_ROWS[]; // ends with a row of nulls
+extern const help_row EDITOR_HELP_ROWS[]; // the editor's card: every key and button
 extern const message HELP_CLOSE;
 extern const message HELP_CLOSE_TOUCH;
 

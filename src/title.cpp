@@ -2,6 +2,7 @@
 
 #include "button.h"
 #include "clamp.h"
+#include "editor.h"
 #include "help_card.h"
 #include "level.h"
 #include "own_levels.h"
@@ -46,6 +47,11 @@ button_place levels_button(const font& Letters)
     B.center = mkrpos(HELP.center[0] - HELP.radius[0] - 0.25 - B.radius[0], HELP.center[1], 0);
     return B;
 }
+// The editor's, under the title picture.
+button_place editor_button(const font& Letters)
+{
+    return {mkrpos(3.666, HELP.center[1], 0), button_radius(Letters, texts::EDITOR_BUTTON)};
+}
 const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering on the light panels
 } // namespace
 
@@ -58,7 +64,7 @@ title::title()
     : quit_flag(false), hover_level(-1), cur_level(0), cur_scroll(0.0), slide_in_alpha(0.0), slide_out_quit(false),
       go_hover_flag(false), go_level(0), score_medals(0), animation_counter(0.0), mode(m_slide_in),
       title_texture(nullptr), rules_texture(nullptr), go_texture(nullptr), closed_texture(nullptr), help_hover_flag(false),
-      levels_hover_flag(false),
+      levels_hover_flag(false), editor_hover_flag(false),
       go_next(false)
 {
     for (int a = 0; a < 4; a++) winning_textures[a] = nullptr;
@@ -130,6 +136,11 @@ void title::tend_screens()
         else
             break;
     }
+}
+
+void title::keep_screens()
+{
+    for (ref<screen>& S : shown) S->keep();
 }
 
 void title::update(double T)
@@ -244,7 +255,9 @@ void title::find_hover()
         help_hover_flag = mouse_cursor_box(HELP.center, HELP.radius);
         const button_place Levels = levels_button(letters);
         levels_hover_flag = mouse_cursor_box(Levels.center, Levels.radius);
-        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = levels_hover_flag = false; // a card covers the row
+        const button_place Editor = editor_button(letters);
+        editor_hover_flag = mouse_cursor_box(Editor.center, Editor.radius);
+        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = levels_hover_flag = editor_hover_flag = false; // a card covers the row
     }
     else if (mode == m_scores)
     {
@@ -288,6 +301,8 @@ void title::notice(SDL_Event& E)
             watch_kept(Key == SDLK_h);
         else if (Key == SDLK_l)
             open_levels();
+        else if (Key == SDLK_e)
+            open_editor();
         else if (Key == SDLK_v && (E.key.keysym.mod & KMOD_CTRL) && clipboard_readable())
             open_levels()->take(pasted_text(), false);
         else if (E.type == SDL_MOUSEBUTTONDOWN)
@@ -301,6 +316,8 @@ void title::notice(SDL_Event& E)
                 show_help();
             else if (levels_hover_flag)
                 open_levels();
+            else if (editor_hover_flag)
+                open_editor();
         }
         break;
     }
@@ -341,6 +358,13 @@ void title::show_help()
     help_card* Help = new help_card;
     Help->init();
     show(Help);
+}
+
+editor* title::open_editor()
+{
+    editor* Editor = new editor;
+    show(Editor);
+    return Editor;
 }
 
 own_levels* title::open_levels()
@@ -434,8 +458,9 @@ void title::watch_kept(bool Demo)
 
 std::string title::window_title() const
 {
-    std::string Shown = top() ? top()->window_title() : "";
-    if (!Shown.empty()) return Shown;
+    // A card over a screen leaves the window named for the screen under it.
+    for (size_t a = shown.size(); a-- > 0;)
+        if (!shown[a]->window_title().empty()) return shown[a]->window_title();
     if (mode != m_play) return texts::GAME;
     return texts::fill(texts::WINDOW_IN_PLAY, {texts::GAME, texts::level_label(go_level)});
 }
@@ -446,7 +471,7 @@ bool title::offers(SDL_Keycode Key) const
     switch (mode)
     {
     case m_title:
-        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || (Key == SDLK_ESCAPE && can_quit());
+        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || Key == SDLK_e || (Key == SDLK_ESCAPE && can_quit());
     case m_play:
         return Key == SDLK_p || Key == SDLK_r || Key == SDLK_ESCAPE;
     case m_scores:
@@ -473,9 +498,9 @@ bool title::pointer_scrolls() const
 
 void title::pause_level()
 {
-    if (top())
-        top()->pause();
-    else if (mode == m_play)
+    // Every screen shown, not the top one alone: the editor under its help card keeps its work too.
+    for (ref<screen>& S : shown) S->pause();
+    if (!top() && mode == m_play)
         play_mode->set_paused(true);
 }
 
@@ -576,6 +601,7 @@ void title::render()
         render_row_label();
         draw_button(letters, HELP, texts::HELP_BUTTON, help_hover_flag, slide_in_alpha);
         draw_button(letters, levels_button(letters), texts::OWN_LEVELS_BUTTON, levels_hover_flag, slide_in_alpha);
+        draw_button(letters, editor_button(letters), texts::EDITOR_BUTTON, editor_hover_flag, slide_in_alpha);
     }
 
     glDisable(GL_BLEND);

@@ -19,6 +19,7 @@
 #include <ctime>
 #include <vector>
 
+class editor;
 class own_levels;
 class texture;
 
@@ -63,6 +64,7 @@ public:
     results_card results;
     bool help_hover_flag;
     bool levels_hover_flag; // the button to the player's own levels
+    bool editor_hover_flag; // the level editor's
     bool go_next; // the results slide out into the next level instead of the row
     std::vector<ref<screen>> shown; // the other screens shown, each over the one before
     std::vector<int> asked; // sounds asked for since the frame loop last heard them
@@ -89,6 +91,8 @@ public:
     bool covered() const;
     // Lets the screens that are done go, and shows what the top one opened.
     void tend_screens();
+    // The game stops: every screen shown keeps what it holds (the editor's work).
+    void keep_screens();
     // Moves slide_in_alpha in (Way +1) or out (-1) by T's share; true once it has arrived at 1 or 0.
     bool slide(double T, int Way);
     // A new world for go_level, linked to the play screen; the one before is released.
@@ -104,6 +108,8 @@ public:
     void show_help();
     // Shows the player's own levels, and hands them over for a level to be added or started.
     own_levels* open_levels();
+    // Shows the level editor, on the work left there last time.
+    editor* open_editor();
     // A level code, a link or a level file's text handed to the game from outside (the web page): added to
     // the player's levels, and with Play started (1); refused, with the reason shown (0); or, while a level
     // is played, not looked at (-1).
@@ -123,7 +129,8 @@ public:
     bool offers(SDL_Keycode Key) const;
     void hear(cues& Out);
     bool pointer_scrolls() const;
-    // A level in play pauses, as when the window loses the focus; elsewhere nothing happens.
+    // The window lost the focus: a level in play pauses, and every screen shown is told (the editor keeps
+    // its work).
     void pause_level();
 
     // The results' pictures (0 to 3) and the rules' (4) without their words, for another language than English.

@@ -106,7 +106,12 @@ void pace_fingers()
 EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* E, void*)
 {
     if (E->hidden)
+    {
+        // The page may never be shown again: what pausing kept (the editor's work) goes to the store now.
         running->screen->pause_level();
+        if (kept_unstored) store(false);
+        kept_unstored = false;
+    }
     else
         running->prev_ticks = running->clock();
     return EM_FALSE;
@@ -229,6 +234,22 @@ std::string pasted_text()
 bool clipboard_readable()
 {
     return false; // the page hands over what is pasted (quorvel_take)
+}
+
+bool ask_text(const std::string& Question, std::string& Text)
+{
+    if (!touch_screen()) return false; // a keyboard types into the game
+    char* Answer = (char*)EM_ASM_INT({
+        var Said = prompt(UTF8ToString($0), UTF8ToString($1));
+        if (Said === null) return 0;
+        var Size = lengthBytesUTF8(Said) + 1;
+        var At = _malloc(Size);
+        stringToUTF8(Said, At, Size);
+        return At;
+    }, Question.c_str(), Text.c_str());
+    if (Answer) Text = Answer;
+    free(Answer);
+    return true;
 }
 
 std::string page_address()

@@ -83,12 +83,17 @@ void world::init(level& Level, unsigned long Seed)
 void world::init(const level_data& Level, unsigned long Seed)
 {
     begin(Level.medal_bees, Seed);
+    lay_map(Level);
+    populate(Level.hive_pos, Level.num_flowers, Level.num_flies, Level.num_bees);
+}
+
+void world::lay_map(const level_data& Level)
+{
     const size_t Tiles = (size_t)Level.w * Level.h;
     map_colors.assign(Tiles, fcolor());
     map_tiles.assign(Tiles, tt_grass);
     for (size_t t = 0; t < Tiles; t++) lay_tile(t, &Level.rgb[3 * t]);
     size = mkrpos(Level.w, Level.h, 0.0);
-    populate(Level.hive_pos, Level.num_flowers, Level.num_flies, Level.num_bees);
 }
 
 void world::begin(const int MedalBees[3], unsigned long Seed)
@@ -241,21 +246,7 @@ void world::spend_draws()
 
 void world::render(rstate& R)
 {
-    int W = (int)size[0];
-    int H = (int)size[1];
-    glDisable(GL_BLEND);
-    glBegin(GL_QUADS);
-    for (int Y = 0; Y < H; Y++)
-        for (int X = 0; X < W; X++)
-        {
-            glColor4fv(map_colors[(size_t)Y * W + X]);
-            glVertex3d(X, Y, -0.01);
-            glVertex3d(X + 1, Y, -0.01);
-            glVertex3d(X + 1, Y + 1, -0.01);
-            glVertex3d(X, Y + 1, -0.01);
-        }
-    glEnd();
-    glEnable(GL_BLEND);
+    render_terrain();
 
     cur_world = this;
     smells[smell_pollen]->render(R);
@@ -297,4 +288,23 @@ void world::render(rstate& R)
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glPopMatrix();
+}
+
+void world::render_terrain()
+{
+    int W = (int)size[0];
+    int H = (int)size[1];
+    glDisable(GL_BLEND);
+    glBegin(GL_QUADS);
+    for (int Y = 0; Y < H; Y++)
+        for (int X = 0; X < W; X++)
+        {
+            glColor4fv(map_colors[(size_t)Y * W + X]);
+            glVertex3d(X, Y, -0.01);
+            glVertex3d(X + 1, Y, -0.01);
+            glVertex3d(X + 1, Y + 1, -0.01);
+            glVertex3d(X, Y + 1, -0.01);
+        }
+    glEnd();
+    glEnable(GL_BLEND);
 }

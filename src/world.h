@@ -57,17 +57,21 @@ public:
     // the terrain, and after it (the hive, the flowers, the horseflies, the bees, the counts, the grids).
     void begin(const int MedalBees[3], unsigned long Seed);
     tile_types lay_tile(size_t Index, const unsigned char* RGB);
+    // The terrain of Level, tile by tile, and the size: what init builds before placing anything.
+    void lay_map(const level_data& Level);
     void populate(const rpos& HivePos, int Flowers, int Flies, int Bees);
 
     // A random point on a tile of Kind: x and y drawn, then the height drawn where DrawHeight, else Height.
     rpos random_spot(tile_types Kind, bool DrawHeight, double Height);
     void set_cursor(const rloc& Cursor);
     tile_types get_tile_type(const rpos& WorldPos);
-    tile_types hue_to_tile_type(double Hue);
+    static tile_types hue_to_tile_type(double Hue);
     void draw_quad(const rpos& Center, const rpos& Radius, double Angle);
 
     void update(double T);
     void render(rstate& R);
+    // The terrain alone, as render begins: every tile a flat square of its colour.
+    void render_terrain();
     // The random draws a render makes, without the drawing: to replay a play without a window.
     void spend_draws();
     void add_new_sprite(sprite* Sprite);

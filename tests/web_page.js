@@ -7,8 +7,9 @@
 //   clicked where it is drawn, starts it; Escape twice back to the row, the play kept as a replay.
 // - A landscape phone (844 by 390, touch, no mouse): the whole picture with bars, buttons for the keys at
 //   least 44 pixels; one tap on Go starts the level; a finger at an edge scrolls and a lifted one stops;
-//   a drag from a flower lays scent at the finger; the page neither scrolls nor zooms. Upright, it asks to
-//   be turned. With the network cut, a reload still plays. The page is installable.
+//   a drag from a flower lays scent at the finger; the page neither scrolls nor zooms; the level editor
+//   opens, paints with a finger and tests its level. Upright, it asks to be turned. With the network cut,
+//   a reload still plays. The page is installable.
 // - A browser without WebGL, and one refusing storage, are told so on the page.
 // Usage: node tests/web_page.js URL DESKTOP_LINES PROFILE_DIR SHOTS_DIR DATA_DIR   (run by tools/web/test.sh)
 const puppeteer = require('puppeteer-core');
@@ -258,6 +259,36 @@ async function phone(browser) {
   await sleep(1000);
   await tap(...await button('Back'));
   await t.waitFor('back_button_leaves_the_results', t.row);
+
+  // The level editor with a finger: its button on the title, a new meadow from the start card, the Water
+  // button, a drag that paints, Test that plays the level, and Back to the editor and on to the title.
+  const titled = async (name, title) => check(await page.waitForFunction(T => document.title === T, { timeout: 30000 }, title)
+    .then(() => true, () => false), `${name} (the page's title: "${await page.title()}")`);
+  await sleep(1000);
+  await tap(t.x(220), t.y(357));
+  await titled('the Level editor button opens the editor', 'Quorvel Bees — Editing New level');
+  await sleep(1000);
+  await tap(t.x(147), t.y(141)); // a meadow of 14 by 10
+  await sleep(1000);
+  await tap(t.x(127), t.y(573)); // Water
+  await sleep(500);
+  await finger('touchStart', t.x(60), t.y(300));
+  await sleep(300);
+  for (let s = 1; s <= 8; s++) { await finger('touchMove', t.x(60 + 30 * s), t.y(300)); await sleep(80); }
+  await finger('touchEnd');
+  await sleep(1000);
+  const painted = t.at(await t.shot('editor_finger_painted'), 180, 300);
+  check(painted[2] > painted[0] + 40, `a finger's drag paints water in the editor (${painted})`);
+  await tap(t.x(620), t.y(455)); // Test
+  await titled('Test plays the level made', 'Quorvel Bees — New level');
+  await sleep(1000);
+  await tap(...await button('Back'));
+  await sleep(1000);
+  await tap(...await button('Back'));
+  await titled('Back on its results comes back to the editor', 'Quorvel Bees — Editing New level');
+  await sleep(1000);
+  await tap(t.x(749), t.y(573)); // the editor's own Back
+  await t.waitFor('editor_left_for_the_row', t.row);
 
   const errors = (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors;
   check(errors.length === 0, `installable as an app (${errors.map(e => e.errorId).join(', ') || 'no errors'})`);

@@ -1,5 +1,5 @@
 // Makes the demonstrations the game shows on the row (H): each level played by the careful herder of the
-// balance report (tools/player/bot.h) through the play screen as the game runs it, recorded as any play
+// balance report (src/herder.h) through the play screen as the game runs it, recorded as any play
 // is: frames of 10 ms, the pointer in whole pixels of a picture 600 pixels high, the horseflies drawn (and
 // so drawing from their generators) every frame. The seed is the first from 1 on which the herder earns
 // every medal the level can award, or failing that the one of the most. The same bytes on every run.

@@ -1,6 +1,6 @@
 // A play of the careful herder recorded as the game records a player's: the pointer on whole pixels of
 // a picture 600 pixels high, frames of 10 ms, every frame drawn. For the demonstrations and the replay
-// benchmark; needs data/ in the working directory, as bot.h does.
+// benchmark; needs data/ in the working directory, as the session does.
 #pragma once
 
 #include "bot.h"
