@@ -949,8 +949,11 @@ void editor::draw_field(int Field, double Y)
         glDisable(GL_TEXTURE_2D);
         X += 0.42;
     }
-    letters.draw(letters.fitted(field_label(Field), panel_size, places[b_less + Field].center[0] - 0.3 - X), mkrpos(X, Y - panel_size / 2, 0),
-                 panel_size, font::left, INK);
+    // A long word (a medal's name in some languages) is drawn smaller before it is cut.
+    const std::string Label = field_label(Field);
+    const double Room = places[b_less + Field].center[0] - 0.3 - X;
+    const double Size = std::min(panel_size, std::max(0.2, Room / std::max(letters.width(Label, 1.0), 0.01)));
+    letters.draw(letters.fitted(Label, Size, Room), mkrpos(X, Y - Size / 2, 0), Size, font::left, INK);
     for (buttons B : {(buttons)(b_less + Field), (buttons)(b_more + Field)})
         draw_tool(letters, places[B], B < b_more ? "–" : "+", 0.4, hovered == B, false, false, nullptr);
     const button_place& V = places[b_value + Field];
@@ -1075,7 +1078,12 @@ void editor::render_verdict()
             Lines.push_back(texts::count(texts::VERDICT_TIME_OUT, V.seeds, {std::to_string(V.seeds - V.ended())}));
         Medals.push_back(-1);
     }
-    const double Size = 0.29, Line = 0.38, Right = map_area()[0] - 0.15, Width = 5.2;
+    const double Size = 0.29, Line = 0.38, Right = map_area()[0] - 0.15;
+    // As wide as its longest line needs, whatever the language, within the map.
+    double Width = 5.2;
+    for (size_t l = 0; l < Lines.size(); l++) Width = std::max(Width, letters.width(Lines[l], Size) + (Medals[l] >= 0 ? 0.4 : 0) + 0.55);
+    if (V.unproven()) Width = std::max(Width, letters.width(texts::VERDICT_UNPROVEN, Size) + 0.55);
+    Width = std::min(Width, Right - 0.15);
     const double Height = 0.75 + (Running ? 0.85 : Line * Lines.size() + (V.unproven() ? Line : 0)) + 0.1;
     const rpos Middle = mkrpos(Right - Width / 2, 0.15 + Height / 2, 0);
     glColor4f(0.85f, 0.7f, 0.25f, 0.95f);

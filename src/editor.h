@@ -17,6 +17,7 @@
 #include "verdict.h"
 #include "world.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,6 +116,8 @@ public:
     void clamp_view();
     // Where a level would be said to have a problem at P's place: on the map, in the panel.
     buttons find_hover(const rloc& At) const;
+    // The lettering of the bar's and the panel's buttons, the smaller: as large as lets every label fit.
+    double label_size() const { return std::min(bar_size, panel_size); }
 
     void update(double T) override;
     void notice(SDL_Event& E) override;

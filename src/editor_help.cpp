@@ -37,28 +37,31 @@ bool editor_help::whole_picture() const
     return false;
 }
 
+editor_help_layout lay_out_editor_help(const font& Letters, bool Touch)
+{
+    editor_help_layout L;
+    for (const texts::help_row* R = texts::EDITOR_HELP_ROWS; R->keys.english; R++)
+        if (R->where & (Touch ? texts::hw_touch : texts::hw_keys)) L.rows.push_back(R);
+    // The largest size at which every row fits the card, whatever the language.
+    for (L.size = 0.34;; L.size -= 0.01)
+    {
+        L.keys_right = LEFT;
+        for (const texts::help_row* R : L.rows) L.keys_right = std::max(L.keys_right, LEFT + Letters.width(R->keys, L.size));
+        L.does.clear();
+        L.bottom = TOP;
+        for (const texts::help_row* R : L.rows)
+        {
+            L.does.push_back(Letters.wrap(R->does, L.size, RIGHT - L.keys_right - 0.25));
+            L.bottom += L.does.back().size() * 1.15 * L.size;
+        }
+        if (L.bottom <= BOTTOM || L.size < 0.2) return L;
+    }
+}
+
 void editor_help::render()
 {
     const bool Touch = touch_screen();
-    std::vector<const texts::help_row*> Rows;
-    for (const texts::help_row* R = texts::EDITOR_HELP_ROWS; R->keys.english; R++)
-        if (R->where & (Touch ? texts::hw_touch : texts::hw_keys)) Rows.push_back(R);
-    // The largest size at which every row fits the card, whatever the language.
-    double Size = 0.34, KeysRight = LEFT;
-    std::vector<std::vector<std::string>> Does;
-    for (;; Size -= 0.01)
-    {
-        KeysRight = LEFT;
-        for (const texts::help_row* R : Rows) KeysRight = std::max(KeysRight, LEFT + letters.width(R->keys, Size));
-        Does.clear();
-        double Y = TOP;
-        for (const texts::help_row* R : Rows)
-        {
-            Does.push_back(letters.wrap(R->does, Size, RIGHT - KeysRight - 0.25));
-            Y += Does.back().size() * 1.15 * Size;
-        }
-        if (Y <= BOTTOM || Size < 0.2) break;
-    }
+    const editor_help_layout L = lay_out_editor_help(letters, Touch);
     glPushMatrix();
     glLoadIdentity();
     glEnable(GL_BLEND);
@@ -68,13 +71,13 @@ void editor_help::render()
     draw_centered_quad(mkrpos(PICTURE_MIDDLE, 5.0, 0), mkrpos(5.67, 4.47, 0), 0);
     letters.draw(texts::EDITOR_HELP_TITLE, mkrpos(PICTURE_MIDDLE, 0.55, 0), 0.6, font::centre, GOLD);
     double Y = TOP;
-    for (size_t r = 0; r < Rows.size(); r++)
+    for (size_t r = 0; r < L.rows.size(); r++)
     {
-        letters.draw(Rows[r]->keys, mkrpos(KeysRight, Y, 0), Size, font::right, GOLD);
-        for (const std::string& Part : Does[r])
+        letters.draw(L.rows[r]->keys, mkrpos(L.keys_right, Y, 0), L.size, font::right, GOLD);
+        for (const std::string& Part : L.does[r])
         {
-            letters.draw(Part, mkrpos(KeysRight + 0.25, Y, 0), Size, font::left, LIGHT);
-            Y += 1.15 * Size;
+            letters.draw(Part, mkrpos(L.keys_right + 0.25, Y, 0), L.size, font::left, LIGHT);
+            Y += 1.15 * L.size;
         }
     }
     letters.draw(Touch ? texts::HELP_CLOSE_TOUCH : texts::HELP_CLOSE, mkrpos(PICTURE_MIDDLE, 8.85, 0), 0.32, font::centre,

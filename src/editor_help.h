@@ -4,6 +4,10 @@
 
 #include "screen.h"
 #include "text.h"
+#include "texts.h"
+
+#include <string>
+#include <vector>
 
 class editor_help : public screen
 {
@@ -21,3 +25,14 @@ private:
     font letters;
     bool closed_flag;
 };
+
+// The card's rows at the largest size at which they fit it.
+struct editor_help_layout
+{
+    double size;                                  // the lines' height
+    std::vector<const texts::help_row*> rows;     // the keys, or the buttons and gestures
+    std::vector<std::vector<std::string>> does;   // what each row does, wrapped
+    double keys_right;                            // where the keys end and what they do begins
+    double bottom;                                // below the last line
+};
+editor_help_layout lay_out_editor_help(const font& Letters, bool Touch);

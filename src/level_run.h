@@ -36,7 +36,7 @@ public:
 
     // Needs a GL context for the lettering and pictures. Shelf may be null; BackLabel names where Escape
     // on the results leads.
-    level_run(const level_data& L, player_levels* Shelf, const std::string& BackLabel);
+    level_run(const level_data& L, player_levels* Shelf, const texts::message& BackLabel);
 
     // A new world from a new seed, recorded from its first frame.
     void start();

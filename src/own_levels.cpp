@@ -36,29 +36,13 @@ enum buttons
     b_new,
     B_SIZE
 };
+static_assert(B_SIZE == own_levels_layout::BUTTONS, "the layout's count of buttons");
 
 std::string button_label(int B)
 {
     const texts::message* const Labels[B_SIZE] = {nullptr, &texts::BACK, &texts::PLAY, &texts::COPY_CODE, &texts::PASTE_CODE,
                                                   &texts::EDIT_COPY, &texts::NEW_LEVEL};
     return Labels[B] ? *Labels[B] : std::string();
-}
-
-// The buttons along the bottom, left to right, spread over the panel; the editor's in the top corners.
-void lay_out_buttons(const font& Letters, button_place Places[B_SIZE])
-{
-    double Widths = 0;
-    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b));
-    for (int b = b_back; b <= b_paste; b++) Widths += 2 * Places[b].radius[0];
-    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (b_paste - b_back);
-    double X = Left;
-    for (int b = b_back; b <= b_paste; b++)
-    {
-        Places[b].center = mkrpos(X + Places[b].radius[0], BUTTONS_Y, 0);
-        X += 2 * Places[b].radius[0] + Gap;
-    }
-    Places[b_new].center = mkrpos(Left + Places[b_new].radius[0], TOP_BUTTONS_Y, 0);
-    Places[b_edit].center = mkrpos(Right - Places[b_edit].radius[0], TOP_BUTTONS_Y, 0);
 }
 
 rloc cursor()
@@ -79,6 +63,23 @@ void draw_more(double X, double Y, int Way)
 } // namespace
 
 const double own_levels_layout::TILE_HALF = 0.95;
+
+// The buttons along the bottom, left to right, spread over the panel; the editor's in the top corners.
+void own_levels_layout::buttons(const font& Letters, button_place Places[BUTTONS])
+{
+    double Widths = 0;
+    for (int b = b_back; b < B_SIZE; b++) Places[b].radius = button_radius(Letters, button_label(b));
+    for (int b = b_back; b <= b_paste; b++) Widths += 2 * Places[b].radius[0];
+    const double Left = 0.9, Right = 12.1, Gap = (Right - Left - Widths) / (b_paste - b_back);
+    double X = Left;
+    for (int b = b_back; b <= b_paste; b++)
+    {
+        Places[b].center = mkrpos(X + Places[b].radius[0], BUTTONS_Y, 0);
+        X += 2 * Places[b].radius[0] + Gap;
+    }
+    Places[b_new].center = mkrpos(Left + Places[b_new].radius[0], TOP_BUTTONS_Y, 0);
+    Places[b_edit].center = mkrpos(Right - Places[b_edit].radius[0], TOP_BUTTONS_Y, 0);
+}
 
 rpos own_levels_layout::tile(int Column, int Row)
 {
@@ -200,7 +201,7 @@ void own_levels::find_hover()
                 hovered = Index;
         }
     button_place Places[B_SIZE];
-    lay_out_buttons(letters, Places);
+    own_levels_layout::buttons(letters, Places);
     for (int b = b_back; b < B_SIZE; b++)
         if (inside_box(C, Places[b].center, Places[b].radius)) pressed_button = b;
 }
@@ -329,7 +330,7 @@ void own_levels::render()
         letters.draw(note, mkrpos(PICTURE_MIDDLE, 8.1, 0), 0.3, font::centre, C);
     }
     button_place Places[B_SIZE];
-    lay_out_buttons(letters, Places);
+    own_levels_layout::buttons(letters, Places);
     for (int b = b_back; b < B_SIZE; b++) draw_button(letters, Places[b], button_label(b), pressed_button == b, 1.0);
     glDisable(GL_BLEND);
     glPopMatrix();

@@ -4,6 +4,7 @@
 // back to the title.
 #pragma once
 
+#include "button.h"
 #include "player_levels.h"
 #include "screen.h"
 #include "text.h"
@@ -67,4 +68,7 @@ struct own_levels_layout
     // The middle of the tile at Column, Row of the view.
     static rpos tile(int Column, int Row);
     static const double TILE_HALF; // the preview's half-side
+    // Places[1..] are Back, Play, Copy, Paste along the bottom, then the editor's two at the top; [0] is unused.
+    static const int BUTTONS = 7;
+    static void buttons(const font& Letters, button_place Places[BUTTONS]);
 };

@@ -34,6 +34,29 @@ void lines_at(const font& Letters, const std::vector<std::string>& Lines, double
 }
 } // namespace
 
+double rules_words_size(const font& Letters, double Side)
+{
+    using namespace picture_words;
+    // One size for every row, so that they read alike: the largest at which each fits its place.
+    std::vector<std::string> Lines;
+    double Rows = 1.0;
+    for (int r = 0; r < 6; r++)
+        Rows = std::min(Rows, fitting(Letters, texts::RULES[r], Side * RULES_TEXT_W, Side * RULES_ROWS[r].height, Side * 0.05, Lines));
+    return Rows;
+}
+
+double result_words_size(const font& Letters, double Side)
+{
+    using namespace picture_words;
+    // One size for both lines of every card, so that they read alike.
+    std::vector<std::string> Lines;
+    double Body = 1.0;
+    for (const auto& Card : texts::RESULT_LINES)
+        for (const texts::message& Text : Card)
+            Body = std::min(Body, fitting(Letters, Text, Side * RESULT_LINE_W, Side * RESULT_LINE_H, Side * RESULT_LINE_H * 0.9, Lines));
+    return Body;
+}
+
 bool words_drawn()
 {
     return !texts::language().empty();
@@ -46,10 +69,7 @@ void draw_rules_words(const font& Letters, const rpos& Centre, double Radius)
     std::vector<std::string> Lines;
     double Size = fitting(Letters, texts::HELP_TITLE, Side * 0.9, Side * RULES_HEADING_H, Side * RULES_HEADING_H, Lines);
     lines_at(Letters, Lines, Centre[0], Top + Side * RULES_HEADING_Y, Size, font::centre, mkfcolor(120 / 255.0f, 62 / 255.0f, 14 / 255.0f, 1));
-    // One size for every row, so that they read alike: the largest at which each fits its place.
-    double Rows = 1.0;
-    for (int r = 0; r < 6; r++)
-        Rows = std::min(Rows, fitting(Letters, texts::RULES[r], Side * RULES_TEXT_W, Side * RULES_ROWS[r].height, Side * 0.05, Lines));
+    const double Rows = rules_words_size(Letters, Side);
     for (int r = 0; r < 6; r++)
     {
         Lines = Letters.wrap(texts::RULES[r], Rows, Side * RULES_TEXT_W);
@@ -67,11 +87,7 @@ void draw_result_words(const font& Letters, int Medals, const rpos& Centre, doub
     for (size_t l = 0; l < Lines.size(); l++)
         Letters.draw_outlined(Lines[l], mkrpos(Centre[0], Top + Side * RESULT_HEADING_Y - Size * Lines.size() * 0.56 + Size * 1.12 * l, 0),
                               Size, font::centre, HONEY, INK);
-    // One size for both lines of every card, so that they read alike.
-    double Body = 1.0;
-    for (const auto& Card : texts::RESULT_LINES)
-        for (const texts::message& Text : Card)
-            Body = std::min(Body, fitting(Letters, Text, Side * RESULT_LINE_W, Side * RESULT_LINE_H, Side * RESULT_LINE_H * 0.9, Lines));
+    const double Body = result_words_size(Letters, Side);
     for (int l = 0; l < 2; l++)
     {
         Lines = Letters.wrap(texts::RESULT_LINES[Medals][l], Body, Side * RESULT_LINE_W);

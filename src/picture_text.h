@@ -10,6 +10,9 @@ class texture;
 
 // Whether the pictures' words are drawn, not painted: a language other than English is spoken.
 bool words_drawn();
+// The size of the rules' rows, and of the results' lines, over a picture Side across.
+double rules_words_size(const font& Letters, double Side);
+double result_words_size(const font& Letters, double Side);
 // The rules' words over the rules picture drawn at Centre with half-side Radius; blending on.
 void draw_rules_words(const font& Letters, const rpos& Centre, double Radius);
 // The results' words for Medals (0 to 3) over the results picture drawn at Centre with half-side Radius.

@@ -92,8 +92,7 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
 
     // What each medal the level can award needed, the ones earned in full colour, centred as a row.
     std::string Needs[3];
-    double Widths[3], Total = 0;
-    const double Text = 0.34, Icon = 0.55, Gap = 0.6;
+    double Widths[3], Total = 0, Text = 0.34, Icon = 0.55, Gap = 0.6;
     const int Possible = medals_for(W.total_bees, W.medal_bees); // every bee home
     for (int m = 0; m < Possible; m++)
     {
@@ -103,6 +102,13 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
         Widths[m] = Icon + Letters.width(Needs[m], Text);
         Total += Widths[m] + (m ? Gap : 0);
     }
+    // A language with longer words draws the row a little smaller rather than past the panel.
+    if (Total > COUNTS_WIDE)
+    {
+        const double S = COUNTS_WIDE / Total;
+        Text *= S, Icon *= S, Gap *= S, Total = COUNTS_WIDE;
+        for (int m = 0; m < Possible; m++) Widths[m] *= S;
+    }
     double X = PICTURE_MIDDLE - Total / 2;
     for (int m = 0; m < Possible; X += Widths[m] + Gap, m++)
     {
@@ -110,8 +116,8 @@ void results_card::render(const font& Letters, texture* const Medals[3], const w
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, Medals[m]->id);
         glColor4f(1, 1, 1, Earned ? 1.0f : 0.35f);
-        const rpos Radius = mkrpos(0.22, 0.22, 0);
-        draw_centered_quad(at(mkrpos(X + 0.22, Row2 + Text / 2, 0), Radius), Radius, 0);
+        const rpos Radius = mkrpos(Icon * 0.4, Icon * 0.4, 0);
+        draw_centered_quad(at(mkrpos(X + Icon * 0.4, Row2 + Text / 2, 0), Radius), Radius, 0);
         glDisable(GL_TEXTURE_2D);
         Letters.draw(Needs[m], at(mkrpos(X + Icon, Row2, 0), mkrpos(1, 0.2, 0)), Text, font::left, Earned ? INK : FADED);
     }

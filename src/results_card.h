@@ -6,6 +6,7 @@
 
 #include "button.h"
 #include "replay.h"
+#include "texts.h"
 
 #include <SDL2/SDL.h>
 #include <string>
@@ -28,7 +29,7 @@ public:
 
     int best_before; // the level's stored medals when its play ended
     replay played;   // the play the results are about, to watch again
-    std::string back_label; // the way back, to the row or wherever the level was started from
+    texts::message back_label; // the way back, to the row or wherever the level was started from, in the language spoken when drawn
     std::string next_label; // the way on, to the next level or the level again; empty for none
     bool back_hover_flag;
     bool watch_hover_flag;

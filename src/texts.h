@@ -32,6 +32,11 @@ inline bool operator==(const message& M, const std::string& Text)
 {
     return Text == M.c_str();
 }
+// The same message: the same English, whatever the language.
+inline bool operator==(const message& A, const message& B)
+{
+    return std::string(A.english) == B.english;
+}
 
 struct counted
 {

@@ -6,6 +6,7 @@
 #include "level_code.h"
 #include "level_file.h"
 #include "level_run.h"
+#include "texts.h"
 #include "play.h"
 #include "player_levels.h"
 #include "replay.h"
@@ -228,7 +229,7 @@ TEST_F(Levels, APlayersLevelIsPlayedScoredAndKeptAsAReplay)
     std::string Problem;
     const level_data L = small_level();
     Shelf.add(L, Problem);
-    level_run Run(L, &Shelf, "back");
+    level_run Run(L, &Shelf, texts::TO_OWN_LEVELS);
     Run.level_seed = [] { return 5u; };
     Run.start();
     point_at(6, 5);
