@@ -116,10 +116,16 @@ public:
     hand H;
     double rested = 0.0; // seconds the hand has waited to press
 
-    session(int LevelIndex, unsigned long Seed, const hand& Hand = hand()) : H(Hand)
+    session(int LevelIndex, unsigned long Seed, const hand& Hand = hand())
+        : session(all_levels[LevelIndex], Seed, Hand)
+    {
+    }
+
+    // A level that need not be in the game's table: the second set's records are played this way.
+    session(level& Level, unsigned long Seed, const hand& Hand = hand()) : H(Hand)
     {
         W = mkref(new world);
-        W->init(all_levels[LevelIndex], Seed);
+        W->init(Level, Seed);
         P.init_level(W);
         mouse = mkrloc(PICTURE_W / 2, 0.5); // where the pointer rests when the level opens
     }
@@ -539,10 +545,10 @@ public:
 };
 
 // Plays a level to its end or the time limit. Passive never presses and never moves the mouse.
-inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT,
+inline result play_level(level& Level, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT,
                          const hand& Hand = hand())
 {
-    session S(LevelIndex, Seed, Hand);
+    session S(Level, Seed, Hand);
     herder H;
     rpos Hive = herder::all_levels_hive(S.wld());
     int NearHive = 0, Early = 0, Settling = 0;
@@ -573,6 +579,12 @@ inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, doubl
             R.left_by_flower++;
     }
     return R;
+}
+
+inline result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT,
+                         const hand& Hand = hand())
+{
+    return play_level(all_levels[LevelIndex], Seed, Passive, Limit, Hand);
 }
 
 } // namespace player

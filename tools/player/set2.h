@@ -1,0 +1,82 @@
+// The second set of ten levels, each a record like the game's own table, on the maps that
+// tools/art/maps2.py draws into data/maps/set2/. The balance report plays them with --set 2, and the art
+// generator reads them (play_report --set 2 --level-table) to build each map around its hive and check it.
+// The name is the record's; the opening line, the sentence shown as the level opens, is beside it.
+#pragma once
+
+#include "level.h"
+
+namespace player {
+
+inline level set2_level(int Id, const char* Name, const char* Map, double HiveX, double HiveY, int Flowers,
+                        int Flies, int Bees, int Medal1, int Medal2, int Medal3)
+{
+    level L;
+    L.level_id = Id;
+    L.map_texture_file = nullptr; // set below: the preview lies beside the map
+    L.map_file = Map;
+    L.seed = 2;
+    L.hive_pos = mkrpos(HiveX, HiveY, 0.0);
+    L.num_flowers = Flowers;
+    L.num_flies = Flies;
+    L.num_bees = Bees;
+    L.medal_bees[0] = Medal1;
+    L.medal_bees[1] = Medal2;
+    L.medal_bees[2] = Medal3;
+    L.map_texture = nullptr;
+    L.medals = 0;
+    L.is_open = false;
+    L.name = Name;
+    return L;
+}
+
+struct set2_record
+{
+    level record;
+    const char* preview;
+    const char* opening; // one short sentence: what the level asks
+};
+
+#define SET2_MAP(name) "data/maps/set2/" name ".tga", "data/maps/set2/" name "_preview.tga"
+
+inline set2_record set2_make(int Id, const char* Name, const char* Map, const char* Preview, const char* Opening,
+                             double HiveX, double HiveY, int Flowers, int Flies, int Bees, int Medal1, int Medal2,
+                             int Medal3)
+{
+    set2_record R{set2_level(Id, Name, Map, HiveX, HiveY, Flowers, Flies, Bees, Medal1, Medal2, Medal3), Preview,
+                  Opening};
+    R.record.map_texture_file = Preview;
+    return R;
+}
+
+// In the order they open. Ids follow the first set's.
+inline set2_record* set2_table()
+{
+    static set2_record Table[] = {
+        set2_make(11, "Three Meadows", SET2_MAP("meadows"), "The bees are in three meadows far apart: fetch each group home.",
+                  15, 11, 15, 0, 24, 16, 20, 24),
+        set2_make(12, "Every Drag Counts", SET2_MAP("scarce"), "Only three flowers grow here: make every drag count.",
+                  21, 14, 3, 0, 20, 14, 17, 20),
+        set2_make(13, "The Long Shore", SET2_MAP("shore"), "The hive is at the far end of the shore: lead the bees the long way home.",
+                  37, 9, 14, 8, 30, 20, 25, 28),
+        set2_make(14, "Behind the Ring", SET2_MAP("ring"), "The meadow lies inside a ring of horsefly water: bring the bees across it.",
+                  30, 24, 14, 14, 30, 20, 25, 28),
+        set2_make(15, "The Hive Island", SET2_MAP("isle"), "The hive stands on an island: walk the bees over the water.",
+                  26, 19, 18, 16, 40, 26, 32, 37),
+        set2_make(16, "The Narrows", SET2_MAP("narrows"), "The only way home runs between two lakes of horseflies.",
+                  32, 24, 18, 20, 50, 32, 40, 46),
+        set2_make(17, "The Marsh", SET2_MAP("marsh"), "The bees start among the horseflies' pools: get them out first.",
+                  20, 24, 20, 20, 50, 32, 40, 46),
+        set2_make(18, "Far and Few", SET2_MAP("farfew"), "Few flowers and a far hive: plan each drag.",
+                  34, 26, 6, 20, 50, 32, 40, 46),
+        set2_make(19, "The Archipelago", SET2_MAP("islands"), "Bees on islands all round the hive: cross the water again and again.",
+                  20, 18, 24, 30, 80, 50, 64, 74),
+        set2_make(20, "The Last Swarm", SET2_MAP("last"), "Everything at once: scattered meadows, few flowers and water all round.",
+                  20, 20, 24, 36, 120, 80, 100, 112),
+    };
+    return Table;
+}
+
+const int SET2_SIZE = 10;
+
+} // namespace player
