@@ -302,6 +302,8 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
     return Notes;
 }
 
+std::string seconds(double T) { return T < HUGE_VAL ? std::to_string((int)T) + " s" : "past the limit"; }
+
 // The second set's balance: every level winnable by the careful hand within six minutes, its best
 // medal not automatic on most, horseflies that take bees from every player but seldom in the first
 // seconds, herding that pays, and levels that grow harder through the set.
@@ -332,10 +334,7 @@ std::vector<std::string> missed_set2_targets(const std::vector<tally>& Tallies, 
                 if (!seeds(Careful->medals[m], N, m == 1 ? 27 : 15))
                     note(L, "the careful hand earns medal " + std::to_string(m) + " in only " +
                                 std::to_string(Careful->medals[m]) + " of " + std::to_string(N) + " seeds");
-            if (Careful->median_end > 360.0)
-                note(L, "the careful hand's median game lasts " +
-                            (Careful->median_end < HUGE_VAL ? std::to_string((int)Careful->median_end) + " s"
-                                                            : std::string("past the limit")));
+            if (Careful->median_end > 360.0) note(L, "the careful hand's median game lasts " + seconds(Careful->median_end));
             if (Awarded > 0 && seeds(N - Careful->medals[Awarded], N, 4)) NotAutomatic++;
             if (Flies && Careful->killed.mid < 1) note(L, "the careful hand's median game loses no bee");
         }
@@ -362,9 +361,8 @@ std::vector<std::string> missed_set2_targets(const std::vector<tally>& Tallies, 
                 note(L, "the careful hand's median loss, " + std::to_string(Careful->killed.mid) + ", is below level " +
                             std::to_string(L - 1) + "'s, " + std::to_string(Before->killed.mid));
             if (Careful->median_end < Before->median_end)
-                note(L, "the careful hand's median time, " + std::to_string((int)Careful->median_end) +
-                            " s, is below level " + std::to_string(L - 1) + "'s, " +
-                            std::to_string((int)Before->median_end) + " s");
+                note(L, "the careful hand's median time, " + seconds(Careful->median_end) + ", is below level " +
+                            std::to_string(L - 1) + "'s, " + seconds(Before->median_end));
         }
     }
     // The targets of the set as a whole, when it is played whole.
