@@ -43,14 +43,14 @@ def scarce(hive=(16, 11)):
     return m
 
 
-def shore(hive=(25, 5)):
+def shore(hive=(25, 4)):
     """A meadow at the west end of a long shore, the hive on a headland at the east end, the sea below
     and a cliff above."""
     m = Terrain("shore", 29, 15, hive, seed=23)
     m.fill("w")
-    coast = lambda px: 11.0 + 0.7 * math.sin(px * 0.3)
+    coast = lambda px: 11.0 + 0.7 * math.sin(px * 0.3) + max(0.0, px - 20) * 0.25
     m.where(lambda px, py: py < coast(px) + m.wobble(px, py, 0.6), "g")
-    m.where(lambda px, py: px > 11 and py < 1.8 + 0.8 * math.sin(px * 0.4) + m.wobble(px, py, 0.6, salt=2), "R")
+    m.where(lambda px, py: 11 < px < 22 and py < 1.8 + 0.8 * math.sin(px * 0.4) + m.wobble(px, py, 0.6, salt=2), "R")
     m.where(lambda px, py: px > 27.5 - 0.6 * math.sin(py * 0.5), "R")
     m.shore("s", width=2)
     m.reeds(lambda px, py: px < 3)
@@ -78,17 +78,17 @@ def ring(hive=(18, 15)):
     return m
 
 
-def isle(hive=(21, 15)):
-    """A hive on a sandy island in a lake, far enough from the water that the horseflies do not smell
-    it; the meadows on the shores to the north and west."""
-    m = Terrain("isle", 32, 26, hive, seed=25)
+def isle(hive=(20, 14)):
+    """A hive on a green island in a lake, the water far enough from it that the horseflies do not
+    smell it; the meadows on the shores to the north and west."""
+    m = Terrain("isle", 30, 24, hive, seed=25)
     m.fill("g")
-    m.blob(21.0, 15.0, 10.0, 9.5, "w", rough=0.08)
-    m.blob(21.0, 15.0, 6.8, 6.3, "s", rough=0.08, only="w", salt=1)
-    m.blob(21.0, 15.0, 2.8, 2.5, "g", rough=0.1, salt=4)
-    m.where(lambda px, py: px > 30.5 or py > 24.5, "w")
-    m.shore("s", land="gG", width=2)
-    m.patches("r", 0.2, 0.66, only="s", salt=5)
+    m.blob(20.0, 14.0, 9.0, 8.5, "w", rough=0.08)
+    m.blob(20.0, 14.0, 6.3, 5.8, "g", rough=0.08, only="w", salt=1)
+    m.where(lambda px, py: px > 28.5 or py > 22.5, "w")
+    m.shore("s", land="gG", width=1)
+    m.where(lambda px, py: math.hypot(px - 20, py - 14) > 7.5 and m.kind[int(py)][int(px)] == "g" and
+            m.near(int(px), int(py), "s", reach=1), "s")
     m.patches("G", 0.2, 0.64, salt=2)
     m.blob(5.0, 4.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=3)
     m.stones([(3, 17), (12, 2)])
@@ -100,10 +100,12 @@ def narrows(hive=(23, 17)):
     """A meadow in the north-west, the hive in the south-east, and between them a neck of land with a
     lake on either side."""
     m = Terrain("narrows", 30, 24, hive, seed=26)
-    m.fill("g")
+    m.fill("r")
+    m.blob(7.0, 6.0, 6.5, 5.0, "g", rough=0.12)
+    m.blob(23.0, 18.0, 4.5, 3.5, "g", rough=0.12, salt=5)
+    m.path([(9, 8), (15, 12), (21, 16)], 4.0, "g", rough=0.1, salt=6)
     m.blob(22.0, 4.5, 7.0, 5.0, "w", rough=0.12)                  # the north-east lake
     m.blob(6.0, 19.5, 7.0, 5.0, "w", rough=0.12, salt=1)          # the south-west lake
-    m.patches("r", 0.15, 0.62, only="g", salt=2)
     m.shore("s", land="gGr", width=2)
     m.patches("G", 0.2, 0.64, salt=3)
     m.blob(4.5, 4.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=4)
@@ -176,4 +178,4 @@ def last(hive=(15, 13)):
     return m
 
 
-LEVELS = [meadows, scarce, shore, ring, isle, narrows, marsh, farfew, islands, last]
+LEVELS = [meadows, ring, scarce, shore, islands, marsh, isle, narrows, farfew, last]
