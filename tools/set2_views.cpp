@@ -72,6 +72,7 @@ int main(int ArgC, char** ArgV)
         char Name[64];
         std::snprintf(Name, sizeof Name, "/set2_%02d", L + 1);
         Play.render();
+        if (L == 0) Play.render(); // the first frame after the window opens comes out black
         write_frame(Out + Name + ".tga", 800, 600);
         if (Hive)
         {
