@@ -67,7 +67,7 @@ def ring(hive=(18, 15)):
     m.fill("s")
     meadow = (6.5, 5.5, 4.5, 3.5)
     m.blob(*meadow, "g", rough=0.12)
-    m.ring(*meadow, 3.2, 1.5, "w", rough=0.2, salt=1)
+    m.ring(*meadow, 3.8, 1.5, "w", rough=0.2, salt=1)
     m.blob(18.5, 15.5, 3.2, 2.6, "g", rough=0.15, salt=2)        # the hive's green
     m.patches("r", 0.18, 0.62, only="s", salt=3)
     m.shore("s", land="gr", width=1)
@@ -86,9 +86,7 @@ def isle(hive=(20, 14)):
     m.blob(20.0, 14.0, 9.0, 8.5, "w", rough=0.08)
     m.blob(20.0, 14.0, 6.3, 5.8, "g", rough=0.08, only="w", salt=1)
     m.where(lambda px, py: px > 28.5 or py > 22.5, "w")
-    m.shore("s", land="gG", width=1)
-    m.where(lambda px, py: math.hypot(px - 20, py - 14) > 7.5 and m.kind[int(py)][int(px)] == "g" and
-            m.near(int(px), int(py), "s", reach=1), "s")
+    m.shore("s", land="gG", width=2)
     m.patches("G", 0.2, 0.64, salt=2)
     m.blob(5.0, 4.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=3)
     m.stones([(3, 17), (12, 2)])
@@ -104,8 +102,8 @@ def narrows(hive=(23, 17)):
     m.blob(7.0, 6.0, 6.5, 5.0, "g", rough=0.12)
     m.blob(23.0, 18.0, 4.5, 3.5, "g", rough=0.12, salt=5)
     m.path([(9, 8), (15, 12), (21, 16)], 4.0, "g", rough=0.1, salt=6)
-    m.blob(22.0, 4.5, 7.0, 5.0, "w", rough=0.12)                  # the north-east lake
-    m.blob(6.0, 19.5, 7.0, 5.0, "w", rough=0.12, salt=1)          # the south-west lake
+    m.blob(22.0, 4.0, 8.0, 5.8, "w", rough=0.12)                  # the north-east lake
+    m.blob(6.0, 20.0, 8.0, 5.8, "w", rough=0.12, salt=1)          # the south-west lake
     m.shore("s", land="gGr", width=2)
     m.patches("G", 0.2, 0.64, salt=3)
     m.blob(4.5, 4.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=4)
@@ -135,7 +133,7 @@ def farfew(hive=(23, 17)):
     m.fill("s")
     m.blob(7.0, 5.5, 6.0, 4.5, "g", rough=0.12)
     m.blob(23.0, 17.5, 3.0, 2.5, "g", rough=0.15, salt=1)
-    m.path([(31, 4), (20, 10), (14, 16), (12, 25)], 1.5, "w", rough=0.1, salt=2)
+    m.path([(30, 2), (19, 8), (13, 14), (11, 25)], 1.5, "w", rough=0.1, salt=2)
     m.patches("r", 0.16, 0.6, only="s", salt=3)
     m.shore("s", land="gr", width=1)
     m.patches("G", 0.2, 0.64, salt=4)
@@ -148,12 +146,12 @@ def islands(hive=(17, 14)):
     """Meadow islands in a lake all round the hive's own island."""
     m = Terrain("islands", 34, 28, hive, seed=29)
     m.fill("w")
-    for i, (cx, cy, rx, ry) in enumerate([(5.5, 4.5, 5, 3.9), (28, 4.5, 5, 3.9), (5.5, 23.5, 5, 3.9),
-                                          (28, 23.5, 5, 3.9)]):
+    for i, (cx, cy, rx, ry) in enumerate([(5.5, 4.5, 5.5, 4.4), (28, 4.5, 5.5, 4.4), (5.5, 23.5, 5.5, 4.4),
+                                          (28, 23.5, 5.5, 4.4)]):
         m.blob(cx, cy, rx, ry, "g", rough=0.12, salt=i)
     m.blob(17.0, 14.0, 7.0, 6.0, "s", rough=0.08, salt=5)
     m.blob(17.0, 14.0, 2.8, 2.5, "g", rough=0.1, salt=8)
-    m.shore("s", width=2)
+    m.shore("s", width=3)
     m.patches("r", 0.2, 0.66, only="s", salt=9)
     m.patches("G", 0.2, 0.64, salt=6)
     m.blob(4.5, 3.5, 1.4, 1.0, "f", rough=0.2, only="g", salt=7)
