@@ -67,7 +67,7 @@ def ring(hive=(18, 15)):
     m.fill("s")
     meadow = (6.5, 5.5, 4.5, 3.5)
     m.blob(*meadow, "g", rough=0.12)
-    m.ring(*meadow, 3.8, 1.5, "w", rough=0.2, salt=1)
+    m.ring(*meadow, 4.5, 1.5, "w", rough=0.2, salt=1)
     m.blob(18.5, 15.5, 3.2, 2.6, "g", rough=0.15, salt=2)        # the hive's green
     m.patches("r", 0.18, 0.62, only="s", salt=3)
     m.shore("s", land="gr", width=1)
@@ -176,4 +176,4 @@ def last(hive=(15, 13)):
     return m
 
 
-LEVELS = [meadows, ring, scarce, shore, islands, marsh, isle, narrows, farfew, last]
+LEVELS = [meadows, ring, scarce, shore, islands, marsh, narrows, farfew, last, isle]
