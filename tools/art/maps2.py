@@ -78,18 +78,18 @@ def ring(hive=(18, 15)):
     return m
 
 
-def isle(hive=(20, 14)):
+def isle(hive=(16, 11)):
     """A hive on a green island in a lake, the water far enough from it that the horseflies do not
     smell it; the meadows on the shores to the north and west."""
-    m = Terrain("isle", 30, 24, hive, seed=25)
+    m = Terrain("isle", 26, 20, hive, seed=25)
     m.fill("g")
-    m.blob(20.0, 14.0, 9.0, 8.5, "w", rough=0.08)
-    m.blob(20.0, 14.0, 6.3, 5.8, "g", rough=0.08, only="w", salt=1)
-    m.where(lambda px, py: px > 28.5 or py > 22.5, "w")
+    m.blob(16.0, 11.0, 8.5, 8.0, "w", rough=0.08)
+    m.blob(16.0, 11.0, 5.8, 5.3, "g", rough=0.08, only="w", salt=1)
+    m.where(lambda px, py: px > 24.5 or py > 18.5, "w")
     m.shore("s", land="gG", width=2)
     m.patches("G", 0.2, 0.64, salt=2)
-    m.blob(5.0, 4.0, 1.5, 1.1, "f", rough=0.2, only="g", salt=3)
-    m.stones([(3, 17), (12, 2)])
+    m.blob(4.0, 3.5, 1.5, 1.1, "f", rough=0.2, only="g", salt=3)
+    m.stones([(2, 14), (10, 1)])
     m.clearing(2.2)
     return m
 
