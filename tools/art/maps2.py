@@ -176,4 +176,4 @@ def last(hive=(15, 13)):
     return m
 
 
-LEVELS = [meadows, ring, scarce, shore, islands, marsh, narrows, farfew, last, isle]
+LEVELS = [meadows, ring, scarce, shore, islands, marsh, last, farfew, narrows, isle]
