@@ -1,7 +1,10 @@
 // The headless player on the first level: through the game's own play screen, mouse and drags, it brings
 // every bee home, with a quick hand or a new player's, where a hand that never moves does not.
 #include "../tools/player/bot.h"
+#include "../tools/player/set2.h"
 #include "helpers.h"
+
+#include <set>
 
 TEST(Player, HerdsEveryBeeOfTheFirstLevelHome)
 {
@@ -63,4 +66,34 @@ TEST(Player, StepsAsideFromHorseflies)
     const rpos ByHive = Hive + mkrpos(1.0, 0.0, 0.0);
     EXPECT_TRUE(player::herder::at_home(ByHive, Hive, {}));
     EXPECT_FALSE(player::herder::at_home(ByHive, Hive, {Hive + mkrpos(1.0, 1.0, 0.0)}));
+}
+
+// The second set's records, as the balance report and the art generator read them: each loads its map,
+// keeps its hive on grass and its horseflies on water, awards its medals in order, and the herder wins
+// the set's first level.
+TEST(Player, TheSecondSetHoldsTogether)
+{
+    game_dir Dir;
+    std::set<int> Ids;
+    for (int a = 0; a < count_levels(); a++) Ids.insert(all_levels[a].level_id);
+    for (int L = 0; L < player::SET2_SIZE; L++)
+    {
+        const player::set2_record& S = player::set2_table()[L];
+        level Lv = S.record;
+        SCOPED_TRACE(Lv.name);
+        EXPECT_TRUE(Ids.insert(Lv.level_id).second) << "an id of its own";
+        std::string Opening = S.opening;
+        EXPECT_TRUE(!Opening.empty() && Opening.back() == '.' && Opening.size() < 90) << "one short sentence";
+        EXPECT_TRUE(0 < Lv.medal_bees[0] && Lv.medal_bees[0] < Lv.medal_bees[1] && Lv.medal_bees[1] < Lv.medal_bees[2] &&
+                    Lv.medal_bees[2] <= Lv.num_bees);
+        world W;
+        W.init(Lv, 1); // dies on a map that is missing or lacks the terrain its creatures need
+        for (double DX : {-0.5, 0.5})
+            for (double DY : {-0.5, 0.5})
+                EXPECT_EQ(W.get_tile_type(Lv.hive_pos + mkrpos(DX, DY, 0)), world::tt_grass) << "the hive on grass";
+        EXPECT_LE(W.size[0], 44);
+        EXPECT_LE(W.size[1], 40);
+    }
+    player::result R = player::play_level(player::set2_table()[0].record, 1, false);
+    EXPECT_EQ(R.rescued_bees, R.total_bees);
 }

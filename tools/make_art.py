@@ -7,7 +7,9 @@ built (it reads the level table from the game: quorvel --level-table):
     /usr/bin/python3 tools/make_art.py [--game build/quorvel]
 
 It rewrites data/gfx/*.tga, data/maps/*.tga, docs/contact_sheet.png and
-src/font_glyphs.h, the text atlas's metrics.
+src/font_glyphs.h, the text atlas's metrics; and the second set's maps in
+data/maps/set2/, whose records it reads from the balance report's table
+(play_report --set 2 --level-table, beside the game).
 The output is the same, byte for byte, on every run. With --screen DIR it
 also writes PNGs of every picture at the sizes the game shows them, for
 looking at.
@@ -21,7 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from PIL import Image, ImageDraw  # noqa: E402
 
-from art import maps, pictures, paint  # noqa: E402
+from art import maps, maps2, pictures, paint  # noqa: E402
 from art.hue import GRASS, WATER  # noqa: E402
 from art.tga import write_tga  # noqa: E402
 from art import icons  # noqa: E402
@@ -33,19 +35,23 @@ VIEW_W, VIEW_H = 40 / 3, 10.0
 GAMES = ("build/quorvel", "build-play/quorvel")  # where the scripts build the game
 
 
-def level_table(game):
-    """The level table as the game has it, in its order: (map name, hive, flowers, horseflies,
-    bees) for each level; the maps are built around them and checked against them."""
+def find_game(game):
     game = game or next((g for g in GAMES if os.access(os.path.join(ROOT, g), os.X_OK)), None)
     if not game:
         sys.exit("make_art: build the game first (bash tools/play.sh), or name it with --game: "
                  "the level table is read from it")
-    lines = subprocess.run([os.path.join(ROOT, game), "--level-table"], check=True, capture_output=True,
+    return os.path.join(ROOT, game)
+
+
+def level_table(command, suffix="1.tga"):
+    """A level table as the game prints it, in its order: (map name, hive, flowers, horseflies,
+    bees) for each level; the maps are built around them and checked against them."""
+    lines = subprocess.run(command + ["--level-table"], check=True, capture_output=True,
                            text=True).stdout.splitlines()
     table = []
     for line in lines:
         f = line.split("\t")
-        name = os.path.basename(f[2])[:-len("1.tga")]
+        name = os.path.basename(f[2])[:-len(suffix)]
         hive = tuple(int(v) if float(v).is_integer() else float(v) for v in f[4:6])
         table.append((name, hive, int(f[6]), int(f[7]), int(f[8])))
     return table
@@ -76,6 +82,24 @@ def check_map(m, hive, flowers, flies):
     return grass, water, seen
 
 
+def build_maps(functions, table, path):
+    """Each level's map and preview as (path, image), written to `path` % name, and (map, image) for
+    the contact sheet."""
+    out, levels = [], []
+    for make, (name, hive, flowers, flies, bees) in zip(functions, table):
+        m = make(hive)
+        assert m.name == name, (m.name, name)
+        img = m.image()
+        grass, water, seen = check_map(m, hive, flowers, flies)
+        print("%-9s %2dx%2d  grass %4d  water %4d  screens %.1f  opening view: %s" %
+              (name, m.w, m.h, grass, water, (m.w * m.h) / (VIEW_W * VIEW_H),
+               "a track to the meadow" if m.way else "%d%% of the grass" % round(100 * seen / grass)))
+        out.append((path % name + ".tga", img))
+        out.append((path % name + "_preview.tga", maps.preview(m, img)))
+        levels.append((m, img))
+    return out, levels
+
+
 def build(table):
     """Every file as (path relative to the root, image)."""
     out = []
@@ -90,19 +114,8 @@ def build(table):
         out.append(("data/gfx/%s_blank1.tga" % name[:-1], pictures.result(n, words=False)))
     for kind in ("daisy", "violet", "tulip"):
         out.append(("data/gfx/%s1.tga" % kind, pictures.medal(kind)))
-    levels = []
-    for make, (name, hive, flowers, flies, bees) in zip(maps.LEVELS, table):
-        m = make(hive)
-        assert m.name == name
-        img = m.image()
-        grass, water, seen = check_map(m, hive, flowers, flies)
-        print("%-9s %2dx%2d  grass %4d  water %4d  screens %.1f  opening view: %s" %
-              (name, m.w, m.h, grass, water, (m.w * m.h) / (VIEW_W * VIEW_H),
-               "a track to the meadow" if m.way else "%d%% of the grass" % round(100 * seen / grass)))
-        out.append(("data/maps/%s1.tga" % name, img))
-        out.append(("data/maps/%s1_preview.tga" % name, maps.preview(m, img)))
-        levels.append((m, img))
-    return out, levels
+    maps_out, levels = build_maps(maps.LEVELS, table, "data/maps/%s1")
+    return out + maps_out, levels
 
 
 def as_drawn(img, background=(102, 255, 102)):
@@ -121,11 +134,11 @@ def terrain_as_drawn(m, img, k):
     return big
 
 
-def contact_sheet(files, levels):
+def contact_sheet(files, levels, levels2):
     font = paint.font(paint.BOLD, 14)
     pics = dict(files)
     W = 1400
-    sheet = Image.new("RGB", (W, 2400), (34, 60, 34))
+    sheet = Image.new("RGB", (W, 4800), (34, 60, 34))
     d = ImageDraw.Draw(sheet)
 
     def label(x, y, s):
@@ -154,20 +167,25 @@ def contact_sheet(files, levels):
         sheet.paste(as_drawn(big), (x, y + 40 + px))
         label(x, y, os.path.basename(path).replace(".tga", ""))
         x += max(px * 2, 90) + 20
-    # Maps as the game draws them, each beside its preview.
+    # Maps as the game draws them, each beside its preview; the second set below the first.
     x, y, row_h = 16, 700, 0
-    for m, img in levels:
-        k = max(1, min(16, 300 // max(m.w, m.h)))
-        terr = terrain_as_drawn(m, img, k)
-        prev = maps.preview(m, img).resize((128, 128), Image.NEAREST)
-        need = terr.width + 140
-        if x + need > W:
-            x, y, row_h = 16, y + row_h + 30, 0
-        label(x, y, "%s1 (%dx%d), opening view outlined" % (m.name, m.w, m.h))
-        sheet.paste(terr, (x, y + 20))
-        sheet.paste(as_drawn(prev), (x + terr.width + 8, y + 20))
-        x += need + 20
-        row_h = max(row_h, terr.height, 128)
+    for group, (maps_in, suffix) in enumerate(((levels, "1"), (levels2, ""))):
+        if group:
+            x, y, row_h = 16, y + row_h + 40, 0
+            label(x, y, "The second set (data/maps/set2/)")
+            y += 30
+        for m, img in maps_in:
+            k = max(1, min(16, 300 // max(m.w, m.h)))
+            terr = terrain_as_drawn(m, img, k)
+            prev = maps.preview(m, img).resize((128, 128), Image.NEAREST)
+            need = terr.width + 140
+            if x + need > W:
+                x, y, row_h = 16, y + row_h + 30, 0
+            label(x, y, "%s%s (%dx%d), opening view outlined" % (m.name, suffix, m.w, m.h))
+            sheet.paste(terr, (x, y + 20))
+            sheet.paste(as_drawn(prev), (x + terr.width + 8, y + 20))
+            x += need + 20
+            row_h = max(row_h, terr.height, 128)
     return sheet.crop((0, 0, W, y + row_h + 40))
 
 
@@ -219,15 +237,23 @@ def main():
     ap.add_argument("--screen", metavar="DIR", help="also write on-screen sized PNGs to DIR")
     ap.add_argument("--game", metavar="PATH", help="the built game, to read the level table from")
     args = ap.parse_args()
-    table = level_table(args.game)
+    game = find_game(args.game)
+    table = level_table([game])
     assert len(table) == len(maps.LEVELS), ("a map function for each level of the table", len(table))
     files, levels = build(table)
+    report = os.path.join(os.path.dirname(game), "play_report")
+    if not os.access(report, os.X_OK):
+        sys.exit("make_art: the second set's records are read from %s: build it beside the game" % report)
+    table2 = level_table([report, "--set", "2"], suffix=".tga")
+    assert len(table2) == len(maps2.LEVELS), ("a map function for each level of the second set", len(table2))
+    files2, levels2 = build_maps(maps2.LEVELS, table2, "data/maps/set2/%s")
+    files += files2
     for path, img in files:
         full = os.path.join(ROOT, path)
         os.makedirs(os.path.dirname(full), exist_ok=True)
         write_tga(full, img)
     os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
-    contact_sheet(files, levels).save(os.path.join(ROOT, "docs/contact_sheet.png"), optimize=True)
+    contact_sheet(files, levels, levels2).save(os.path.join(ROOT, "docs/contact_sheet.png"), optimize=True)
     icons.write(ROOT)
     font.write(ROOT)
     write_word_places(os.path.join(ROOT, "src/picture_words.h"))

@@ -4,10 +4,15 @@
 // and the balance targets that were missed.
 // Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
 //                    [--players all|NAME[,NAME...]]   (names: herder, careful, passive, new)
+//                    [--set 2] [--level-table]
+// --set 2 plays the second set of levels (tools/player/set2.h) instead of the game's table, and checks
+// that set's own targets; --level-table prints the set's records as the game's --level-table does, with
+// each level's opening line last, for the art generator.
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
 // global), each playing its share of the games and sending the results back through a pipe.
 #include "data_dir.h"
 #include "player/bot.h"
+#include "player/set2.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +36,9 @@ enum players
     PL_SIZE
 };
 const char* const PLAYER_NAMES[PL_SIZE] = {"herder", "careful", "passive", "new"};
+
+// The levels played: the game's table, or the second set's records.
+std::vector<level> levels;
 
 player::hand hand_of(int Who)
 {
@@ -84,7 +92,7 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             for (size_t G = J; G < Games.size(); G += Jobs)
             {
                 game& Gm = Games[G];
-                Gm.res = player::play_level(Gm.level, Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who));
+                Gm.res = player::play_level(levels[Gm.level], Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who));
                 const player::result& R = Gm.res;
                 std::fprintf(Out, "%zu %d %d %d %.2f %d %d %d %d %d\n", G, R.rescued_bees, R.killed_bees, R.medals,
                              R.end_time, R.killed_near_hive, R.killed_early, R.killed_settling, R.left,
@@ -111,7 +119,7 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
                            &R.left_by_flower) == 10 &&
                G < Games.size())
         {
-            R.total_bees = all_levels[Games[G].level].num_bees;
+            R.total_bees = levels[Games[G].level].num_bees;
             Games[G].res = R;
         }
         std::fclose(In);
@@ -186,7 +194,7 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
     char Text[200];
     for (int L = First; L <= Last; L++)
     {
-        const level& Lv = all_levels[L];
+        const level& Lv = levels[L];
         const tally* Careful = find_tally(Tallies, L, pl_careful);
         const tally* Quick = find_tally(Tallies, L, pl_herder);
         const tally* Passive = find_tally(Tallies, L, pl_passive);
@@ -294,6 +302,106 @@ std::vector<std::string> missed_targets(const std::vector<tally>& Tallies, int F
     return Notes;
 }
 
+std::string seconds(double T) { return T < HUGE_VAL ? std::to_string((int)T) + " s" : "past the limit"; }
+
+// The second set's balance: every level winnable by the careful hand within six minutes, its best
+// medal not automatic on most, horseflies that take bees from every player but seldom in the first
+// seconds, herding that pays, and levels that grow harder through the set.
+std::vector<std::string> missed_set2_targets(const std::vector<tally>& Tallies, int First, int Last)
+{
+    std::vector<std::string> Notes;
+    char Note[300];
+    auto note = [&](int L, const std::string& Text) {
+        std::snprintf(Note, sizeof Note, "level %d: %s", L + 1, Text.c_str());
+        Notes.push_back(Note);
+    };
+    auto seeds = [](int Count, int N, int Of30) { return 30 * Count >= Of30 * N; }; // Count of N at least Of30 of 30
+    int NotAutomatic = 0, WithFlies = 0;
+    for (int L = First; L <= Last; L++)
+    {
+        const level& Lv = levels[L];
+        const tally* Careful = find_tally(Tallies, L, pl_careful);
+        const tally* Quick = find_tally(Tallies, L, pl_herder);
+        const tally* Passive = find_tally(Tallies, L, pl_passive);
+        int Awarded = 0;
+        while (Awarded < 3 && Lv.medal_bees[Awarded] <= Lv.num_bees) Awarded++;
+        bool Flies = Lv.num_flies > 0;
+        if (Flies) WithFlies++;
+        if (Careful)
+        {
+            int N = Careful->games;
+            for (int m = 1; m <= Awarded; m++)
+                if (!seeds(Careful->medals[m], N, m == 1 ? 27 : 15))
+                    note(L, "the careful hand earns medal " + std::to_string(m) + " in only " +
+                                std::to_string(Careful->medals[m]) + " of " + std::to_string(N) + " seeds");
+            if (Careful->median_end > 360.0) note(L, "the careful hand's median game lasts " + seconds(Careful->median_end));
+            if (Awarded > 0 && seeds(N - Careful->medals[Awarded], N, 4)) NotAutomatic++;
+            if (Flies && Careful->killed.mid < 1) note(L, "the careful hand's median game loses no bee");
+        }
+        if (Passive && Flies && Passive->killed.mid < 1) note(L, "the passive player's median game loses no bee");
+        for (int P : {pl_herder, pl_careful, pl_passive})
+        {
+            const tally* T = find_tally(Tallies, L, P);
+            if (T && Flies && 5 * T->kills_early > T->kills)
+                note(L, std::to_string(T->kills_early) + " of the " + PLAYER_NAMES[P] + " player's " +
+                            std::to_string(T->kills) + " kills come in the first 10 s");
+        }
+        for (int m = 1; m <= Awarded; m++)
+            if (Quick && Careful && Quick->medals[m] < Careful->medals[m])
+                note(L, "the quick hand earns medal " + std::to_string(m) + " in " + std::to_string(Quick->medals[m]) +
+                            " seeds, the careful one in " + std::to_string(Careful->medals[m]));
+        if (Careful && Passive && !seeds(Careful->medals[1] - Passive->medals[1], Careful->games, 12))
+            note(L, "medal 1: the careful hand in " + std::to_string(Careful->medals[1]) + " seeds, the passive player in " +
+                        std::to_string(Passive->medals[1]));
+        // Harder through the set: no level's careful median loss or time below the one two before it.
+        const tally* Before = L - 2 >= First ? find_tally(Tallies, L - 2, pl_careful) : nullptr;
+        if (Careful && Before)
+        {
+            if (Careful->killed.mid < Before->killed.mid)
+                note(L, "the careful hand's median loss, " + std::to_string(Careful->killed.mid) + ", is below level " +
+                            std::to_string(L - 1) + "'s, " + std::to_string(Before->killed.mid));
+            if (Careful->median_end < Before->median_end)
+                note(L, "the careful hand's median time, " + seconds(Careful->median_end) + ", is below level " +
+                            std::to_string(L - 1) + "'s, " + seconds(Before->median_end));
+        }
+    }
+    // The targets of the set as a whole, when it is played whole.
+    if (First == 0 && Last == (int)levels.size() - 1)
+    {
+        char Text[200];
+        if (NotAutomatic < 6)
+        {
+            std::snprintf(Text, sizeof Text, "the careful hand misses the best medal in 4 seeds or more on only %d levels",
+                          NotAutomatic);
+            Notes.push_back(Text);
+        }
+        if (WithFlies < 8)
+        {
+            std::snprintf(Text, sizeof Text, "only %d levels have horseflies", WithFlies);
+            Notes.push_back(Text);
+        }
+        const tally* Start = find_tally(Tallies, First, pl_careful);
+        const tally* End = find_tally(Tallies, Last, pl_careful);
+        if (Start && End && (End->killed.mid <= Start->killed.mid || End->median_end <= Start->median_end))
+            Notes.push_back("the last level is not harder than the first in both the careful hand's losses and time");
+    }
+    return Notes;
+}
+
+// The records played, in the game's --level-table form; the second set's with its opening lines last.
+void print_table(int Set)
+{
+    for (size_t a = 0; a < levels.size(); a++)
+    {
+        const level& L = levels[a];
+        std::printf("%d\t%s\t%s\t%s\t%g\t%g\t%d\t%d\t%d\t%d\t%d\t%d", L.level_id, L.name, L.map_file,
+                    L.map_texture_file, L.hive_pos[0], L.hive_pos[1], L.num_flowers, L.num_flies, L.num_bees,
+                    L.medal_bees[0], L.medal_bees[1], L.medal_bees[2]);
+        if (Set == 2) std::printf("\t%s", player::set2_table()[a].opening);
+        std::printf("\n");
+    }
+}
+
 // "all", or player names with commas between; false on a name that is not a player's.
 bool players_of(const std::string& List, bool (&Plays)[PL_SIZE])
 {
@@ -322,10 +430,22 @@ int main(int ArgC, char** ArgV)
     std::string Players = "all";
     unsigned long FirstSeed = 1;
     double Limit = player::TIME_LIMIT;
-    for (int a = 1; a + 1 < ArgC; a += 2)
+    int Set = 1;
+    bool PrintTable = false;
+    for (int a = 1; a < ArgC; a++)
     {
         std::string Opt = ArgV[a];
-        const char* Val = ArgV[a + 1];
+        if (Opt == "--level-table")
+        {
+            PrintTable = true;
+            continue;
+        }
+        if (a + 1 >= ArgC)
+        {
+            std::fprintf(stderr, "option %s wants a value\n", Opt.c_str());
+            return 2;
+        }
+        const char* Val = ArgV[++a];
         if (Opt == "--levels")
         {
             if (std::sscanf(Val, "%d-%d", &First, &Last) == 1) Last = First;
@@ -340,18 +460,34 @@ int main(int ArgC, char** ArgV)
             Players = Val;
         else if (Opt == "--seconds")
             Limit = std::atof(Val);
+        else if (Opt == "--set")
+            Set = std::atoi(Val);
         else
         {
             std::fprintf(stderr, "unknown option %s\n", Opt.c_str());
             return 2;
         }
     }
+    if (Set != 1 && Set != 2)
+    {
+        std::fprintf(stderr, "sets: 1, the game's table, or 2\n");
+        return 2;
+    }
+    if (Set == 1)
+        levels.assign(all_levels, all_levels + count_levels());
+    else
+        for (int L = 0; L < player::SET2_SIZE; L++) levels.push_back(player::set2_table()[L].record);
+    if (PrintTable)
+    {
+        print_table(Set);
+        return 0;
+    }
     if (!enter_data_dir())
     {
         std::fprintf(stderr, "cannot find the data directory\n");
         return 2;
     }
-    int NumLevels = count_levels();
+    int NumLevels = (int)levels.size();
     if (First < 1 || Last > NumLevels || First > Last || Seeds < 1 || Jobs < 1)
     {
         std::fprintf(stderr, "levels within 1-%d, at least one seed and one job\n", NumLevels);
@@ -372,6 +508,7 @@ int main(int ArgC, char** ArgV)
                 for (int s = 0; s < Seeds; s++) Games.push_back({L - 1, FirstSeed + s, P, {}});
     run_games(Games, Jobs, Limit);
 
+    if (Set == 2) std::printf("The second set. ");
     std::printf("Seeds %lu to %lu, time limit %.0f s, steps of %.0f ms.\n\n", FirstSeed, FirstSeed + Seeds - 1,
                 Limit, player::STEP * 1000);
     std::printf("| Level | Bees | Medals at | Player | Rescued min/median/max | Killed min/median/max | "
@@ -383,7 +520,7 @@ int main(int ArgC, char** ArgV)
         {
             tally T = tally_of(Games, L, P);
             if (T.games == 0) continue;
-            level& Lv = all_levels[L];
+            level& Lv = levels[L];
             char EndText[64] = "-";
             if (T.ended > 0)
             {
@@ -411,7 +548,7 @@ int main(int ArgC, char** ArgV)
     std::printf("\n");
     for (int L = First - 1; L < Last; L++)
     {
-        level& Lv = all_levels[L];
+        level& Lv = levels[L];
         std::printf("| %d | %d | %d |", L + 1, Lv.num_bees, Lv.num_flies);
         for (int P = 0; P < PL_SIZE; P++)
         {
@@ -435,12 +572,13 @@ int main(int ArgC, char** ArgV)
     for (int L = First - 1; L < Last; L++)
     {
         const tally* T = find_tally(Tallies, L, pl_passive);
-        if (!T || all_levels[L].num_flies == 0) continue;
+        if (!T || levels[L].num_flies == 0) continue;
         std::printf("| %d | %d / %d / %d | %d / %d |\n", L + 1, T->kills_early, T->kills_settling - T->kills_early,
                     T->kills - T->kills_settling, T->left, T->left_by_flower);
     }
 
-    std::vector<std::string> Notes = missed_targets(Tallies, First - 1, Last - 1);
+    std::vector<std::string> Notes =
+        Set == 1 ? missed_targets(Tallies, First - 1, Last - 1) : missed_set2_targets(Tallies, First - 1, Last - 1);
     std::printf("\n");
     if (Notes.empty()) std::printf("Every target is met.\n");
     for (const std::string& Note : Notes) std::printf("- %s\n", Note.c_str());
