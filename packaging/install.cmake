@@ -35,7 +35,7 @@ add_custom_target(packaging_docs ALL DEPENDS ${pkg_docs})
 
 install(TARGETS quorvel DESTINATION ${QUORVEL_GAME_DIR})
 install(PROGRAMS ${pkg_out}/quorvel-bees DESTINATION ${QUORVEL_BIN_DIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUORVEL_DATA_DIR} FILES_MATCHING PATTERN "*.tga" PATTERN "*.wav" PATTERN "*.qbr" PATTERN "*.qbl")
 # The menu entry and the metadata carry their translations, from the same catalogues as the game's words.
 set(pkg_po ${CMAKE_SOURCE_DIR}/po/LINGUAS)
 foreach(lang ${QUORVEL_LINGUAS})

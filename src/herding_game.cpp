@@ -67,6 +67,13 @@ result play_level(level& Level, unsigned long Seed, bool Passive, double Limit, 
     return G.outcome();
 }
 
+result play_level(const level_data& Level, unsigned long Seed, bool Passive, double Limit, const hand& Hand)
+{
+    herding_game G(Level, Seed, Passive, Limit, Hand);
+    while (G.step()) {}
+    return G.outcome();
+}
+
 result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit, const hand& Hand)
 {
     return play_level(all_levels[LevelIndex], Seed, Passive, Limit, Hand);

@@ -35,6 +35,7 @@ private:
 };
 
 result play_level(level& Level, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT, const hand& Hand = hand());
+result play_level(const level_data& Level, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT, const hand& Hand = hand());
 result play_level(int LevelIndex, unsigned long Seed, bool Passive, double Limit = TIME_LIMIT, const hand& Hand = hand());
 
 } // namespace player

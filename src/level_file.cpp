@@ -284,7 +284,11 @@ bool load_level_file(const std::string& Path, level_data& Out, std::string& Prob
 
 bool table_level_data(int Index, level_data& Out, std::string& Problem)
 {
-    const level& T = all_levels[Index];
+    return record_level_data(all_levels[Index], Out, Problem);
+}
+
+bool record_level_data(const level& T, level_data& Out, std::string& Problem)
+{
     std::ifstream In;
     if (open_plain_file(T.map_file, In, Problem) != or_open)
     {

@@ -14,7 +14,7 @@
 
 #include <GL/gl.h>
 
-level_run::level_run(const level_data& L, player_levels* Shelf, const texts::message& BackLabel)
+level_run::level_run(const level_data& L, medal_keeper* Shelf, const texts::message& BackLabel)
     : level(L), key(level_key(L)), shelf(Shelf), results_flag(false), score_medals(0), best_before(0), done_flag(false),
       to_open(nullptr)
 {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class player_levels;
+class medal_keeper;
 class texture;
 
 class level_run : public screen
@@ -24,7 +24,7 @@ class level_run : public screen
 public:
     level_data level;
     uint64_t key;
-    player_levels* shelf; // where the medals are kept; null keeps nothing (a level tried in the editor)
+    medal_keeper* shelf; // where the medals are kept; null keeps nothing (a level tried in the editor)
     ref<world> run_world;
     ref<play> player;
     bool results_flag; // the level is over and its results shown
@@ -36,7 +36,7 @@ public:
 
     // Needs a GL context for the lettering and pictures. Shelf may be null; BackLabel names where Escape
     // on the results leads.
-    level_run(const level_data& L, player_levels* Shelf, const texts::message& BackLabel);
+    level_run(const level_data& L, medal_keeper* Shelf, const texts::message& BackLabel);
 
     // A new world from a new seed, recorded from its first frame.
     void start();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "level_data.h"
+#include "medal_keeper.h"
 #include "replay.h"
 
 #include <map>
@@ -20,7 +21,7 @@ struct player_level
     uint64_t key;
 };
 
-class player_levels
+class player_levels : public medal_keeper
 {
 public:
     std::vector<player_level> levels; // by file name
@@ -33,9 +34,8 @@ public:
     int add(const level_data& L, std::string& Problem);
     // Keeps L as the file File in levels/, written over it, when File is one of them; else as add does.
     int keep(const level_data& L, const std::string& File, std::string& Problem);
-    int medals_of(uint64_t Key) const;
-    // A play of the level with Key earned Medals: kept, and stored at once, when better than before.
-    void record(uint64_t Key, int Medals);
+    int medals_of(uint64_t Key) const override;
+    void record(uint64_t Key, int Medals) override;
     int find(uint64_t Key) const;
 };
 

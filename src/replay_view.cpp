@@ -11,11 +11,11 @@ replay_view::replay_view(const replay& R, int LevelIndex, bool Demo)
     start(Demo);
 }
 
-replay_view::replay_view(const replay& R, const level_data& L) : watched(R), level_index(-1), label(L.name)
+replay_view::replay_view(const replay& R, const level_data& L, bool Demo) : watched(R), level_index(-1), label(L.name)
 {
     watch_world = mkref(new world);
     watch_world->init(L, R.seed);
-    start(false);
+    start(Demo);
     player->name_level(L);
 }
 

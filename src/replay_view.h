@@ -22,8 +22,8 @@ public:
 
     // R must have been made on the level at LevelIndex (replay_level). Needs a GL context for the lettering.
     replay_view(const replay& R, int LevelIndex, bool Demo);
-    // R must have been made on L (replay_of).
-    replay_view(const replay& R, const level_data& L);
+    // R must have been made on L (replay_of); a Demo is the game's own, shown as a demonstration.
+    replay_view(const replay& R, const level_data& L, bool Demo = false);
     void start(bool Demo);
 
     void update(double T) override;

@@ -124,6 +124,13 @@ const message OWN_LEVELS = {N_("Your levels")};
 const message OWN_LEVELS_BUTTON = {N_("Your levels")};
 const message NO_OWN_LEVELS = {N_("No levels of your own yet. Paste a level's code here (Ctrl+V), open a level file with the "
                                   "game, or make a level in the editor.")};
+// TRANSLATORS: the title screen's button to the second set of ten levels, and that screen's heading.
+const message SECOND_SET_BUTTON = {N_("Ten more levels")};
+const message SECOND_SET = {N_("Ten more levels")};
+const message TO_SECOND_SET = {N_("«  Ten more levels")};
+const message SECOND_SET_CLOSED = {N_("A medal on level 10 opens the first of these, and each medal the next")};
+const message SECOND_SET_KEYS = {N_("Enter: play  ·  H: watch how it is done  ·  Escape: back")};
+const message SHOW_HOW = {N_("Watch how")};
 const message MAP_SIZE = {N_("{1} × {2} tiles")};
 const counted FLOWERS = NP_("{1} flower", "{1} flowers");
 const counted HORSEFLIES = NP_("{1} horsefly", "{1} horseflies");
@@ -249,6 +256,7 @@ const help_row HELP_ROWS[] = {
     {{N_("Esc")}, {N_("end a level or a replay, leave the results")}, hw_keys | hw_stays},
     {{N_("W, H")}, {N_("watch your best play of a level, or how it is done")}, hw_keys},
     {{N_("L, E, Ctrl+V")}, {N_("your own levels; the level editor; a level's code pasted joins your levels")}, hw_keys},
+    {{N_("T")}, {N_("ten more levels, once level 10 has a medal")}, hw_keys},
     {{N_("F1")}, {N_("this card")}, hw_keys},
     {{N_("M")}, {N_("sound off and on")}, hw_keys},
     {{N_("F11")}, {N_("fullscreen")}, hw_keys},

@@ -114,6 +114,12 @@ extern const message MAP_SIZE;          // "{1} × {2} tiles"
 extern const counted FLOWERS;           // a level's facts, side by side
 extern const counted HORSEFLIES;
 extern const counted BEES;
+extern const message SECOND_SET_BUTTON; // the title screen's way to the second set
+extern const message SECOND_SET;
+extern const message TO_SECOND_SET;
+extern const message SECOND_SET_CLOSED;
+extern const message SECOND_SET_KEYS;
+extern const message SHOW_HOW;          // the second set's button to a level's demonstration
 extern const message BACK;
 extern const message PLAY;
 extern const message COPY_CODE;

@@ -6,6 +6,7 @@
 #include "help_card.h"
 #include "level.h"
 #include "own_levels.h"
+#include "second_set.h"
 #include "picture.h"
 #include "picture_text.h"
 #include "platform.h"
@@ -52,6 +53,14 @@ button_place editor_button(const font& Letters)
 {
     return {mkrpos(3.666, HELP.center[1], 0), button_radius(Letters, texts::EDITOR_BUTTON)};
 }
+// The second set's, in the top corner above the rules.
+button_place set_button(const font& Letters)
+{
+    button_place B;
+    B.radius = button_radius(Letters, texts::SECOND_SET_BUTTON);
+    B.center = mkrpos(HELP.center[0] + HELP.radius[0] - B.radius[0], 0.7, 0);
+    return B;
+}
 const fcolor INK = mkfcolor(0.08f, 0.22f, 0.08f, 1.0f); // dark green lettering on the light panels
 } // namespace
 
@@ -64,7 +73,7 @@ title::title()
     : quit_flag(false), hover_level(-1), cur_level(0), cur_scroll(0.0), slide_in_alpha(0.0), slide_out_quit(false),
       go_hover_flag(false), go_level(0), score_medals(0), animation_counter(0.0), mode(m_slide_in),
       title_texture(nullptr), rules_texture(nullptr), go_texture(nullptr), closed_texture(nullptr), help_hover_flag(false),
-      levels_hover_flag(false), editor_hover_flag(false),
+      levels_hover_flag(false), editor_hover_flag(false), set_hover_flag(false),
       go_next(false)
 {
     for (int a = 0; a < 4; a++) winning_textures[a] = nullptr;
@@ -257,7 +266,9 @@ void title::find_hover()
         levels_hover_flag = mouse_cursor_box(Levels.center, Levels.radius);
         const button_place Editor = editor_button(letters);
         editor_hover_flag = mouse_cursor_box(Editor.center, Editor.radius);
-        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = levels_hover_flag = editor_hover_flag = false; // a card covers the row
+        const button_place Set = set_button(letters);
+        set_hover_flag = mouse_cursor_box(Set.center, Set.radius);
+        if (top()) hover_level = -1, go_hover_flag = help_hover_flag = levels_hover_flag = editor_hover_flag = set_hover_flag = false; // a card covers the row
     }
     else if (mode == m_scores)
     {
@@ -303,6 +314,8 @@ void title::notice(SDL_Event& E)
             open_levels();
         else if (Key == SDLK_e)
             open_editor();
+        else if (Key == SDLK_t)
+            open_second_set();
         else if (Key == SDLK_v && (E.key.keysym.mod & KMOD_CTRL) && clipboard_readable())
             open_levels()->take(pasted_text(), false);
         else if (E.type == SDL_MOUSEBUTTONDOWN)
@@ -318,6 +331,8 @@ void title::notice(SDL_Event& E)
                 open_levels();
             else if (editor_hover_flag)
                 open_editor();
+            else if (set_hover_flag)
+                open_second_set();
         }
         break;
     }
@@ -365,6 +380,13 @@ editor* title::open_editor()
     editor* Editor = new editor;
     show(Editor);
     return Editor;
+}
+
+second_set* title::open_second_set()
+{
+    second_set* Set = new second_set(all_levels[num_levels - 1].medals);
+    show(Set);
+    return Set;
 }
 
 own_levels* title::open_levels()
@@ -471,7 +493,7 @@ bool title::offers(SDL_Keycode Key) const
     switch (mode)
     {
     case m_title:
-        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || Key == SDLK_e || (Key == SDLK_ESCAPE && can_quit());
+        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || Key == SDLK_e || Key == SDLK_t || (Key == SDLK_ESCAPE && can_quit());
     case m_play:
         return Key == SDLK_p || Key == SDLK_r || Key == SDLK_ESCAPE;
     case m_scores:
@@ -602,6 +624,7 @@ void title::render()
         draw_button(letters, HELP, texts::HELP_BUTTON, help_hover_flag, slide_in_alpha);
         draw_button(letters, levels_button(letters), texts::OWN_LEVELS_BUTTON, levels_hover_flag, slide_in_alpha);
         draw_button(letters, editor_button(letters), texts::EDITOR_BUTTON, editor_hover_flag, slide_in_alpha);
+        draw_button(letters, set_button(letters), texts::SECOND_SET_BUTTON, set_hover_flag, slide_in_alpha);
     }
 
     glDisable(GL_BLEND);

@@ -21,6 +21,7 @@
 
 class editor;
 class own_levels;
+class second_set;
 class texture;
 
 class title
@@ -65,6 +66,7 @@ public:
     bool help_hover_flag;
     bool levels_hover_flag; // the button to the player's own levels
     bool editor_hover_flag; // the level editor's
+    bool set_hover_flag;    // the second set's
     bool go_next; // the results slide out into the next level instead of the row
     std::vector<ref<screen>> shown; // the other screens shown, each over the one before
     std::vector<int> asked; // sounds asked for since the frame loop last heard them
@@ -110,6 +112,8 @@ public:
     own_levels* open_levels();
     // Shows the level editor, on the work left there last time.
     editor* open_editor();
+    // The second set of levels, open as far as the table's last level's medals allow.
+    second_set* open_second_set();
     // A level code, a link or a level file's text handed to the game from outside (the web page): added to
     // the player's levels, and with Play started (1); refused, with the reason shown (0); or, while a level
     // is played, not looked at (-1).

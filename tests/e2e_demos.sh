@@ -18,6 +18,17 @@ for n in $(seq 1 "$levels"); do
   check "level $n's demonstration: $(tail -n 1 "$run.out")" test "$status" = 0
 done
 
+# The second set's, each a play of its level file, found by the level's key.
+set2=$(ls "$root"/data/levels/set2/*.qbl | wc -l)
+check "a second set to check ($set2 levels)" test "$set2" -ge 10
+for file in "$root"/data/levels/set2/*.qbl; do
+  name=$(basename "$file" .qbl)
+  run=$(new_run_dir "set2-$name")
+  (cd "$run" && exec "$game" --check-replay "$root/data/demos/set2/$name.qbr") >"$run.out" 2>&1
+  status=$?
+  check "$name's demonstration: $(tail -n 1 "$run.out")" test "$status" = 0
+done
+
 # A demonstration of level 1 that says it is of level 2 is refused whole, never played.
 run=$(new_run_dir other_level)
 cp "$root/data/demos/level1.qbr" "$run/mixed.qbr"

@@ -2,6 +2,8 @@
 // every bee home, with a quick hand or a new player's, where a hand that never moves does not.
 #include "../tools/player/bot.h"
 #include "../tools/player/set2.h"
+#include "level_file.h"
+#include "level_set.h"
 #include "helpers.h"
 
 #include <set>
@@ -68,32 +70,37 @@ TEST(Player, StepsAsideFromHorseflies)
     EXPECT_FALSE(player::herder::at_home(ByHive, Hive, {Hive + mkrpos(1.0, 1.0, 0.0)}));
 }
 
-// The second set's records, as the balance report and the art generator read them: each loads its map,
-// keeps its hive on grass and its horseflies on water, awards its medals in order, and the herder wins
-// the set's first level.
+// The second set as the game ships it: a level file for each draft, the same level, each one's hive on
+// grass and its medals in order, every file's name and opening line short; and the herder wins the
+// set's first level from its file.
 TEST(Player, TheSecondSetHoldsTogether)
 {
     game_dir Dir;
-    std::set<int> Ids;
-    for (int a = 0; a < count_levels(); a++) Ids.insert(all_levels[a].level_id);
+    fs::create_directory_symlink(fs::path(QUORVEL_SOURCE_DIR) / "tools", "tools"); // the drafts' maps
+    level_set Set;
+    Set.load();
+    ASSERT_EQ((int)Set.levels.size(), player::SET2_SIZE);
     for (int L = 0; L < player::SET2_SIZE; L++)
     {
         const player::set2_record& S = player::set2_table()[L];
-        level Lv = S.record;
-        SCOPED_TRACE(Lv.name);
-        EXPECT_TRUE(Ids.insert(Lv.level_id).second) << "an id of its own";
-        std::string Opening = S.opening;
-        EXPECT_TRUE(!Opening.empty() && Opening.back() == '.' && Opening.size() < 90) << "one short sentence";
-        EXPECT_TRUE(0 < Lv.medal_bees[0] && Lv.medal_bees[0] < Lv.medal_bees[1] && Lv.medal_bees[1] < Lv.medal_bees[2] &&
-                    Lv.medal_bees[2] <= Lv.num_bees);
+        const level_data& D = Set.levels[L].data;
+        SCOPED_TRACE(D.name);
+        level_data Draft;
+        std::string Problem;
+        ASSERT_TRUE(record_level_data(S.record, Draft, Problem)) << Problem;
+        EXPECT_EQ(level_key(Draft), Set.levels[L].key) << "the file is its draft: run set2_files";
+        EXPECT_EQ(D.name, S.record.name);
+        EXPECT_EQ(D.line, S.opening);
+        EXPECT_TRUE(!D.line.empty() && D.line.back() == '.' && D.line.size() < 90) << "one short sentence";
+        EXPECT_EQ(Set.levels[L].file.substr(0, 3), std::to_string(count_levels() + L + 1) + "-") << "numbered on from the table";
+        EXPECT_TRUE(0 < D.medal_bees[0] && D.medal_bees[0] < D.medal_bees[1] && D.medal_bees[1] < D.medal_bees[2] &&
+                    D.medal_bees[2] <= D.num_bees);
         world W;
-        W.init(Lv, 1); // dies on a map that is missing or lacks the terrain its creatures need
+        W.init(D, 1);
         for (double DX : {-0.5, 0.5})
             for (double DY : {-0.5, 0.5})
-                EXPECT_EQ(W.get_tile_type(Lv.hive_pos + mkrpos(DX, DY, 0)), world::tt_grass) << "the hive on grass";
-        EXPECT_LE(W.size[0], 44);
-        EXPECT_LE(W.size[1], 40);
+                EXPECT_EQ(W.get_tile_type(D.hive_pos + mkrpos(DX, DY, 0)), world::tt_grass) << "the hive on grass";
     }
-    player::result R = player::play_level(player::set2_table()[0].record, 1, false);
+    player::result R = player::play_level(Set.levels[0].data, 1, false);
     EXPECT_EQ(R.rescued_bees, R.total_bees);
 }

@@ -7,9 +7,10 @@ built (it reads the level table from the game: quorvel --level-table):
     /usr/bin/python3 tools/make_art.py [--game build/quorvel]
 
 It rewrites data/gfx/*.tga, data/maps/*.tga, docs/contact_sheet.png and
-src/font_glyphs.h, the text atlas's metrics; and the second set's maps in
-data/maps/set2/, whose records it reads from the balance report's table
-(play_report --set 2 --level-table, beside the game).
+src/font_glyphs.h, the text atlas's metrics; and the second set's draft maps in
+tools/art/set2/, whose records it reads from the balance report's table
+(play_report --set 2 --level-table, beside the game); build/set2_files then
+writes them into the set's level files, data/levels/set2/*.qbl.
 The output is the same, byte for byte, on every run. With --screen DIR it
 also writes PNGs of every picture at the sizes the game shows them, for
 looking at.
@@ -172,7 +173,7 @@ def contact_sheet(files, levels, levels2):
     for group, (maps_in, suffix) in enumerate(((levels, "1"), (levels2, ""))):
         if group:
             x, y, row_h = 16, y + row_h + 40, 0
-            label(x, y, "The second set (data/maps/set2/)")
+            label(x, y, "The second set (data/levels/set2/)")
             y += 30
         for m, img in maps_in:
             k = max(1, min(16, 300 // max(m.w, m.h)))
@@ -246,7 +247,7 @@ def main():
         sys.exit("make_art: the second set's records are read from %s: build it beside the game" % report)
     table2 = level_table([report, "--set", "2"], suffix=".tga")
     assert len(table2) == len(maps2.LEVELS), ("a map function for each level of the second set", len(table2))
-    files2, levels2 = build_maps(maps2.LEVELS, table2, "data/maps/set2/%s")
+    files2, levels2 = build_maps(maps2.LEVELS, table2, "tools/art/set2/%s")
     files += files2
     for path, img in files:
         full = os.path.join(ROOT, path)

@@ -5,13 +5,15 @@
 // Usage: play_report [--levels FIRST-LAST] [--seeds N] [--first-seed S] [--jobs J] [--seconds LIMIT]
 //                    [--players all|NAME[,NAME...]]   (names: herder, careful, passive, new)
 //                    [--set 2] [--level-table]
-// --set 2 plays the second set of levels (tools/player/set2.h) instead of the game's table, and checks
-// that set's own targets; --level-table prints the set's records as the game's --level-table does, with
-// each level's opening line last, for the art generator.
+// --set 2 plays the second set of levels, the level files the game ships in data/levels/set2/, instead of
+// the game's table, and checks that set's own targets; with --level-table it prints the set's drafts
+// (tools/player/set2.h) as the game's --level-table does, with each level's opening line last, for the art
+// generator, which draws their maps before tools/set2_files writes the files.
 // Levels are numbered from 1 as on the title screen. Jobs are separate processes (the world is a
 // global), each playing its share of the games and sending the results back through a pipe.
 #include "data_dir.h"
 #include "player/bot.h"
+#include "level_set.h"
 #include "player/set2.h"
 
 #include <algorithm>
@@ -37,8 +39,9 @@ enum players
 };
 const char* const PLAYER_NAMES[PL_SIZE] = {"herder", "careful", "passive", "new"};
 
-// The levels played: the game's table, or the second set's records.
+// The levels played: the game's table, or the second set's records, which stand for its files.
 std::vector<level> levels;
+level_set second_set;
 
 player::hand hand_of(int Who)
 {
@@ -92,7 +95,9 @@ void run_games(std::vector<game>& Games, int Jobs, double Limit)
             for (size_t G = J; G < Games.size(); G += Jobs)
             {
                 game& Gm = Games[G];
-                Gm.res = player::play_level(levels[Gm.level], Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who));
+                Gm.res = second_set.levels.empty()
+                             ? player::play_level(levels[Gm.level], Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who))
+                             : player::play_level(second_set.levels[Gm.level].data, Gm.seed, Gm.who == pl_passive, Limit, hand_of(Gm.who));
                 const player::result& R = Gm.res;
                 std::fprintf(Out, "%zu %d %d %d %.2f %d %d %d %d %d\n", G, R.rescued_bees, R.killed_bees, R.medals,
                              R.end_time, R.killed_near_hive, R.killed_early, R.killed_settling, R.left,
@@ -486,6 +491,24 @@ int main(int ArgC, char** ArgV)
     {
         std::fprintf(stderr, "cannot find the data directory\n");
         return 2;
+    }
+    if (Set == 2)
+    {
+        // What the game ships is what is measured.
+        second_set.load();
+        if ((int)second_set.levels.size() != player::SET2_SIZE)
+        {
+            std::fprintf(stderr, "the second set's files: %zu of %d\n", second_set.levels.size(), player::SET2_SIZE);
+            return 2;
+        }
+        for (int L = 0; L < player::SET2_SIZE; L++)
+        {
+            const level_data& D = second_set.levels[L].data;
+            level& Lv = levels[L];
+            Lv.name = D.name.c_str(), Lv.hive_pos = D.hive_pos;
+            Lv.num_flowers = D.num_flowers, Lv.num_flies = D.num_flies, Lv.num_bees = D.num_bees;
+            for (int m = 0; m < 3; m++) Lv.medal_bees[m] = D.medal_bees[m];
+        }
     }
     int NumLevels = (int)levels.size();
     if (First < 1 || Last > NumLevels || First > Last || Seeds < 1 || Jobs < 1)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bot.h"
+#include "level_file.h"
 #include "replay.h"
 
 #include <cstdio>
@@ -11,16 +12,11 @@
 
 namespace player {
 
-inline replay recorded_play(int Index, unsigned long Seed, double Seconds)
+// The session S, just opened, played by the careful herder and recorded as level LevelId with Hash.
+inline replay recorded_session(session& S, int LevelId, uint64_t Hash, unsigned long Seed, double Seconds)
 {
-    hand Hand = careful_hand();
-    Hand.pixels = 600, Hand.drawn = true;
-    session S(Index, Seed, Hand);
     mouseloc = S.mouse; // on a pixel already: the middle of the picture
-    uint64_t Hash = 0;
-    std::string Problem;
-    if (!level_hash(all_levels[Index], Hash, Problem)) std::fprintf(stderr, "level %d: %s\n", Index + 1, Problem.c_str()), std::exit(1);
-    S.P.record(all_levels[Index].level_id, (uint32_t)Seed, Hash);
+    S.P.record(LevelId, (uint32_t)Seed, Hash);
     S.W->spend_draws(); // the frame the level starts in draws before its first update
     herder H;
     for (long F = 0; F < (long)(Seconds / STEP + 0.5) && !S.over(); F++)
@@ -36,6 +32,29 @@ inline replay recorded_play(int Index, unsigned long Seed, double Seconds)
     R.end = S.over() ? replay::e_over : replay::e_left;
     R.end_digest = world_digest(W);
     return R;
+}
+
+inline hand recording_hand()
+{
+    hand Hand = careful_hand();
+    Hand.pixels = 600, Hand.drawn = true;
+    return Hand;
+}
+
+inline replay recorded_play(int Index, unsigned long Seed, double Seconds)
+{
+    uint64_t Hash = 0;
+    std::string Problem;
+    if (!level_hash(all_levels[Index], Hash, Problem)) std::fprintf(stderr, "level %d: %s\n", Index + 1, Problem.c_str()), std::exit(1);
+    session S(Index, Seed, recording_hand());
+    return recorded_session(S, all_levels[Index].level_id, Hash, Seed, Seconds);
+}
+
+// A level from a file, recorded as the game records a play of one: level 0, its key for its hash.
+inline replay recorded_play(const level_data& L, unsigned long Seed, double Seconds)
+{
+    session S(L, Seed, recording_hand());
+    return recorded_session(S, 0, level_key(L), Seed, Seconds);
 }
 
 } // namespace player

@@ -1,6 +1,7 @@
-// The second set of ten levels, each a record like the game's own table, on the maps that
-// tools/art/maps2.py draws into data/maps/set2/. The balance report plays them with --set 2, and the art
-// generator reads them (play_report --set 2 --level-table) to build each map around its hive and check it.
+// The second set of ten levels in draft, each a record like the game's own table, on the maps that
+// tools/art/maps2.py draws into tools/art/set2/; tools/set2_files makes them the level files the game
+// ships, data/levels/set2/*.qbl, which the game and the balance report read. The art generator reads
+// the drafts (play_report --set 2 --level-table) to build each map around its hive and check it.
 // The name is the record's; the opening line, the sentence shown as the level opens, is beside it.
 #pragma once
 
@@ -37,7 +38,7 @@ struct set2_record
     const char* opening; // one short sentence: what the level asks
 };
 
-#define SET2_MAP(name) "data/maps/set2/" name ".tga", "data/maps/set2/" name "_preview.tga"
+#define SET2_MAP(name) "tools/art/set2/" name ".tga", "tools/art/set2/" name "_preview.tga"
 
 inline set2_record set2_make(int Id, const char* Name, const char* Map, const char* Preview, const char* Opening,
                              double HiveX, double HiveY, int Flowers, int Flies, int Bees, int Medal1, int Medal2,
