@@ -98,6 +98,7 @@ void editor_start::choose_copy(int Index)
     }
     level_data L;
     if (!table_level_data(C.table_index, L, problem)) return;
+    L.name = texts::message{all_levels[C.table_index].name}; // the copy is named as the player reads it
     target.begin_with(L);
     done_flag = true;
 }

@@ -9,10 +9,12 @@
 #include "help_card.h"
 #include "level.h"
 #include "level_edit.h"
+#include "level_set.h"
 #include "own_levels.h"
 #include "picture.h"
 #include "picture_text.h"
 #include "results_card.h"
+#include "second_set.h"
 #include "text.h"
 #include "texts.h"
 
@@ -139,6 +141,9 @@ TEST(Language, EveryTextFitsItsPlaceInEveryLanguage)
     fresh_level_table();
     english_again Afterwards;
     font Letters;
+    level_set Second;
+    Second.load();
+    EXPECT_FALSE(Second.levels.empty());
     struct sizes
     {
         double help[3], editor_help[2], editor_labels, rules, results;
@@ -194,6 +199,25 @@ TEST(Language, EveryTextFitsItsPlaceInEveryLanguage)
             F.one_line(Letters, "goal", texts::count(texts::GOAL, all_levels[i].medal_bees[0]), 0.45, PICTURE_W - 0.6);
         }
         F.one_line(Letters, "goal", texts::GOAL_ONE, 0.45, PICTURE_W - 0.6);
+        if (12.74 - 2 * button_radius(Letters, texts::SECOND_SET_BUTTON)[0] < 6.0) F.note("the second set's button reaches the title");
+
+        // The second set: its tiles' names on two lines, what the chosen one asks, its buttons.
+        for (const set_level& S : Second.levels)
+        {
+            const std::string Name = "20 · " + std::string(texts::message{S.data.name.c_str()});
+            if (Letters.wrap(Name, 0.26, 2.25).size() > 2) F.note("second set: " + Name + " takes more than two lines");
+            F.one_line(Letters, "second set", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.42, 11.6);
+            F.one_line(Letters, "second set", texts::message{S.data.line.c_str()}, 0.3, 11.6);
+            F.one_line(Letters, "banner", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.8, PICTURE_W - 0.6);
+        }
+        F.one_line(Letters, "second set", texts::SECOND_SET, 0.6, 11.6);
+        F.one_line(Letters, "second set", texts::SECOND_SET_CLOSED, 0.3, 11.6);
+        F.one_line(Letters, "second set", texts::SECOND_SET_KEYS, 0.26, 11.6);
+        F.one_line(Letters, "second set", texts::fill(texts::NO_DEMO, {"no such file"}), 0.28, 11.6);
+        button_place Set[second_set_layout::BUTTONS];
+        second_set_layout::buttons(Letters, Set);
+        F.apart("second set", Set[1], Set[2]);
+        F.apart("second set", Set[2], Set[3]);
         F.one_line(Letters, "refusal", texts::fill(texts::OPENS_AFTER, {"10"}), 0.4, 11.3);
         F.one_line(Letters, "refusal", texts::NO_REPLAY, 0.4, 11.3);
 

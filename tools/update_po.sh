@@ -15,9 +15,23 @@ xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NP_:
 # stays as it is.
 xgettext --from-code=UTF-8 --language=Desktop -k -kGenericName -kComment -kKeywords -o "$pot.desktop" packaging/quorvel-bees.desktop
 xgettext --from-code=UTF-8 --its=/usr/share/gettext/its/metainfo.its -o "$pot.metainfo" packaging/org.example.quorvel_bees.metainfo.xml.in
+# The second set's names and opening lines, from its level files.
+python3 - "$pot.levels" data/levels/set2/*.qbl <<'PY'
+import sys
+out = open(sys.argv[1], "w", encoding="utf-8")
+out.write('msgid ""\nmsgstr ""\n"Content-Type: text/plain; charset=UTF-8\\n"\n\n')
+quote = lambda t: '"' + t.replace("\\", "\\\\").replace('"', '\\"') + '"'
+for path in sys.argv[2:]:
+    number = path.rsplit("/", 1)[1].split("-", 1)[0]
+    for n, text in enumerate(open(path, encoding="utf-8").read().split("\n"), 1):
+        for key, what in (("name: ", "name"), ("line: ", "opening line")):
+            if text.startswith(key):
+                out.write("#. TRANSLATORS: level %s's %s, in the second set\n#: %s:%d\nmsgid %s\nmsgstr \"\"\n\n"
+                          % (number, what, path, n, quote(text[len(key):])))
+PY
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$pot.code" "$pot.desktop" "$pot.metainfo"
-msgcat --use-first --sort-by-file -o "$pot" "$pot.code" "$pot.desktop" "$pot.metainfo"
-rm -f "$pot.code" "$pot.desktop" "$pot.metainfo"
+msgcat --use-first --sort-by-file -o "$pot" "$pot.code" "$pot.levels" "$pot.desktop" "$pot.metainfo"
+rm -f "$pot.code" "$pot.levels" "$pot.desktop" "$pot.metainfo"
 for lang in $(cat po/LINGUAS); do
   if [ -f "po/$lang.po" ]; then
     msgmerge --quiet --update --backup=none --no-fuzzy-matching "po/$lang.po" "$pot"
