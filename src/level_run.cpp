@@ -4,6 +4,7 @@
 #include "level.h"
 #include "level_file.h"
 #include "picture.h"
+#include "picture_text.h"
 #include "player_levels.h"
 #include "quorvel.h"
 #include "replay_view.h"
@@ -116,10 +117,11 @@ void level_run::render()
     glEnable(GL_BLEND);
     draw_panels(1.0);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, winning_textures[score_medals]->id);
+    glBindTexture(GL_TEXTURE_2D, (words_drawn() ? picture_without_words(score_medals) : winning_textures[score_medals])->id);
     glColor4f(1, 1, 1, 1);
     draw_centered_quad(mkrpos(PICTURE_MIDDLE, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
     glDisable(GL_TEXTURE_2D);
+    if (words_drawn()) draw_result_words(letters, score_medals, mkrpos(PICTURE_MIDDLE, 2.5, 0), 2.5);
     results.render(letters, medal_textures, *run_world.ptr(), score_medals, std::max(best_before, score_medals), 1.0);
     glDisable(GL_BLEND);
     glPopMatrix();

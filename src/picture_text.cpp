@@ -3,6 +3,7 @@
 #include "picture_words.h"
 #include "text.h"
 #include "texts.h"
+#include "texture.h"
 
 #include <algorithm>
 #include <string>
@@ -93,4 +94,11 @@ void draw_result_words(const font& Letters, int Medals, const rpos& Centre, doub
         Lines = Letters.wrap(texts::RESULT_LINES[Medals][l], Body, Side * RESULT_LINE_W);
         lines_at(Letters, Lines, Centre[0], Top + Side * RESULT_LINE_Y[l], Body, font::centre, INK);
     }
+}
+
+texture* picture_without_words(int Which)
+{
+    static const char* const Files[5] = {"data/gfx/lose_blank1.tga", "data/gfx/won_daisy_blank1.tga", "data/gfx/won_violet_blank1.tga",
+                                         "data/gfx/won_tulip_blank1.tga", "data/gfx/rules_blank1.tga"};
+    return texture_load(Files[Which], false);
 }

@@ -10,6 +10,9 @@ class texture;
 
 // Whether the pictures' words are drawn, not painted: a language other than English is spoken.
 bool words_drawn();
+// The results' pictures for 0 to 3 medals (Which 0 to 3) and the rules' (4), without their words; loaded
+// when first asked for, so that in English they never are and start-up stays as it was.
+texture* picture_without_words(int Which);
 // The size of the rules' rows, and of the results' lines, over a picture Side across.
 double rules_words_size(const font& Letters, double Side);
 double result_words_size(const font& Letters, double Side);

@@ -478,10 +478,13 @@ void play::render_hud()
         std::string Goal = W.medal_bees[0] == 1 && W.total_bees == 1 ? texts::GOAL_ONE
                                                                      : texts::count(texts::GOAL, W.medal_bees[0]);
         const fcolor Rim = mkfcolor(0.1f, 0.08f, 0.02f, Fade);
-        letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 3.6, 0), 0.8, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
+        // A long name (a player's level's, or in another language) is drawn smaller, a long line on more lines.
+        const double Room = PICTURE_W - BANNER_MARGIN, NameSize = std::min(0.8, Room / std::max(letters.width(Name, 1.0), 0.01));
+        letters.draw_outlined(Name, mkrpos(PICTURE_W / 2, 4.0 - NameSize / 2, 0), NameSize, font::centre, mkfcolor(1, 0.85f, 0.3f, Fade), Rim);
         letters.draw_outlined(Goal, mkrpos(PICTURE_W / 2, 4.5, 0), 0.45, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
-        if (!banner_line.empty())
-            letters.draw_outlined(banner_line, mkrpos(PICTURE_W / 2, 5.1, 0), 0.4, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
+        const std::vector<std::string> Lines = banner_line.empty() ? std::vector<std::string>() : letters.wrap(banner_line, 0.4, Room);
+        for (size_t l = 0; l < Lines.size(); l++)
+            letters.draw_outlined(Lines[l], mkrpos(PICTURE_W / 2, 5.1 + 0.5 * l, 0), 0.4, font::centre, mkfcolor(1, 0.98f, 0.9f, Fade), Rim);
     }
     glPopMatrix();
 }

@@ -19,6 +19,9 @@
 #include <SDL2/SDL.h>
 #include <vector>
 
+// The level's banner keeps this far in from the picture's sides: its name shrinks to fit, its line wraps.
+const double BANNER_MARGIN = 0.6;
+
 class play
 {
 public:

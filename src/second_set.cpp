@@ -47,11 +47,11 @@ rloc cursor()
 }
 } // namespace
 
-const double second_set_layout::TILE_HALF = 0.8;
+const double second_set_layout::TILE_HALF = 0.8, second_set_layout::TILE_NAME_WIDE = 1.95, second_set_layout::LINE_WIDE = 11.1;
 
 rpos second_set_layout::tile(int Index)
 {
-    return mkrpos(PICTURE_MIDDLE + 2.35 * (Index % COLUMNS - 2), 2.15 + 2.85 * (Index / COLUMNS), 0);
+    return mkrpos(PICTURE_MIDDLE + 2.15 * (Index % COLUMNS - 2), 2.15 + 2.85 * (Index / COLUMNS), 0);
 }
 
 void second_set_layout::buttons(const font& Letters, button_place Places[BUTTONS])
@@ -225,8 +225,8 @@ void second_set::render()
         glDisable(GL_TEXTURE_2D);
         // The number and name on two lines at most, as the tiles stand close.
         const std::string Name = std::to_string(count_levels() + i + 1) + " · " + std::string(texts::message{S.data.name.c_str()});
-        std::vector<std::string> Lines = letters.wrap(Name, 0.26, 2.25);
-        if (Lines.size() > 2) Lines.resize(2), Lines[1] = letters.fitted(Lines[1] + "…", 0.26, 2.25);
+        std::vector<std::string> Lines = letters.wrap(Name, 0.26, second_set_layout::TILE_NAME_WIDE);
+        if (Lines.size() > 2) Lines.resize(2), Lines[1] = letters.fitted(Lines[1] + "…", 0.26, second_set_layout::TILE_NAME_WIDE);
         for (size_t l = 0; l < Lines.size(); l++)
             letters.draw(Lines[l], At + mkrpos(0, H + 0.08 + 0.3 * l, 0), 0.26, font::centre, i == selected ? INK : FADED);
     }
@@ -234,15 +234,15 @@ void second_set::render()
     {
         // What the chosen level asks, or what opens it.
         const level_data L = shown(selected);
-        letters.draw(letters.fitted(L.name, 0.42, 11.6), mkrpos(PICTURE_MIDDLE, 7.2, 0), 0.42, font::centre, INK);
+        letters.draw(letters.fitted(L.name, 0.42, second_set_layout::LINE_WIDE), mkrpos(PICTURE_MIDDLE, 7.2, 0), 0.42, font::centre, INK);
         const std::string Below = is_open(selected) ? L.line : std::string(texts::SECOND_SET_CLOSED);
-        letters.draw(letters.fitted(Below, 0.3, 11.6), mkrpos(PICTURE_MIDDLE, 7.8, 0), 0.3, font::centre, INK);
+        letters.draw(letters.fitted(Below, 0.3, second_set_layout::LINE_WIDE), mkrpos(PICTURE_MIDDLE, 7.8, 0), 0.3, font::centre, INK);
     }
     if (note_counter > 0)
     {
         fcolor C = WRONG;
         C[3] = (float)std::min(1.0, note_counter);
-        letters.draw(letters.fitted(note, 0.28, 11.6), mkrpos(PICTURE_MIDDLE, 8.4, 0), 0.28, font::centre, C);
+        letters.draw(letters.fitted(note, 0.28, second_set_layout::LINE_WIDE), mkrpos(PICTURE_MIDDLE, 8.4, 0), 0.28, font::centre, C);
     }
     else if (!touch_screen())
         letters.draw(texts::SECOND_SET_KEYS, mkrpos(PICTURE_MIDDLE, 8.45, 0), 0.26, font::centre, FADED);

@@ -59,6 +59,8 @@ struct second_set_layout
 {
     static const int COLUMNS = 5;
     static const double TILE_HALF;
+    // How wide a tile's name and the chosen level's lines may be, within the panel.
+    static const double TILE_NAME_WIDE, LINE_WIDE;
     static rpos tile(int Index);
     // Places[1..3]: Back, Play, Watch how along the bottom; [0] is unused.
     static const int BUTTONS = 4;

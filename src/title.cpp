@@ -563,7 +563,7 @@ void title::render()
     {
         glEnable(GL_TEXTURE_2D);
         assert(score_medals < 4);
-        glBindTexture(GL_TEXTURE_2D, (words_drawn() ? without_words(score_medals) : winning_textures[score_medals])->id);
+        glBindTexture(GL_TEXTURE_2D, (words_drawn() ? picture_without_words(score_medals) : winning_textures[score_medals])->id);
         glColor4f(1, 1, 1, 1);
         draw_quad(mkrpos(PICTURE_MIDDLE, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
         glDisable(GL_TEXTURE_2D);
@@ -577,7 +577,7 @@ void title::render()
         glBindTexture(GL_TEXTURE_2D, title_texture->id);
         glColor4f(1, 1, 1, 1);
         draw_quad(mkrpos(3.666, 2.5, 0), mkrpos(2.5, 2.5, 0), 0);
-        glBindTexture(GL_TEXTURE_2D, (words_drawn() ? without_words(4) : rules_texture)->id);
+        glBindTexture(GL_TEXTURE_2D, (words_drawn() ? picture_without_words(4) : rules_texture)->id);
         glColor4f(1, 1, 1, 1);
         draw_quad(mkrpos(10.666, 3.5, 0), mkrpos(2.125, 2.125, 0), 0);
         glDisable(GL_TEXTURE_2D);
@@ -630,14 +630,6 @@ void title::render()
     glDisable(GL_BLEND);
     glPopMatrix();
     for (ref<screen>& S : shown) S->render(); // cards over the row
-}
-
-texture* title::without_words(int Which)
-{
-    // Loaded only when first drawn: in English they never are, and start-up stays as it was.
-    static const char* const Files[5] = {"data/gfx/lose_blank1.tga", "data/gfx/won_daisy_blank1.tga", "data/gfx/won_violet_blank1.tga",
-                                         "data/gfx/won_tulip_blank1.tga", "data/gfx/rules_blank1.tga"};
-    return texture_load(Files[Which], false);
 }
 
 rpos title::slid(const rpos& Center, const rpos& Radius) const

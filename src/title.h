@@ -137,8 +137,6 @@ public:
     // its work).
     void pause_level();
 
-    // The results' pictures (0 to 3) and the rules' (4) without their words, for another language than English.
-    texture* without_words(int Which);
     // Where draw_quad puts a quad centred at Center at the slide's present point.
     rpos slid(const rpos& Center, const rpos& Radius) const;
     void render_row_label();

@@ -12,6 +12,7 @@
 #include "level_set.h"
 #include "own_levels.h"
 #include "picture.h"
+#include "play.h"
 #include "picture_text.h"
 #include "results_card.h"
 #include "second_set.h"
@@ -205,15 +206,18 @@ TEST(Language, EveryTextFitsItsPlaceInEveryLanguage)
         for (const set_level& S : Second.levels)
         {
             const std::string Name = "20 · " + std::string(texts::message{S.data.name.c_str()});
-            if (Letters.wrap(Name, 0.26, 2.25).size() > 2) F.note("second set: " + Name + " takes more than two lines");
-            F.one_line(Letters, "second set", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.42, 11.6);
-            F.one_line(Letters, "second set", texts::message{S.data.line.c_str()}, 0.3, 11.6);
-            F.one_line(Letters, "banner", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.8, PICTURE_W - 0.6);
+            const double Wide = second_set_layout::LINE_WIDE;
+            if (Letters.wrap(Name, 0.26, second_set_layout::TILE_NAME_WIDE).size() > 2) F.note("second set: " + Name + " takes more than two lines");
+            F.one_line(Letters, "second set", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.42, Wide);
+            F.one_line(Letters, "second set", texts::message{S.data.line.c_str()}, 0.3, Wide);
+            F.one_line(Letters, "banner", texts::fill(texts::LEVEL, {"20", texts::message{S.data.name.c_str()}}), 0.8, PICTURE_W - BANNER_MARGIN);
+            if (Letters.wrap(texts::message{S.data.line.c_str()}, 0.4, PICTURE_W - BANNER_MARGIN).size() > 2)
+                F.note("opening line on more than two lines: " + std::string(texts::message{S.data.line.c_str()}));
         }
-        F.one_line(Letters, "second set", texts::SECOND_SET, 0.6, 11.6);
-        F.one_line(Letters, "second set", texts::SECOND_SET_CLOSED, 0.3, 11.6);
-        F.one_line(Letters, "second set", texts::SECOND_SET_KEYS, 0.26, 11.6);
-        F.one_line(Letters, "second set", texts::fill(texts::NO_DEMO, {"no such file"}), 0.28, 11.6);
+        F.one_line(Letters, "second set", texts::SECOND_SET, 0.6, second_set_layout::LINE_WIDE);
+        F.one_line(Letters, "second set", texts::SECOND_SET_CLOSED, 0.3, second_set_layout::LINE_WIDE);
+        F.one_line(Letters, "second set", texts::SECOND_SET_KEYS, 0.26, second_set_layout::LINE_WIDE);
+        F.one_line(Letters, "second set", texts::fill(texts::NO_DEMO, {"no such file"}), 0.28, second_set_layout::LINE_WIDE);
         button_place Set[second_set_layout::BUTTONS];
         second_set_layout::buttons(Letters, Set);
         F.apart("second set", Set[1], Set[2]);

@@ -2,10 +2,18 @@
 # Extracts every message of the game (po/POTFILES) into the translators' template po/quorvel-bees.pot and
 # merges it into each language's catalogue (po/LINGUAS), keeping what is translated; a message new or
 # changed comes out untranslated or fuzzy for the translator to see. Needs gettext.
-# Usage: bash tools/update_po.sh
+# With --check it changes nothing and fails unless the template holds today's messages and every language
+# translates each of them, none fuzzy, msgfmt --check clean (the test suite runs it so).
+# Usage: bash tools/update_po.sh [--check]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pot=po/quorvel-bees.pot
+checking=${1:-}
+if [ "$checking" = --check ]; then
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+  pot=$scratch/quorvel-bees.pot
+fi
 sources=$(grep -v '^#' po/POTFILES | grep '\.cpp$')
 # N_ and NP_ mark the messages in src/texts.cpp; a level's name is mklevel's second argument.
 xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NP_:1,2 --keyword=mklevel:2 \
@@ -32,6 +40,20 @@ PY
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$pot.code" "$pot.desktop" "$pot.metainfo"
 msgcat --use-first --sort-by-file -o "$pot" "$pot.code" "$pot.levels" "$pot.desktop" "$pot.metainfo"
 rm -f "$pot.code" "$pot.levels" "$pot.desktop" "$pot.metainfo"
+if [ "$checking" = --check ]; then
+  messages() { msgattrib --no-location --no-wrap --sort-output "$1" | grep -v '^"POT-Creation-Date'; }
+  if ! diff <(messages "$pot") <(messages po/quorvel-bees.pot) >"$scratch/diff"; then
+    echo "po/quorvel-bees.pot is not today's messages: run tools/update_po.sh"; head -n 20 "$scratch/diff"; exit 1
+  fi
+  status=0
+  for lang in $(cat po/LINGUAS); do
+    said=$(msgfmt --check --statistics -o /dev/null "po/$lang.po" 2>&1) || status=1
+    echo "$lang: $said"
+    case $said in *fuzzy*|*untranslated*) status=1 ;; esac
+    msgcmp "po/$lang.po" po/quorvel-bees.pot 2>/dev/null || { echo "$lang: not merged with the template"; status=1; }
+  done
+  exit $status
+fi
 for lang in $(cat po/LINGUAS); do
   if [ -f "po/$lang.po" ]; then
     msgmerge --quiet --update --backup=none --no-fuzzy-matching "po/$lang.po" "$pot"
