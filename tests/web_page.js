@@ -329,6 +329,31 @@ async function refusals(browser) {
   }, 'warning', 'keeps no files');
 }
 
+// A browser that asks for Russian: the page's buttons and the game in Russian, the page's language said.
+async function russian(browser) {
+  const po = fs.readFileSync(`${data}/../po/ru.po`, 'utf8');
+  const ru = english => (po.match(new RegExp(`\nmsgid "${english}"\nmsgstr "([^"]*)"`)) || [])[1];
+  const page = await browser.newPage();
+  const t = tab(page, 'chromium_ru');
+  await page.evaluateOnNewDocument(() => {
+    Object.defineProperty(navigator, 'languages', { get: () => ['ru-RU', 'ru', 'en'] });
+    Object.defineProperty(navigator, 'language', { get: () => 'ru-RU' });
+  });
+  await page.setViewport({ width: 1000, height: 600 });
+  await page.goto(url);
+  await t.fit();
+  await t.waitFor('ru_row', t.row);
+  const words = await page.evaluate(() => ({ lang: document.documentElement.lang,
+    back: document.querySelector('button[data-text="Back"]').textContent }));
+  check(words.lang === 'ru' && words.back === ru('Back') && ru('Back'), `a Russian browser: the page says ${words.lang}, Back is "${words.back}"`);
+  await page.keyboard.press('Enter');
+  const title = `1 · ${ru('First Flight')}`;
+  check(await page.waitForFunction(T => document.title.endsWith(T), { timeout: 30000 }, title).then(() => true, () => false),
+    `a Russian browser: level 1 in play is "${title}" (the page's title: "${await page.title()}")`);
+  await t.key('ru_results', 'Escape', t.results);
+  await page.close();
+}
+
 // Firefox, driven over WebDriver BiDi: the start-up lines, the title, the go button, Escape, the sound
 // device. It has no sound card here, so its audio context cannot start.
 async function firefox() {
@@ -357,7 +382,7 @@ async function firefox() {
   const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, userDataDir: `${profile}/chromium`,
     args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--no-first-run'] });
-  for (const part of [desktopSized, phone, refusals]) await part(browser).catch(e => check(false, e.message));
+  for (const part of [desktopSized, phone, refusals, russian]) await part(browser).catch(e => check(false, e.message));
   await browser.close();
   await firefox().catch(e => check(false, 'firefox: ' + e.message));
   console.log(`${count.passed} passed, ${count.failed} failed`);
