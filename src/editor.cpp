@@ -952,7 +952,7 @@ void editor::draw_field(int Field, double Y)
     // A long word (a medal's name in some languages) is drawn smaller before it is cut.
     const std::string Label = field_label(Field);
     const double Room = places[b_less + Field].center[0] - 0.3 - X;
-    const double Size = std::min(panel_size, std::max(0.2, Room / std::max(letters.width(Label, 1.0), 0.01)));
+    const double Size = std::min(panel_size, std::max(EDITOR_LEAST_FIELD, Room / std::max(letters.width(Label, 1.0), 0.01)));
     letters.draw(letters.fitted(Label, Size, Room), mkrpos(X, Y - Size / 2, 0), Size, font::left, INK);
     for (buttons B : {(buttons)(b_less + Field), (buttons)(b_more + Field)})
         draw_tool(letters, places[B], B < b_more ? "–" : "+", 0.4, hovered == B, false, false, nullptr);
@@ -1028,8 +1028,11 @@ void editor::render_panel()
     if (!NameProblems.empty())
         letters.draw(NameProblems[0], mkrpos(PANEL_INNER_LEFT, FACTS_Y, 0), 0.25, font::left, WRONG);
     else
-        letters.draw(texts::count(texts::MAP_FACTS, grass_now, {std::to_string(edit.level.w), std::to_string(edit.level.h)}),
-                     mkrpos(PANEL_INNER_LEFT, FACTS_Y, 0), 0.25, font::left, FADED);
+    {
+        const std::string Facts = texts::count(texts::MAP_FACTS, grass_now, {std::to_string(edit.level.w), std::to_string(edit.level.h)});
+        const double Size = std::min(0.25, (PANEL_INNER_RIGHT - PANEL_INNER_LEFT) / std::max(letters.width(Facts, 1.0), 0.01));
+        letters.draw(Facts, mkrpos(PANEL_INNER_LEFT, FACTS_Y + (0.25 - Size) / 2, 0), Size, font::left, FADED);
+    }
 
     for (int f = 0; f < level_edit::f_name; f++) draw_field(f, FIELD_Y[f]);
     const double ProblemY[2] = {COUNT_PROBLEMS_Y, MEDAL_PROBLEMS_Y};
@@ -1037,9 +1040,11 @@ void editor::render_panel()
     const level_edit::places Where[2] = {level_edit::p_counts, level_edit::p_medals};
     for (int p = 0; p < 2; p++)
     {
+        // More problems than their place holds are said smaller, never left out.
         const std::vector<std::string> Lines = problems_at(Where[p]);
-        for (size_t l = 0; l < Lines.size() && l < ProblemLines[p]; l++)
-            letters.draw(Lines[l], mkrpos(PANEL_INNER_LEFT, ProblemY[p] + 0.27 * l, 0), 0.23, font::left, WRONG);
+        const double Fit = std::min(1.0, (double)ProblemLines[p] / std::max<size_t>(Lines.size(), 1));
+        for (size_t l = 0; l < Lines.size(); l++)
+            letters.draw(Lines[l], mkrpos(PANEL_INNER_LEFT, ProblemY[p] + 0.27 * Fit * l, 0), 0.23 * Fit, font::left, WRONG);
     }
 
     const std::string Status = edit.saved() ? texts::fill(texts::SAVED, {edit.saved_file}) : texts::NOT_SAVED_YET;

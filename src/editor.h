@@ -28,6 +28,8 @@ class texture;
 const char* const EDITOR_WORK_FILE = "editor_work.qbl";
 // The map fills the picture left of the panel and above the bar.
 const double EDITOR_PANEL_LEFT = 9.4, EDITOR_BAR_TOP = 9.1;
+// The smallest a field's label is drawn before it is cut: a medal's long name in some languages.
+const double EDITOR_LEAST_FIELD = 0.18;
 
 class editor : public screen
 {

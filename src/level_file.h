@@ -34,5 +34,5 @@ bool load_level_file(const std::string& Path, level_data& Out, std::string& Prob
 // The level at Index in the table, its map read from its picture; false with Problem when it cannot be read.
 bool table_level_data(int Index, level_data& Out, std::string& Problem);
 // The same for a record like the table's, wherever it comes from.
-struct level;
+class level;
 bool record_level_data(const level& T, level_data& Out, std::string& Problem);

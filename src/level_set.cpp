@@ -137,8 +137,9 @@ void level_set::record(uint64_t Key, int Medals)
     Text << HEADER << "\n";
     for (const set_level& S : levels)
         if (S.medals > 0) Text << S.file << " " << S.medals << "\n";
-    for (const auto& [File, M] : All)
-        if (std::none_of(levels.begin(), levels.end(), [&](const set_level& S) { return S.file == File; })) Text << File << " " << M << "\n";
+    for (const auto& Kept : All)
+        if (std::none_of(levels.begin(), levels.end(), [&](const set_level& S) { return S.file == Kept.first; }))
+            Text << Kept.first << " " << Kept.second << "\n";
     std::string Problem;
     if (!replace_file(kept_path(PROGRESS_FILE), Text.str(), Problem)) trace('!', "second set: can't write ", Problem);
 }

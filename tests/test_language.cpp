@@ -293,7 +293,7 @@ TEST(Language, EveryTextFitsItsPlaceInEveryLanguage)
             for (const texts::message* M : {&texts::FLOWERS_LABEL, &texts::HORSEFLIES_LABEL, &texts::BEES_LABEL})
                 F.one_line(Letters, "editor field", *M, E.label_size(), Less);
             // A medal's name may shrink to fit beside its medal, not past legibility.
-            for (const texts::message& M : texts::MEDAL_NAMES) F.one_line(Letters, "editor field", M, E.label_size() * 0.6, Less - 0.42);
+            for (const texts::message& M : texts::MEDAL_NAMES) F.one_line(Letters, "editor field", M, EDITOR_LEAST_FIELD, Less - 0.42);
         }
         const double Verdict = EDITOR_PANEL_LEFT - 0.3 - 0.55; // the box grows to its longest line
         F.one_line(Letters, "verdict", texts::VERDICT_TITLE, 0.34, Verdict);
