@@ -40,13 +40,13 @@ bool editor_help::whole_picture() const
 editor_help_layout lay_out_editor_help(const font& Letters, bool Touch)
 {
     editor_help_layout L;
-    for (const texts::help_row* R = texts::EDITOR_HELP_ROWS; R->keys.english; R++)
+    for (const texts::help_row* R = texts::EDITOR_HELP_ROWS; R->does.english; R++)
         if (R->where & (Touch ? texts::hw_touch : texts::hw_keys)) L.rows.push_back(R);
     // The largest size at which every row fits the card, whatever the language.
     for (L.size = 0.34;; L.size -= 0.01)
     {
         L.keys_right = LEFT;
-        for (const texts::help_row* R : L.rows) L.keys_right = std::max(L.keys_right, LEFT + Letters.width(R->keys, L.size));
+        for (const texts::help_row* R : L.rows) L.keys_right = std::max(L.keys_right, LEFT + Letters.width(R->keys_text(), L.size));
         L.does.clear();
         L.bottom = TOP;
         for (const texts::help_row* R : L.rows)
@@ -73,7 +73,7 @@ void editor_help::render()
     double Y = TOP;
     for (size_t r = 0; r < L.rows.size(); r++)
     {
-        letters.draw(L.rows[r]->keys, mkrpos(L.keys_right, Y, 0), L.size, font::right, GOLD);
+        letters.draw(L.rows[r]->keys_text(), mkrpos(L.keys_right, Y, 0), L.size, font::right, GOLD);
         for (const std::string& Part : L.does[r])
         {
             letters.draw(Part, mkrpos(L.keys_right + 0.25, Y, 0), L.size, font::left, LIGHT);

@@ -63,7 +63,7 @@ const double PICTURES = 3.0; // the drawings' column, left of the explanations
 std::vector<const texts::help_row*> rows_for(bool Touch, bool Quits)
 {
     std::vector<const texts::help_row*> Rows;
-    for (const texts::help_row* R = texts::HELP_ROWS; R->keys.english; R++)
+    for (const texts::help_row* R = texts::HELP_ROWS; R->does.english; R++)
         if ((R->where & (Touch ? texts::hw_touch : texts::hw_keys)) && !(R->where & (Quits ? texts::hw_stays : texts::hw_quits)))
             Rows.push_back(R);
     return Rows;
@@ -91,7 +91,7 @@ help_layout lay_out(const font& Letters, const std::vector<const texts::help_row
         }
         L.keys_right.assign(Columns, 0.0);
         for (size_t r = 0; r < Rows.size(); r++)
-            L.keys_right[r / PerColumn] = std::max(L.keys_right[r / PerColumn], Letters.width(Rows[r]->keys, L.size));
+            L.keys_right[r / PerColumn] = std::max(L.keys_right[r / PerColumn], Letters.width(Rows[r]->keys_text(), L.size));
         L.does.clear();
         double Deepest = Y;
         for (int c = 0; c < Columns; c++)
@@ -183,7 +183,7 @@ void help_card::render()
     {
         if (r % PerColumn == 0) Y = RowsTop; // a new column
         const double Edge = L.key_edge(r);
-        letters.draw(L.rows[r]->keys, mkrpos(Edge, Y, 0), L.size, font::right, GOLD);
+        letters.draw(L.rows[r]->keys_text(), mkrpos(Edge, Y, 0), L.size, font::right, GOLD);
         for (const std::string& Part : L.does[r])
         {
             letters.draw(Part, mkrpos(Edge + 0.25, Y, 0), L.size, font::left, LIGHT);

@@ -1,6 +1,7 @@
 #include "play.h"
 
 #include "bee.h"
+#include "bindings.h"
 #include "clamp.h"
 #include "horsefly.h"
 #include "level.h"
@@ -41,7 +42,8 @@ void ring(double X, double Y, double Radius)
 
 int scroll_bit(SDL_Keycode Key)
 {
-    return Key == SDLK_LEFT ? sk_left : Key == SDLK_RIGHT ? sk_right : Key == SDLK_UP ? sk_up : Key == SDLK_DOWN ? sk_down : 0;
+    return acts(Key, 0, ac_scroll_left) ? sk_left : acts(Key, 0, ac_scroll_right) ? sk_right : acts(Key, 0, ac_scroll_up) ? sk_up
+         : acts(Key, 0, ac_scroll_down) ? sk_down : 0;
 }
 } // namespace
 
@@ -179,14 +181,13 @@ void play::notice(SDL_Event& E)
 {
     if (E.type == SDL_KEYDOWN)
     {
-        SDL_Keycode Key = E.key.keysym.sym;
-        if ((Key == SDLK_p || Key == SDLK_PAUSE) && !E.key.repeat) set_paused(!paused_flag);
-        if (Key == SDLK_r && !E.key.repeat && !watching) restart_flag = true;
-        if (Key == SDLK_SPACE && !E.key.repeat && watching) fast_flag = !fast_flag;
-        if (Key == SDLK_ESCAPE && watching) quit_flag = true;
+        if (acts(E, ac_pause) && !E.key.repeat) set_paused(!paused_flag);
+        if (acts(E, ac_restart) && !E.key.repeat && !watching) restart_flag = true;
+        if (acts(E, ac_faster) && !E.key.repeat && watching) fast_flag = !fast_flag;
+        if (acts(E, ac_back) && watching) quit_flag = true;
     }
     if (watching) return; // the replay's hand plays, not the player's
-    if ((E.type == SDL_KEYDOWN || E.type == SDL_KEYUP) && E.key.keysym.sym == SDLK_SPACE) hurry_flag = E.type == SDL_KEYDOWN;
+    if ((E.type == SDL_KEYDOWN || E.type == SDL_KEYUP) && acts(E.key.keysym.sym, E.key.keysym.mod, ac_faster)) hurry_flag = E.type == SDL_KEYDOWN;
     if (E.type == SDL_MOUSEBUTTONDOWN && !paused_flag) ghost.press();
     // Keys count while paused: one held or let go then is held or not afterwards.
     replay_event Kept;
@@ -199,7 +200,7 @@ void play::take(SDL_Event& E)
 {
     if (E.type == SDL_KEYDOWN)
     {
-        if (E.key.keysym.sym == SDLK_ESCAPE) quit_flag = true;
+        if (acts(E, ac_back)) quit_flag = true;
         scroll_keys |= scroll_bit(E.key.keysym.sym);
     }
     else if (E.type == SDL_KEYUP)

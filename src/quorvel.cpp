@@ -1,12 +1,13 @@
 #include "quorvel.h"
 
+#include "bindings.h"
 #include "catalog.h"
 #include "command_line.h"
 #include "die.h"
 #include "level.h"
 #include "level_set.h"
-#include "own_levels.h"
 #include "loadtga.h"
+#include "own_levels.h"
 #include "platform.h"
 #include "play.h"
 #include "ref.h"
@@ -166,16 +167,16 @@ void dispatch_event(game_loop& Loop, SDL_Event& E)
     title& Title = *Loop.screen.ptr();
     if (E.type == SDL_QUIT)
         Title.quit_flag = true;
-    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F12)
+    else if (acts(E, ac_quit))
         Title.quit_flag = true;
-    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_F11)
+    else if (acts(E, ac_fullscreen))
     {
         toggle_fullscreen();
         Loop.toggled_at = Loop.clock();
         Loop.kept.fullscreen = is_fullscreen;
         save_settings(Loop.kept);
     }
-    else if (E.type == SDL_KEYDOWN && E.key.keysym.sym == SDLK_m)
+    else if (acts(E, ac_sound))
     {
         Loop.sounds.toggle();
         Loop.kept.sound = Loop.sounds.on_flag;

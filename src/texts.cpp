@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 namespace texts {
@@ -24,7 +25,10 @@ std::string locale_dir()
 
 const char* message::c_str() const
 {
-    return english ? speaking.text(english) : nullptr;
+    if (!english) return nullptr;
+    const char* Text = speaking.text(english);
+    const char* Context = Text == english ? std::strchr(english, '\004') : nullptr;
+    return Context ? Context + 1 : Text;
 }
 
 const char* counted::operator()(long N) const
@@ -246,21 +250,22 @@ const message HELP_ARROW = {N_("When the hive is out of view, an arrow at the ed
 const message HELP_SCENT = {N_("Flowers and the hive breathe pink clouds of pollen scent of their own. A drag from a flower "
                                "lays a trail of it that the bees follow, and that keeps horseflies away.")};
 const help_row HELP_ROWS[] = {
-    {{N_("Press and drag")}, {N_("from a flower: a trail of scent for the bees to follow")}, hw_keys},
-    {{N_("Edges, arrow keys")}, {N_("scroll the map")}, hw_keys},
-    {{N_("Space")}, {N_("held, a level runs at double speed; in a replay, faster and back")}, hw_keys},
-    {{N_("Left, Right, Enter")}, {N_("pick and start a level; Enter after one: the next")}, hw_keys},
-    {{N_("P, Pause")}, {N_("pause (also when the window loses the focus)")}, hw_keys},
-    {{N_("R")}, {N_("start the level again")}, hw_keys},
-    {{N_("Esc")}, {N_("end a level, leave the results, quit from the levels")}, hw_keys | hw_quits},
-    {{N_("Esc")}, {N_("end a level or a replay, leave the results")}, hw_keys | hw_stays},
-    {{N_("W, H")}, {N_("watch your best play of a level, or how it is done")}, hw_keys},
-    {{N_("L, E, Ctrl+V")}, {N_("your own levels; the level editor; a level's code pasted joins your levels")}, hw_keys},
-    {{N_("T")}, {N_("ten more levels, once level 10 has a medal")}, hw_keys},
-    {{N_("F1")}, {N_("this card")}, hw_keys},
-    {{N_("M")}, {N_("sound off and on")}, hw_keys},
-    {{N_("F11")}, {N_("fullscreen")}, hw_keys},
-    {{N_("F12")}, {N_("quit")}, hw_keys | hw_quits},
+    {{N_("Press and drag")}, {N_("from a flower: a trail of scent for the bees to follow")}, hw_keys, {}},
+    // TRANSLATORS: the picture's edges, and then the keys that scroll the map.
+    {{N_("Edges, {1}")}, {N_("scroll the map")}, hw_keys, {ac_scroll_left, ac_scroll_right, ac_scroll_up, ac_scroll_down}},
+    {{nullptr}, {N_("held, a level runs at double speed; in a replay, faster and back")}, hw_keys, {ac_faster}},
+    {{nullptr}, {N_("pick and start a level; Enter after one: the next")}, hw_keys, {ac_pick_left, ac_pick_right, ac_start}},
+    {{nullptr}, {N_("pause (also when the window loses the focus)")}, hw_keys, {ac_pause}},
+    {{nullptr}, {N_("start the level again")}, hw_keys, {ac_restart}},
+    {{nullptr}, {N_("end a level, leave the results, quit from the levels")}, hw_keys | hw_quits, {ac_back}},
+    {{nullptr}, {N_("end a level or a replay, leave the results")}, hw_keys | hw_stays, {ac_back}},
+    {{nullptr}, {N_("watch your best play of a level, or how it is done")}, hw_keys, {ac_watch, ac_demo}},
+    {{nullptr}, {N_("your own levels; the level editor; a level's code pasted joins your levels")}, hw_keys, {ac_own_levels, ac_editor, ac_paste}},
+    {{nullptr}, {N_("ten more levels, once level 10 has a medal")}, hw_keys, {ac_second_set}},
+    {{nullptr}, {N_("this card")}, hw_keys, {ac_help}},
+    {{nullptr}, {N_("sound off and on")}, hw_keys, {ac_sound}},
+    {{nullptr}, {N_("fullscreen")}, hw_keys, {ac_fullscreen}},
+    {{nullptr}, {N_("quit")}, hw_keys | hw_quits, {ac_quit}},
     {{N_("Touch and drag")}, {N_("from a flower: a trail of scent for the bees to follow")}, hw_touch},
     {{N_("A finger at an edge")}, {N_("scrolls the map")}, hw_touch},
     {{N_("Tap a level, then Go")}, {N_("starts it")}, hw_touch},
@@ -274,6 +279,25 @@ const help_row HELP_ROWS[] = {
     {{N_("Full screen")}, {N_("the game fills the screen")}, hw_touch},
     {{nullptr}, {nullptr}, 0},
 };
+// TRANSLATORS: keys' names as keyboards in your language print them.
+const message KEY_SPACE = {C_("key", "Space")};
+const message KEY_ENTER = {C_("key", "Enter")};
+const message KEY_LEFT = {C_("key", "Left")};
+const message KEY_RIGHT = {C_("key", "Right")};
+const message KEY_ESC = {C_("key", "Esc")};
+const message KEY_PAUSE = {C_("key", "Pause")};
+const message KEY_CTRL = {C_("key", "Ctrl+{1}")};
+const message KEY_ARROWS = {C_("key", "arrow keys")};
+// TRANSLATORS: a list of keys, and the next key named in it.
+const message KEY_LIST = {N_("{1}, {2}")};
+
+std::string help_row::keys_text() const
+{
+    if (bound[0] == ac_none) return keys;
+    const std::string Names = key_names(bound, std::size(bound));
+    return keys.english ? fill(keys, {Names}) : Names;
+}
+
 const help_row EDITOR_HELP_ROWS[] = {
     {{N_("Press and drag")}, {N_("paint with the brush, fill an area, or place the hive")}, hw_keys},
     {{N_("Grass, Water, Rock: G, W, R")}, {N_("what to paint")}, hw_keys},

@@ -5,6 +5,8 @@
 // text that counts something has a form for each number, as the language's plural rule picks it.
 #pragma once
 
+#include "bindings.h"
+
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ constexpr const char* N_(const char* English)
 {
     return English;
 }
+// The same for words that read alike in English but not in every language, such as a key's name and a
+// button's (xgettext's keyword C_): the context before the English, which is what English shows.
+#define C_(Context, English) Context "\004" English
 
 namespace texts {
 
@@ -208,11 +213,21 @@ enum help_where
 };
 struct help_row
 {
-    message keys; // the keys, or the page's button or the finger's gesture
+    // The gesture or the page's button; with keys bound, a pattern with {1} for their names, or null for
+    // their names alone.
+    message keys;
     message does;
     int where;
+    actions bound[4] = {}; // from the table of bindings the screens act on
+    // The row's first column as the card shows it.
+    std::string keys_text() const;
 };
 extern const help_row HELP_ROWS[]; // ends with a row of nulls
+// Keys' names: those printed alike on every keyboard (letters, F1) are not translated.
+extern const message KEY_SPACE, KEY_ENTER, KEY_LEFT, KEY_RIGHT, KEY_ESC, KEY_PAUSE;
+extern const message KEY_CTRL;   // "Ctrl+{1}"
+extern const message KEY_ARROWS; // the four arrow keys together
+extern const message KEY_LIST;   // "{1}, {2}": a list of keys and the next
 extern const help_row EDITOR_HELP_ROWS[]; // the editor's card: every key and button
 extern const message HELP_CLOSE;
 extern const message HELP_CLOSE_TOUCH;

@@ -1,5 +1,6 @@
 #include "title.h"
 
+#include "bindings.h"
 #include "button.h"
 #include "clamp.h"
 #include "editor.h"
@@ -297,27 +298,28 @@ void title::notice(SDL_Event& E)
 
     case m_title:
     {
-        SDL_Keycode Key = E.type == SDL_KEYDOWN ? E.key.keysym.sym : SDLK_UNKNOWN;
-        if (Key == SDLK_ESCAPE)
+        if (acts(E, ac_back))
         {
             if (can_quit()) mode = m_slide_out, slide_out_quit = true;
         }
-        else if (Key == SDLK_LEFT || Key == SDLK_RIGHT)
-            pick(clamp(cur_level + (Key == SDLK_LEFT ? -1 : 1), 0, num_levels - 1));
-        else if (Key == SDLK_RETURN || Key == SDLK_KP_ENTER)
+        else if (acts(E, ac_pick_left) || acts(E, ac_pick_right))
+            pick(clamp(cur_level + (acts(E, ac_pick_left) ? -1 : 1), 0, num_levels - 1));
+        else if (acts(E, ac_start))
             press_go();
-        else if (Key == SDLK_F1)
+        else if (acts(E, ac_help))
             show_help();
-        else if (Key == SDLK_w || Key == SDLK_h)
-            watch_kept(Key == SDLK_h);
-        else if (Key == SDLK_l)
+        else if (acts(E, ac_watch) || acts(E, ac_demo))
+            watch_kept(acts(E, ac_demo));
+        else if (acts(E, ac_paste))
+        {
+            if (clipboard_readable()) open_levels()->take(pasted_text(), false);
+        }
+        else if (acts(E, ac_own_levels))
             open_levels();
-        else if (Key == SDLK_e)
+        else if (acts(E, ac_editor))
             open_editor();
-        else if (Key == SDLK_t)
+        else if (acts(E, ac_second_set))
             open_second_set();
-        else if (Key == SDLK_v && (E.key.keysym.mod & KMOD_CTRL) && clipboard_readable())
-            open_levels()->take(pasted_text(), false);
         else if (E.type == SDL_MOUSEBUTTONDOWN)
         {
             // Closed levels can be selected too; only the go button checks the lock.
@@ -493,9 +495,11 @@ bool title::offers(SDL_Keycode Key) const
     switch (mode)
     {
     case m_title:
-        return Key == SDLK_w || Key == SDLK_h || Key == SDLK_l || Key == SDLK_e || Key == SDLK_t || (Key == SDLK_ESCAPE && can_quit());
+        for (actions A : {ac_watch, ac_demo, ac_own_levels, ac_editor, ac_second_set})
+            if (acts(Key, 0, A)) return true;
+        return acts(Key, 0, ac_back) && can_quit();
     case m_play:
-        return Key == SDLK_p || Key == SDLK_r || Key == SDLK_ESCAPE;
+        return acts(Key, 0, ac_pause) || acts(Key, 0, ac_restart) || acts(Key, 0, ac_back);
     case m_scores:
         return Key == SDLK_ESCAPE || Key == SDLK_RETURN || (Key == SDLK_w && !results.played.frames.empty());
     default:

@@ -2,6 +2,7 @@
 // the language the environment asks for, read as gettext reads it.
 #include "helpers.h"
 
+#include "bindings.h"
 #include "button.h"
 #include "catalog.h"
 #include "editor.h"
@@ -18,6 +19,9 @@
 #include "second_set.h"
 #include "text.h"
 #include "texts.h"
+
+#include <map>
+#include <set>
 
 namespace {
 // A catalogue compiled by msgfmt from a few lines of .po, as the build compiles the game's.
@@ -317,4 +321,52 @@ TEST(Language, EveryTextFitsItsPlaceInEveryLanguage)
     std::string All;
     for (const std::string& Fault : Faults) All += "\n  " + Fault;
     EXPECT_TRUE(Faults.empty()) << Faults.size() << " texts do not fit:" << All;
+}
+
+// One table of bindings: a key bound with Ctrl wants it and one bound without takes any; the help card
+// names every action the screens take from the table and each as the table binds it, in English as the
+// card always read, and in another language by the keyboards' names there, a key's Pause apart from the
+// page's Pause button.
+TEST(Bindings, TheScreensAndTheHelpCardReadOneTable)
+{
+    EXPECT_TRUE(acts(SDLK_v, KMOD_LCTRL, ac_paste));
+    EXPECT_FALSE(acts(SDLK_v, 0, ac_paste));
+    EXPECT_TRUE(acts(SDLK_l, KMOD_LCTRL, ac_own_levels));
+    EXPECT_TRUE(acts(SDLK_KP_ENTER, 0, ac_start));
+    SDL_Event Up = event(SDL_KEYUP, SDLK_p);
+    EXPECT_FALSE(acts(Up, ac_pause)) << "a key let go does nothing";
+
+    std::set<actions> Named;
+    std::map<std::string, std::string> English;
+    for (const texts::help_row* R = texts::HELP_ROWS; R->does.english; R++)
+    {
+        for (actions A : R->bound)
+            if (A != ac_none) Named.insert(A);
+        if (R->bound[0] != ac_none) English[R->does.english] = R->keys_text();
+    }
+    for (size_t b = 0; b < BINDING_COUNT; b++) EXPECT_TRUE(Named.count(BINDINGS[b].action)) << "action " << BINDINGS[b].action << " is on the card";
+    EXPECT_EQ(English["scroll the map"], "Edges, arrow keys");
+    EXPECT_EQ(English["pick and start a level; Enter after one: the next"], "Left, Right, Enter") << "the keypad's Enter named once";
+    EXPECT_EQ(English["pause (also when the window loses the focus)"], "P, Pause");
+    EXPECT_EQ(English["your own levels; the level editor; a level's code pasted joins your levels"], "L, E, Ctrl+V");
+    EXPECT_EQ(English["quit"], "F12");
+
+    game_dir Dir(false);
+    english_again Afterwards;
+    const std::string Po = "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+                           "msgctxt \"key\"\nmsgid \"Pause\"\nmsgstr \"Pausetaste\"\n"
+                           "msgid \"Pause\"\nmsgstr \"Anhalten\"\n"
+                           "msgctxt \"key\"\nmsgid \"Ctrl+{1}\"\nmsgstr \"Strg+{1}\"\n"
+                           "msgid \"{1}, {2}\"\nmsgstr \"{1} · {2}\"\n";
+    fs::create_directories("locale/de/LC_MESSAGES");
+    write_file("locale/de/LC_MESSAGES/quorvel-bees.mo", compiled(Po));
+    setenv("QUORVEL_LOCALEDIR", (fs::current_path() / "locale").c_str(), 1);
+    const bool Spoken = texts::use_language("de");
+    unsetenv("QUORVEL_LOCALEDIR");
+    ASSERT_TRUE(Spoken);
+    const actions Pause[] = {ac_pause}, Levels[] = {ac_own_levels, ac_editor, ac_paste}, Space[] = {ac_faster};
+    EXPECT_EQ(key_names(Pause, 1), "P · Pausetaste");
+    EXPECT_STREQ(texts::message{"Pause"}.c_str(), "Anhalten") << "the button's word apart from the key's";
+    EXPECT_EQ(key_names(Levels, 3), "L · E · Strg+V");
+    EXPECT_EQ(key_names(Space, 1), "Space") << "untranslated, the English without its context";
 }

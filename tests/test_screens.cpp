@@ -196,14 +196,14 @@ TEST(HelpCard, FitsTheCardAndNamesOnlyWhatThePlayerHas)
         EXPECT_TRUE(L.size >= (Touch ? 0.3 : 0.26) - 1e-9 && L.bottom <= 8.5) << Case << ": lines " << L.size << " high, down to " << L.bottom;
         for (size_t r = 0; r < L.rows.size(); r++)
         {
-            EXPECT_GE(L.key_edge(r) - Letters.width(L.rows[r]->keys, L.size), 1.0) << L.rows[r]->keys.c_str();
+            EXPECT_GE(L.key_edge(r) - Letters.width(L.rows[r]->keys_text(), L.size), 1.0) << L.rows[r]->keys_text();
             const double ColumnEnd = L.columns == 1 || L.key_edge(r) > PICTURE_MIDDLE ? 12.3 : PICTURE_MIDDLE;
             for (const std::string& Part : L.does[r]) EXPECT_LE(L.key_edge(r) + 0.25 + Letters.width(Part, L.size), ColumnEnd) << Part;
-            const std::string Keys = L.rows[r]->keys, Does = L.rows[r]->does;
+            const std::string Keys = L.rows[r]->keys_text(), Does = L.rows[r]->does;
             EXPECT_FALSE(Touch && (Keys.find("F1") != std::string::npos || Keys.find("Esc") != std::string::npos)) << Keys;
             EXPECT_FALSE(!Quits && (Does.find("quit") != std::string::npos || Keys == "F12")) << Keys << ": " << Does;
         }
-        EXPECT_EQ(L.rows.empty() ? "" : std::string(L.rows[0]->keys), Touch ? "Touch and drag" : "Press and drag");
+        EXPECT_EQ(L.rows.empty() ? "" : L.rows[0]->keys_text(), Touch ? "Touch and drag" : "Press and drag");
     }
 }
 

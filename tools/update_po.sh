@@ -16,7 +16,7 @@ if [ "$checking" = --check ]; then
 fi
 sources=$(grep -v '^#' po/POTFILES | grep '\.cpp$')
 # N_ and NP_ mark the messages in src/texts.cpp; a level's name is mklevel's second argument.
-xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NP_:1,2 --keyword=mklevel:2 \
+xgettext --from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NP_:1,2 --keyword=C_:1c,2 --keyword=mklevel:2 \
   --add-comments=TRANSLATORS: --sort-by-file --package-name="Quorvel Bees" --msgid-bugs-address=quorvel-bees@example.org \
   --copyright-holder="The Quorvel Bees developers" -o "$pot.code" $sources
 # The menu entry's and the software centre's words, by gettext's own rules for those files; the game's name
@@ -57,6 +57,7 @@ fi
 for lang in $(cat po/LINGUAS); do
   if [ -f "po/$lang.po" ]; then
     msgmerge --quiet --update --backup=none --no-fuzzy-matching "po/$lang.po" "$pot"
+    msgattrib --no-obsolete -o "po/$lang.po" "po/$lang.po"
   else
     msginit --no-translator --locale="$lang.UTF-8" --input="$pot" --output-file="po/$lang.po"
   fi
