@@ -7,7 +7,7 @@ foreach(lang ${QUORVEL_LINGUAS})
   set(mo ${CMAKE_BINARY_DIR}/locale/${lang}/LC_MESSAGES/quorvel-bees.mo)
   add_custom_command(OUTPUT ${mo}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/locale/${lang}/LC_MESSAGES
-    COMMAND ${MSGFMT} --check --output-file=${mo} ${CMAKE_SOURCE_DIR}/po/${lang}.po
+    COMMAND ${MSGFMT} --check --no-hash --output-file=${mo} ${CMAKE_SOURCE_DIR}/po/${lang}.po
     DEPENDS ${CMAKE_SOURCE_DIR}/po/${lang}.po)
   list(APPEND QUORVEL_CATALOGUES ${mo})
 endforeach()

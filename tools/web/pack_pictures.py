@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Packs the game's pictures (data/gfx/*.tga) for the web page as lossless WebP, which the browser decodes
 itself: a third smaller than the TGA files compressed by the server. The page (tools/web/index.html) turns
-each back into its TGA file, byte for byte, before the game starts.
+each back into its TGA file, byte for byte, before the game starts. The pictures without words
+(*_blank1.tga), shown only in languages other than English under words the game draws, go as WebP of
+quality 90 instead, the size of the page's translations: the same to the eye, not to the byte.
 
 Pack: for each picture, its file name, the TGA without its pixels and the WebP (each after its length as
 32-bit little-endian); the WebP holds the TGA's pixel rows in the order the file stores them, as RGBA. A
@@ -38,7 +40,8 @@ def webp(path, work):
     with open(source, 'wb') as f:
         f.write(png(width, height, bytes(rgba)))
     # -exact keeps the colour of fully transparent pixels, which the game's filtering blends in.
-    subprocess.run(['cwebp', '-quiet', '-lossless', '-exact', '-z', '9', source, '-o', source + '.webp'], check=True)
+    quality = ['-q', '90', '-alpha_q', '100', '-m', '6'] if path.endswith('_blank1.tga') else ['-lossless', '-z', '9']
+    subprocess.run(['cwebp', '-quiet', '-exact'] + quality + [source, '-o', source + '.webp'], check=True)
     return data[:head] + data[head + width * height * 4:], open(source + '.webp', 'rb').read()
 
 

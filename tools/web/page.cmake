@@ -12,14 +12,14 @@ add_executable(quorvel ${QUORVEL_SOURCES} src/main.cpp src/web.cpp src/audio_mix
 set_target_properties(quorvel PROPERTIES SUFFIX ".js")
 target_include_directories(quorvel PRIVATE ${CMAKE_SOURCE_DIR}/src ${QUORVEL_SDL_PREFIX}/include
   ${QUORVEL_SDL_PREFIX}/include/SDL2 ${QUORVEL_MIXER_PREFIX}/include)
-target_compile_options(quorvel PRIVATE -Oz -include ${CMAKE_SOURCE_DIR}/src/web_gl.h)
+target_compile_options(quorvel PRIVATE -Oz -flto -include ${CMAKE_SOURCE_DIR}/src/web_gl.h)
 target_link_libraries(quorvel PRIVATE ${QUORVEL_MIXER_PREFIX}/lib/libSDL2_mixer.a ${QUORVEL_SDL_PREFIX}/lib/libSDL2.a)
 # SDL's audio asks the runtime for two of its functions, which emscripten's own SDL port would add; they
 # are named in a response file, as a make rule would take their names' dollar signs for its own. The
 # pictures are not in the data: the page brings them as WebP (tools/web/pack_pictures.py). Each option that
 # takes a value goes whole, or CMake would take a second --preload-file for a repeat and drop it.
 target_link_options(quorvel PRIVATE
-  -Oz -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js -sEXPORTED_RUNTIME_METHODS=ccall,FS
+  -Oz -flto -sLEGACY_GL_EMULATION -sALLOW_MEMORY_GROWTH -lidbfs.js -sEXPORTED_RUNTIME_METHODS=ccall,FS
   @${CMAKE_SOURCE_DIR}/tools/web/sdl_runtime.rsp
   "SHELL:--preload-file ${QUORVEL_WEB_DATA}@data" "SHELL:--exclude-file */data/gfx/*"
   "SHELL:--preload-file ${CMAKE_BINARY_DIR}/locale@locale" --pre-js ${CMAKE_SOURCE_DIR}/tools/web/pre.js)

@@ -13,6 +13,11 @@ game=$root/build/quorvel
 [ -x "$game" ] || { echo "web test: build the desktop game first (bash tools/test.sh)" >&2; exit 1; }
 bash "$root/tools/setup.sh" --web-test
 bash "$root/tools/web/build.sh" "$root/build-web/page"
+# The page as a server compressing it sends it: within 1.6 MB.
+compressed=0
+for file in "$root"/build-web/page/*; do compressed=$((compressed + $(gzip -9c "$file" | wc -c))); done
+echo "the page: $compressed bytes compressed (gzip -9)"
+[ "$compressed" -le 1600000 ] || { echo "FAILED: the page is over 1.6 MB compressed" >&2; exit 1; }
 
 modules=$cache/npm-$(cat "$root/package.json" "$root/package-lock.json" | sha256sum | cut -c1-16)
 if [ ! -d "$modules/node_modules" ]; then
