@@ -1,9 +1,9 @@
 // The keys the game acts on, in one table: the screens ask it whether a key does an action, and the help
-// card names each action's keys from it, in the language spoken.
+// card names each action's keys from it, in the language spoken (texts::key_names).
 #pragma once
 
 #include <SDL2/SDL.h>
-#include <string>
+#include <cstddef>
 
 enum actions
 {
@@ -46,8 +46,3 @@ extern const size_t BINDING_COUNT;
 bool acts(SDL_Keycode Key, Uint16 Mod, actions Action);
 // Whether E is a key pressed that does Action.
 bool acts(const SDL_Event& E, actions Action);
-// A key's name as its keyboard and the language spoken call it: "P", "F1", "Space", "Ctrl+V".
-std::string key_name(SDL_Keycode Key, bool Ctrl);
-// The names of the keys bound to Actions (up to the first ac_none), in their order, each once, as a list:
-// "Left, Right, Enter"; the four arrow keys together are named as such.
-std::string key_names(const actions* Actions, size_t Count);

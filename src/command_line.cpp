@@ -4,8 +4,10 @@
 #include "level.h"
 #include "level_code.h"
 #include "level_file.h"
+#include "level_set.h"
+#include "play.h"
 #include "player_levels.h"
-#include "quorvel.h"
+#include "replay.h"
 #include "safe_file.h"
 #include "texts.h"
 #include "verdict.h"
@@ -119,6 +121,43 @@ command_line import_code(const std::string& Code)
     return ended(0);
 }
 } // namespace
+
+int check_replay(const std::string& Path)
+{
+    num_levels = count_levels();
+    replay R;
+    std::string Problem;
+    // A play of a level file names it by its key alone: the second set's demonstrations are such plays.
+    level_data FromSet;
+    const bool OfSet = read_replay_file(Path, R, Problem) && R.level_id == 0 && find_set_level(R.level_hash, FromSet);
+    if (!OfSet && !load_replay(Path, R, Problem))
+    {
+        trace('*', "check replay: can't read ", Path, ": ", Problem);
+        return 2;
+    }
+    ref<world> W = OfSet ? play_through(R, FromSet) : play_through(R, replay_level(R, Problem));
+    auto end = [](int Home, int Lost, double Time) {
+        return std::to_string(Home) + " bees home, " + std::to_string(Lost) + " lost, in " + texts::clock_time(Time);
+    };
+    // The counts, and every creature and the scent as they ended: one input changed shows.
+    bool Same = W->rescued_bees == R.rescued_bees && W->killed_bees == R.killed_bees && W->animation_counter == R.time &&
+                world_digest(*W.ptr()) == R.end_digest;
+    trace('-', "check replay: level ", OfSet ? FromSet.name : std::to_string(R.level_id), ": ", end(W->rescued_bees, W->killed_bees, W->animation_counter),
+          Same ? ", as recorded" : ", where the recording says " + end(R.rescued_bees, R.killed_bees, R.time));
+    return Same ? 0 : 1;
+}
+
+void print_level_table(std::ostream& Out)
+{
+    for (int a = 0; a < count_levels(); a++)
+    {
+        const level& L = all_levels[a];
+        Out << L.level_id << '\t' << L.name << '\t' << L.map_file << '\t' << L.map_texture_file << '\t' << L.hive_pos[0] << '\t'
+            << L.hive_pos[1] << '\t' << L.num_flowers << '\t' << L.num_flies << '\t' << L.num_bees;
+        for (int m = 0; m < 3; m++) Out << '\t' << L.medal_bees[m];
+        Out << '\n';
+    }
+}
 
 command_line run_command_line(int ArgC, char** ArgV)
 {

@@ -5,6 +5,7 @@
 // always did.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 struct command_line
@@ -17,3 +18,10 @@ struct command_line
 
 // Runs a windowless command at once; the game's start is left to the caller.
 command_line run_command_line(int ArgC, char** ArgV);
+
+// Plays a replay without a window, as fast as it goes, and says whether it ends as recorded (status 0),
+// not (1), or cannot be read (2).
+int check_replay(const std::string& Path);
+// A line a level, in table order, its fields apart by tabs: id, name, map, preview, the hive's x and y,
+// flowers, horseflies, bees and the three medals' thresholds.
+void print_level_table(std::ostream& Out);

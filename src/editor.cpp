@@ -312,7 +312,7 @@ void editor::ask_start()
 {
     end_typing(true);
     delete to_open; // asked for once already, before it was shown
-    to_open = new editor_start(*this);
+    to_open = new editor_start([this](const level_data& L) { begin_with(L); });
 }
 
 void editor::undo()

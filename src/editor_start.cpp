@@ -1,7 +1,7 @@
 #include "editor_start.h"
 
-#include "editor.h"
 #include "level.h"
+#include "level_edit.h"
 #include "level_file.h"
 #include "picture.h"
 #include "player_levels.h"
@@ -38,7 +38,8 @@ void draw_more(const button_place& B, int Way, bool Hover)
 }
 } // namespace
 
-editor_start::editor_start(editor& Target) : first_row(0), target(Target), done_flag(false), hovered(-1)
+editor_start::editor_start(std::function<void(const level_data&)> Begin)
+    : first_row(0), begin(std::move(Begin)), done_flag(false), hovered(-1)
 {
     letters.load();
     for (int i = 0; i < num_levels; i++)
@@ -83,7 +84,7 @@ int editor_start::hover_at(const rloc& At) const
 
 void editor_start::choose_size(int Size)
 {
-    target.begin_with(level_edit::blank(NEW_LEVEL_SIZES[Size][0], NEW_LEVEL_SIZES[Size][1]));
+    begin(level_edit::blank(NEW_LEVEL_SIZES[Size][0], NEW_LEVEL_SIZES[Size][1]));
     done_flag = true;
 }
 
@@ -92,14 +93,14 @@ void editor_start::choose_copy(int Index)
     const choice& C = copies[Index];
     if (C.table_index < 0)
     {
-        target.begin_with(C.data);
+        begin(C.data);
         done_flag = true;
         return;
     }
     level_data L;
     if (!table_level_data(C.table_index, L, problem)) return;
     L.name = texts::message{all_levels[C.table_index].name}; // the copy is named as the player reads it
-    target.begin_with(L);
+    begin(L);
     done_flag = true;
 }
 

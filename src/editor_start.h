@@ -8,10 +8,10 @@
 #include "screen.h"
 #include "text.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
-class editor;
 class texture;
 
 class editor_start : public screen
@@ -31,7 +31,8 @@ public:
     std::string problem; // why the last choice could not be read
 
     // Lists the open levels; Target must outlive the card, as the screen under it does.
-    explicit editor_start(editor& Target);
+    // Begin is handed the level chosen, to start in the editor.
+    explicit editor_start(std::function<void(const level_data&)> Begin);
 
     // The place of each button: the sizes, the copies in view, more up and down, back.
     button_place size_button(int Size) const;
@@ -47,7 +48,7 @@ public:
     bool offers(SDL_Keycode Key) const override;
 
 private:
-    editor& target;
+    std::function<void(const level_data&)> begin;
     font letters;
     bool done_flag;
     int hovered; // a size 0.., a copy 100.., more up 200, down 201, back 300; -1 for none

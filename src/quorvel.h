@@ -53,12 +53,6 @@ void dispatch_event(game_loop& Loop, SDL_Event& E);
 // The whole program; main only forwards to it. The command line (command_line.h) may ask for a command
 // that needs no window instead.
 int run_game(int ArgC, char** ArgV);
-// Plays a replay without a window, as fast as it goes, and says whether it ends as recorded (status 0),
-// not (1), or cannot be read (2).
-int check_replay(const std::string& Path);
-// A line a level, in table order, its fields apart by tabs: id, name, map, preview, the hive's x and y,
-// flowers, horseflies, bees and the three medals' thresholds.
-void print_level_table(std::ostream& Out);
 // One pass of the frame loop: mouse, events, pacing, update, render, present. The desktop loop and the
 // browser's frame callback both call it.
 void frame(game_loop& Loop);

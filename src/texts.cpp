@@ -4,6 +4,8 @@
 #include "level.h"
 #include "safe_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -290,6 +292,51 @@ const message KEY_CTRL = {C_("key", "Ctrl+{1}")};
 const message KEY_ARROWS = {C_("key", "arrow keys")};
 // TRANSLATORS: a list of keys, and the next key named in it.
 const message KEY_LIST = {N_("{1}, {2}")};
+
+std::string key_name(SDL_Keycode Key, bool Ctrl)
+{
+    std::string Name;
+    switch (Key)
+    {
+    case SDLK_SPACE: Name = KEY_SPACE; break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: Name = KEY_ENTER; break;
+    case SDLK_LEFT: Name = KEY_LEFT; break;
+    case SDLK_RIGHT: Name = KEY_RIGHT; break;
+    case SDLK_ESCAPE: Name = KEY_ESC; break;
+    case SDLK_PAUSE: Name = KEY_PAUSE; break;
+    default:
+        // Letters and function keys are printed on every keyboard alike.
+        if (Key >= SDLK_a && Key <= SDLK_z)
+            Name = std::string(1, (char)std::toupper((int)Key));
+        else if (Key >= SDLK_F1 && Key <= SDLK_F12)
+            Name = "F" + std::to_string(Key - SDLK_F1 + 1);
+        else
+            Name = SDL_GetKeyName(Key);
+    }
+    return Ctrl ? fill(KEY_CTRL, {Name}) : Name;
+}
+
+std::string key_names(const actions* Actions, size_t Count)
+{
+    std::vector<const binding*> Bound;
+    for (size_t a = 0; a < Count && Actions[a] != ac_none; a++)
+        for (size_t b = 0; b < BINDING_COUNT; b++)
+            if (BINDINGS[b].action == Actions[a]) Bound.push_back(&BINDINGS[b]);
+    std::vector<std::string> Names;
+    auto arrow = [](const binding* B) { return !B->ctrl && (B->key == SDLK_LEFT || B->key == SDLK_RIGHT || B->key == SDLK_UP || B->key == SDLK_DOWN); };
+    if (Bound.size() == 4 && std::all_of(Bound.begin(), Bound.end(), arrow))
+        Names.push_back(KEY_ARROWS);
+    else
+        for (const binding* B : Bound)
+        {
+            const std::string Name = key_name(B->key, B->ctrl);
+            if (std::find(Names.begin(), Names.end(), Name) == Names.end()) Names.push_back(Name);
+        }
+    std::string List;
+    for (const std::string& N : Names) List = List.empty() ? N : fill(KEY_LIST, {List, N});
+    return List;
+}
 
 std::string help_row::keys_text() const
 {

@@ -228,6 +228,11 @@ extern const message KEY_SPACE, KEY_ENTER, KEY_LEFT, KEY_RIGHT, KEY_ESC, KEY_PAU
 extern const message KEY_CTRL;   // "Ctrl+{1}"
 extern const message KEY_ARROWS; // the four arrow keys together
 extern const message KEY_LIST;   // "{1}, {2}": a list of keys and the next
+// A key's name as its keyboard and the language spoken call it: "P", "F1", "Space", "Ctrl+V".
+std::string key_name(SDL_Keycode Key, bool Ctrl);
+// The names of the keys bound to Actions (up to the first ac_none), in their order, each once, as a list:
+// "Left, Right, Enter"; the four arrow keys together are named as such.
+std::string key_names(const actions* Actions, size_t Count);
 extern const help_row EDITOR_HELP_ROWS[]; // the editor's card: every key and button
 extern const message HELP_CLOSE;
 extern const message HELP_CLOSE_TOUCH;

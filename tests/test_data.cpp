@@ -3,6 +3,7 @@
 // starts SDL, so every child starts from a clean process.
 #include "helpers.h"
 
+#include "command_line.h"
 #include "hsv.h"
 #include "loadtga.h"
 #include "sound.h"

@@ -365,8 +365,8 @@ TEST(Bindings, TheScreensAndTheHelpCardReadOneTable)
     unsetenv("QUORVEL_LOCALEDIR");
     ASSERT_TRUE(Spoken);
     const actions Pause[] = {ac_pause}, Levels[] = {ac_own_levels, ac_editor, ac_paste}, Space[] = {ac_faster};
-    EXPECT_EQ(key_names(Pause, 1), "P · Pausetaste");
+    EXPECT_EQ(texts::key_names(Pause, 1), "P · Pausetaste");
     EXPECT_STREQ(texts::message{"Pause"}.c_str(), "Anhalten") << "the button's word apart from the key's";
-    EXPECT_EQ(key_names(Levels, 3), "L · E · Strg+V");
-    EXPECT_EQ(key_names(Space, 1), "Space") << "untranslated, the English without its context";
+    EXPECT_EQ(texts::key_names(Levels, 3), "L · E · Strg+V");
+    EXPECT_EQ(texts::key_names(Space, 1), "Space") << "untranslated, the English without its context";
 }

@@ -2,6 +2,7 @@
 // screen's slides, level row, go button, scoring and way out.
 #include "helpers.h"
 
+#include "command_line.h"
 #include "flower.h"
 #include "help_card.h"
 #include "horsefly.h"

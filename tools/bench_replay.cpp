@@ -4,6 +4,7 @@
 // --check-replay runs it: the file read and decoded, the level's map hashed, every frame stepped and its
 // draws made, the world's digest compared. Prints the times and their ratio; no verdict.
 // Usage: bench_replay [seconds of play, default 300] [runs, default 3]
+#include "command_line.h"
 #include "data_dir.h"
 #include "player/recorded.h"
 
