@@ -224,7 +224,7 @@ async function phone(browser) {
   for (let s = 1; s <= 8; s++) { await finger('touchMove', t.x(fx + (qx - fx) * s / 8), t.y(fy)); await sleep(60); }
   // The scent builds up while the finger rests there: look until it shows, for as long as a slow frame needs.
   let scent1 = scent0;
-  for (let tries = 0; tries < 30 && scent1 <= scent0 + 25; tries++) {
+  for (let tries = 0; tries < 60 && scent1 <= scent0 + 25; tries++) {
     await sleep(300);
     scent1 = pink(t.at(await t.shot('finger_drag_from_a_flower'), qx, qy));
   }
