@@ -78,18 +78,18 @@ def ring(hive=(18, 15)):
     return m
 
 
-def isle(hive=(16, 11)):
-    """A hive on a green island in a lake, the water far enough from it that the horseflies do not
-    smell it; the meadows on the shores to the north and west."""
-    m = Terrain("isle", 26, 20, hive, seed=25)
+def isle(hive=(17, 12)):
+    """A hive on a green island in a lake, the meadows on the far shores to the north and west; wide
+    beaches keep the water from the grass where bees appear."""
+    m = Terrain("isle", 27, 21, hive, seed=25)
     m.fill("g")
-    m.blob(16.0, 11.0, 8.5, 8.0, "w", rough=0.08)
-    m.blob(16.0, 11.0, 5.8, 5.3, "g", rough=0.08, only="w", salt=1)
-    m.where(lambda px, py: px > 24.5 or py > 18.5, "w")
-    m.shore("s", land="gG", width=2)
+    m.blob(17.0, 12.0, 8.5, 8.0, "w", rough=0.08)
+    m.blob(17.0, 12.0, 5.8, 5.3, "g", rough=0.08, only="w", salt=1)
+    m.where(lambda px, py: px > 25.5 or py > 19.5, "w")
+    m.shore("s", land="gG", width=3)
     m.patches("G", 0.2, 0.64, salt=2)
     m.blob(4.0, 3.5, 1.5, 1.1, "f", rough=0.2, only="g", salt=3)
-    m.stones([(2, 14), (10, 1)])
+    m.stones([(2, 15), (11, 1)])
     m.clearing(2.2)
     return m
 
@@ -127,12 +127,12 @@ def marsh(hive=(12, 15)):
     return m
 
 
-def farfew(hive=(23, 17)):
+def farfew(hive=(24, 18)):
     """A meadow in the north-west, the hive in the south-east across a dry plain with a creek."""
     m = Terrain("farfew", 30, 24, hive, seed=28)
     m.fill("s")
     m.blob(7.0, 5.5, 6.0, 4.5, "g", rough=0.12)
-    m.blob(23.0, 17.5, 3.0, 2.5, "g", rough=0.15, salt=1)
+    m.blob(24.0, 18.5, 3.0, 2.5, "g", rough=0.15, salt=1)
     m.path([(30, 2), (19, 8), (13, 14), (11, 25)], 1.5, "w", rough=0.1, salt=2)
     m.patches("r", 0.16, 0.6, only="s", salt=3)
     m.shore("s", land="gr", width=1)
@@ -167,7 +167,7 @@ def last(hive=(15, 13)):
     for i, (cx, cy, rx, ry) in enumerate([(5.5, 4.5, 4.2, 3.2), (25, 4.5, 4.0, 3.2), (5, 21.5, 4.0, 3.2),
                                           (25, 21.5, 4.0, 3.2)]):
         m.blob(cx, cy, rx, ry, "g", rough=0.12, salt=i)
-    for i, (cx, cy) in enumerate([(15, 2), (1.5, 13), (28.5, 13), (15, 24.5)]):
+    for i, (cx, cy) in enumerate([(15, 5.5), (6.5, 13), (23.5, 13), (15, 20.5)]):
         m.blob(cx, cy, 2.0, 1.5, "w", rough=0.15, salt=10 + i)
     m.blob(15.0, 13.0, 3.0, 2.6, "g", rough=0.12, salt=6)
     m.shore("s", land="gr", width=2)
@@ -176,4 +176,4 @@ def last(hive=(15, 13)):
     return m
 
 
-LEVELS = [meadows, ring, scarce, shore, islands, marsh, last, farfew, narrows, isle]
+LEVELS = [meadows, ring, scarce, shore, islands, marsh, narrows, farfew, last, isle]
