@@ -3,6 +3,7 @@
 #include "picture.h"
 #include "rstate.h"
 #include "text.h"
+#include "texture.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -57,4 +58,28 @@ void draw_side_by_side(const font& Letters, const std::vector<std::string>& Item
         Letters.draw(Items[i], Pen, S, font::left, Colour);
         Pen[0] += Letters.width(Items[i], S);
     }
+}
+
+void draw_level_tile(texture* Preview, const rpos& At, double Half, float Alpha, bool Hovered, bool Chosen,
+                     texture* const Medals[3], int Won, double Below)
+{
+    if (Hovered || Chosen)
+    {
+        if (Hovered)
+            glColor4f(1.0f, 0.13f, 0.82f, 0.75f);
+        else
+            glColor4f(0.95f, 0.78f, 0.2f, 1.0f);
+        draw_centered_quad(At, mkrpos(Half + 0.1, Half + 0.1, 0), 0);
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, Preview->id);
+    glColor4f(1, 1, 1, Alpha);
+    draw_centered_quad(At, mkrpos(Half, Half, 0), 0);
+    glColor4f(1, 1, 1, 1);
+    for (int m = 0; m < Won; m++)
+    {
+        glBindTexture(GL_TEXTURE_2D, Medals[m]->id);
+        draw_centered_quad(At + mkrpos(-0.2 * (Won - 1) + 0.4 * m, Below, 0), mkrpos(0.17, 0.17, 0), 0);
+    }
+    glDisable(GL_TEXTURE_2D);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class font;
+class texture;
 
 struct button_place
 {
@@ -26,3 +27,8 @@ void draw_panels(double Slide);
 // the row would be wider than MostWide.
 void draw_side_by_side(const font& Letters, const std::vector<std::string>& Items, const rpos& Centre, double Size,
                        double MostWide, const fcolor& Colour);
+
+// A level's tile on a screen of tiles: its preview, Half across, at Alpha; a pink frame under the pointer,
+// a gold one when Chosen; and the Won medals in a row Below the tile's middle. Blending must be on.
+void draw_level_tile(texture* Preview, const rpos& At, double Half, float Alpha, bool Hovered, bool Chosen,
+                     texture* const Medals[3], int Won, double Below);

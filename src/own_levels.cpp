@@ -288,25 +288,7 @@ void own_levels::render()
             const player_level& P = shelf.levels[Index];
             const rpos At = own_levels_layout::tile(Col, Row);
             const double H = own_levels_layout::TILE_HALF;
-            if (Index == hovered || Index == selected)
-            {
-                if (Index == hovered)
-                    glColor4f(1.0f, 0.13f, 0.82f, 0.75f);
-                else
-                    glColor4f(0.95f, 0.78f, 0.2f, 1.0f);
-                draw_centered_quad(At, mkrpos(H + 0.1, H + 0.1, 0), 0);
-            }
-            glEnable(GL_TEXTURE_2D);
-            glBindTexture(GL_TEXTURE_2D, level_preview(P.data)->id);
-            glColor4f(1, 1, 1, 1);
-            draw_centered_quad(At, mkrpos(H, H, 0), 0);
-            const int N = shelf.medals_of(P.key);
-            for (int m = 0; m < N; m++)
-            {
-                glBindTexture(GL_TEXTURE_2D, medal_textures[m]->id);
-                draw_centered_quad(At + mkrpos(-0.2 * (N - 1) + 0.4 * m, H + 0.65, 0), mkrpos(0.17, 0.17, 0), 0);
-            }
-            glDisable(GL_TEXTURE_2D);
+            draw_level_tile(level_preview(P.data), At, H, 1.0f, Index == hovered, Index == selected, medal_textures, shelf.medals_of(P.key), H + 0.65);
             letters.draw(letters.fitted(P.data.name, 0.32, 2.6), At + mkrpos(0, H + 0.1, 0), 0.32, font::centre,
                          Index == selected ? INK : FADED);
         }

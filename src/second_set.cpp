@@ -1,5 +1,6 @@
 #include "second_set.h"
 
+#include "bindings.h"
 #include "die.h"
 #include "level.h"
 #include "level_run.h"
@@ -174,11 +175,11 @@ void second_set::notice(SDL_Event& E)
     }
     if (E.type != SDL_KEYDOWN) return;
     const SDL_Keycode Key = E.key.keysym.sym;
-    if (Key == SDLK_ESCAPE)
+    if (acts(E, ac_back))
         done_flag = true;
-    else if (Key == SDLK_RETURN || Key == SDLK_KP_ENTER)
+    else if (acts(E, ac_start))
         play_selected();
-    else if (Key == SDLK_h)
+    else if (acts(E, ac_demo))
         show_how();
     else if (Key == SDLK_LEFT || Key == SDLK_RIGHT)
         select(selected + (Key == SDLK_LEFT ? -1 : 1));
@@ -199,30 +200,14 @@ void second_set::render()
         const set_level& S = set.levels[i];
         const rpos At = second_set_layout::tile(i);
         const bool Open = is_open(i);
-        if (i == hovered || i == selected)
-        {
-            if (i == hovered)
-                glColor4f(1.0f, 0.13f, 0.82f, 0.75f);
-            else
-                glColor4f(0.95f, 0.78f, 0.2f, 1.0f);
-            draw_centered_quad(At, mkrpos(H + 0.1, H + 0.1, 0), 0);
-        }
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, level_preview(S.data)->id);
-        glColor4f(1, 1, 1, Open ? 1.0f : 0.6f);
-        draw_centered_quad(At, mkrpos(H, H, 0), 0);
+        draw_level_tile(level_preview(S.data), At, H, Open ? 1.0f : 0.6f, i == hovered, i == selected, medal_textures, S.medals, H + 0.9);
         if (!Open)
         {
+            glEnable(GL_TEXTURE_2D);
             glBindTexture(GL_TEXTURE_2D, closed_texture->id);
-            glColor4f(1, 1, 1, 1);
             draw_centered_quad(At, mkrpos(0.45, 0.45, 0), 0);
+            glDisable(GL_TEXTURE_2D);
         }
-        for (int m = 0; m < S.medals; m++)
-        {
-            glBindTexture(GL_TEXTURE_2D, medal_textures[m]->id);
-            draw_centered_quad(At + mkrpos(-0.2 * (S.medals - 1) + 0.4 * m, H + 0.9, 0), mkrpos(0.17, 0.17, 0), 0);
-        }
-        glDisable(GL_TEXTURE_2D);
         // The number and name on two lines at most, as the tiles stand close.
         const std::string Name = std::to_string(count_levels() + i + 1) + " · " + std::string(texts::message{S.data.name.c_str()});
         std::vector<std::string> Lines = letters.wrap(Name, 0.26, second_set_layout::TILE_NAME_WIDE);
@@ -267,7 +252,7 @@ screen* second_set::opened()
 
 bool second_set::offers(SDL_Keycode Key) const
 {
-    return Key == SDLK_ESCAPE || ((Key == SDLK_RETURN || Key == SDLK_h) && is_open(selected));
+    return acts(Key, 0, ac_back) || ((acts(Key, 0, ac_start) || acts(Key, 0, ac_demo)) && is_open(selected));
 }
 
 void second_set::hear(cues& Out)

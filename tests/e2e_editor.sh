@@ -19,12 +19,6 @@ px() { awk -v u="$1" 'BEGIN { printf "%d", u * 60 + 0.5 }'; }
 move() { xdotool mousemove --window "$wid" "$(px "$1")" "$(px "$2")"; }
 click() { move "$1" "$2"; sleep 0.3; xdotool click 1; sleep 0.4; }
 shot() { import -window root -crop 800x600+0+0 +repage "$shots/$1.png"; }
-named() { [ "$(window_name "$wid")" = "$1" ]; }
-until_true() { # seconds, then a command
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.2; done
-}
 start() {
   start_game "$run"
   wid=$(game_window 30) || { show_output "$run"; fatal "no window named Quorvel Bees"; }

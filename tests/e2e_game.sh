@@ -219,7 +219,6 @@ glided() { # the row has left the first level's tile and come to rest
 glide=""
 wait_for title_medals glided
 check "the row starts on level 3" glided title_medals
-named() { [ "$(window_name "$wid")" = "$1" ]; }
 key Left
 key Return
 check "Left and Enter start level 2, named in the window's title" until_true 20 named "Quorvel Bees — 2 · The Ravine"

@@ -14,27 +14,11 @@ mkdir -p "$shots"
 unset SDL_VIDEODRIVER LANGUAGE LC_ALL LC_MESSAGES LANG
 export SDL_AUDIODRIVER=dummy
 shot() { import -window root -crop 800x600+0+0 +repage "$shots/$1.png"; }
-named() { [ "$(window_name "$wid")" = "$1" ]; }
-until_true() { # seconds, then a command
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.2; done
-}
 launch() { # run directory, then environment settings for the game
   local dir=$1
   shift
   (cd "$dir" && exec env "$@" "$game" >"$dir.out" 2>"$dir.err") &
   game_pid=$!
-}
-window() { # waits for the game's window and sets wid
-  wid=""
-  for _ in $(seq 300); do
-    wid=$(xdotool search --onlyvisible --class '^quorvel-bees$' 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && return 0
-    ended "$game_pid" && return 1
-    sleep 0.1
-  done
-  return 1
 }
 # A message's translation, read from the catalogue's source as a translator wrote it.
 translated() { # language, English

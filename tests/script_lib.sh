@@ -124,3 +124,21 @@ colour() {
   convert "$1" -crop "$((2 * $4 + 1))x$((2 * $4 + 1))+$(($2 - $4))+$(($3 - $4))" +repage -scale '1x1!' \
     -format '%[fx:int(255*r+0.5)] %[fx:int(255*g+0.5)] %[fx:int(255*b+0.5)]' info:
 }
+
+# Whether the game's window is named $1 (wid is the window).
+named() { [ "$(window_name "$wid")" = "$1" ]; }
+until_true() { # seconds, then a command: polls it until it succeeds or the time is up
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.2; done
+}
+window() { # waits for the game's window, whatever its name, and sets wid; fails if the game ends first
+  wid=""
+  for _ in $(seq 300); do
+    wid=$(xdotool search --onlyvisible --class '^quorvel-bees$' 2>/dev/null | head -n 1)
+    [ -n "$wid" ] && return 0
+    ended "$game_pid" && return 1
+    sleep 0.1
+  done
+  return 1
+}
